@@ -1,0 +1,44 @@
+// Variable and string commands: each computes a text from its operands and stores it in the
+// target variable. None of them touches errorcode.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "commands/context.h"
+
+namespace commands {
+
+// LINKVAR: the values joined in order.
+void linkVar(Context& ctx, const std::string& target, std::span<const std::string> values);
+
+// CALCVAR: left to right, no precedence. Feed the first value, then each operator and value.
+class Calculation {
+public:
+    explicit Calculation(const std::string& first);
+    // op is one of + - * / ~ (remainder of the integer division, with the sign of the left side).
+    void apply(char op, const std::string& operand);
+    // "%lf" without trailing zeros; infinities and NANs as "+INF", "-INF", "+NAN", "-NAN".
+    std::string result() const;
+
+private:
+    double accumulator_;
+};
+void calcVar(Context& ctx, const std::string& target, const Calculation& calculation);
+
+// Formats a CALCVAR result.
+std::string formatNumber(double value);
+
+void upVar(Context& ctx, const std::string& target, const std::string& value);
+void lowVar(Context& ctx, const std::string& target, const std::string& value);
+void trimVar(Context& ctx, const std::string& target, const std::string& value);
+// The character whose code is the value modulo 256; code 0 gives the empty text.
+void getChr(Context& ctx, const std::string& target, const std::string& value);
+void getLen(Context& ctx, const std::string& target, const std::string& value);
+// count characters from the 1-based start; start -1 takes the last count characters.
+void copyVar(Context& ctx, const std::string& target, const std::string& source, const std::string& start,
+             const std::string& count);
+// The 1-based position of the first occurrence of pattern in text, "0" when there is none.
+void getPos(Context& ctx, const std::string& target, const std::string& text, const std::string& pattern);
+
+}  // namespace commands

@@ -1,0 +1,216 @@
+// IF blocks, loops, jumps, returns and the end of a script.
+//
+// The reading position is the only program counter. Forward movement reads on; backward
+// movement restarts the script from its first byte and reads forward to the target, which the
+// jump cache remembers per target (the outcome of such a search depends only on the script
+// text).
+#include "interp/handlers.h"
+#include "interp/parameters.h"
+#include "interp/text.h"
+#include "platform/platform.h"
+
+namespace interp {
+
+namespace {
+
+constexpr int kLineEnd = ScriptReader::kLineEnd;
+
+void skipLineAfterKeyword(Interpreter& in) {
+    if (in.reader.keywordTerminator() != kLineEnd) readRestOfLine(in);
+}
+
+// Reads a keyword while skipping; label lines are passed over as a whole, so a label name is
+// never mistaken for a command.
+std::string readSkippedKeyword(Interpreter& in) {
+    for (;;) {
+        std::string keyword = in.reader.readKeyword();
+        if (keyword != "%") return upperCase(keyword);
+        readRestOfLine(in);
+    }
+}
+
+// Reads the condition of an IF met while skipping; true when it opens a block.
+bool skippedIfOpensBlock(Interpreter& in) {
+    evaluateCondition(in);
+    return readSeparator(in) == kLineEnd;
+}
+
+// Skips a false branch: stops after a matching ELSE or ENDIF, or after an ELSEIF whose
+// condition holds.
+void skipFalseBlock(Interpreter& in) {
+    int depth = 0;
+    for (;;) {
+        std::string keyword = readSkippedKeyword(in);
+        if (keyword == "IF") {
+            if (skippedIfOpensBlock(in)) ++depth;
+        } else if (keyword == "ELSEIF" && depth == 0) {
+            if (evaluateCondition(in)) return;
+        } else if (keyword == "ENDIF") {
+            if (depth == 0) return;
+            --depth;
+        } else if (keyword == "ELSE" && depth == 0) {
+            return;
+        } else {
+            skipLineAfterKeyword(in);
+        }
+    }
+}
+
+// Skips the rest of a branch that ran, up to its ENDIF.
+void skipToEndIf(Interpreter& in) {
+    int depth = 0;
+    for (;;) {
+        std::string keyword = readSkippedKeyword(in);
+        if (keyword == "IF") {
+            if (skippedIfOpensBlock(in)) ++depth;
+        } else if (keyword == "ENDIF") {
+            if (depth == 0) return;
+            --depth;
+        } else {
+            skipLineAfterKeyword(in);
+        }
+    }
+}
+
+void pushLine(Interpreter& in, LineStack& stack, int line) {
+    if (!stack.push(line)) throw parseError(in);
+}
+
+// Restarts the script from its first byte; a script that can no longer be opened ends the run.
+void restart(Interpreter& in) {
+    if (!in.reader.restart()) {
+        in.platform.errorBox("File does not exists.", "ERROR", platform::style::kIconError);
+        throw ScriptExit{1};
+    }
+    if (in.jumps.generation != in.reader.sourceGeneration()) {
+        in.jumps = JumpCache{};
+        in.jumps.generation = in.reader.sourceGeneration();
+    }
+}
+
+// Reads one line during a search, keeping the REPEAT stack in step with the loops passed.
+void scanLine(Interpreter& in, const std::string& upperKeyword) {
+    readRestOfLine(in);
+    if (upperKeyword == "REPEAT") pushLine(in, in.repeatStack, in.reader.line());
+    if (upperKeyword == "UNTIL") in.repeatStack.pop();
+}
+
+bool jumpToRemembered(Interpreter& in, const JumpTarget* target) {
+    if (!target) return false;
+    in.reader.setPosition(target->position);
+    in.repeatStack.assign(target->repeatLines);
+    return true;
+}
+
+JumpTarget here(const Interpreter& in) { return JumpTarget{in.reader.position(), in.repeatStack.contents()}; }
+
+// From the first byte: on to the line after the label line; the end of the script (no such
+// label) ends the run quietly.
+void searchLabel(Interpreter& in, const std::string& label) {
+    auto remembered = in.jumps.labels.find(label);
+    if (jumpToRemembered(in, remembered == in.jumps.labels.end() ? nullptr : &remembered->second)) return;
+    for (;;) {
+        std::string keyword = in.reader.readKeyword();
+        if (keyword == "%") {
+            if (readRestOfLine(in) == label) break;
+            continue;
+        }
+        scanLine(in, upperCase(keyword));
+    }
+    in.jumps.labels.emplace(label, here(in));
+}
+
+std::string readLabelOperand(Interpreter& in) {
+    std::string label = readRestOfLine(in);
+    if (label.empty()) throw parseError(in);
+    return label;
+}
+
+}  // namespace
+
+int handleIf(Interpreter& in) {
+    bool holds = evaluateCondition(in);
+    int next = readSeparator(in);
+    if (holds) {
+        if (next == kLineEnd) return 0;
+        // One-line IF: the character read starts the command that follows on the line.
+        in.currentKeyword = upperCase(static_cast<char>(next) + in.reader.readKeyword());
+        return dispatch(in, in.currentKeyword);
+    }
+    if (next != kLineEnd) {
+        readRestOfLine(in);
+    } else {
+        skipFalseBlock(in);
+    }
+    return 0;
+}
+
+void handleElse(Interpreter& in) { skipToEndIf(in); }
+
+void handleRepeat(Interpreter& in) {
+    // Text after REPEAT is ignored; the loop always starts on the next line.
+    skipLineAfterKeyword(in);
+    pushLine(in, in.repeatStack, in.reader.line());
+}
+
+void handleUntil(Interpreter& in) {
+    if (in.repeatStack.empty()) {
+        readRestOfLine(in);
+        return;
+    }
+    if (evaluateCondition(in)) {
+        in.repeatStack.pop();
+        return;
+    }
+    int loopStart = in.repeatStack.top();
+    restart(in);
+    in.reader.skipToLine(loopStart);
+}
+
+void handleGoto(Interpreter& in) {
+    std::string label = readLabelOperand(in);
+    restart(in);
+    in.repeatStack.clear();
+    searchLabel(in, label);
+}
+
+void handleGosub(Interpreter& in) {
+    std::string label = readLabelOperand(in);
+    // The line counter now stands on the line after the GOSUB: that is where RESUME returns.
+    pushLine(in, in.gosubStack, in.reader.line());
+    restart(in);
+    in.repeatStack.clear();
+    searchLabel(in, label);
+}
+
+void handleResume(Interpreter& in) {
+    if (in.gosubStack.empty()) return;
+    restart(in);
+    int returnLine = in.gosubStack.top();
+    in.gosubStack.pop();
+    in.repeatStack.clear();
+    auto remembered = in.jumps.returns.find(returnLine);
+    if (jumpToRemembered(in, remembered == in.jumps.returns.end() ? nullptr : &remembered->second)) return;
+    do {
+        scanLine(in, upperCase(in.reader.readKeyword()));
+    } while (in.reader.line() < returnLine);
+    in.jumps.returns.emplace(returnLine, here(in));
+}
+
+void handleHalt(Interpreter& in) {
+    int next = readSeparator(in);
+    if (next == kLineEnd) throw ScriptExit{0};
+    std::string code;
+    if (next == '[') {
+        code = in.vars.get(in.reader.readUntil(']'));
+    } else if (next == '\'') {
+        code = in.reader.readUntil('\'');
+    } else {
+        code = static_cast<char>(next) + readRestOfLine(in);
+    }
+    throw ScriptExit{textToInt(code)};
+}
+
+void handleEnd(Interpreter&) { throw ScriptExit{0}; }
+
+}  // namespace interp

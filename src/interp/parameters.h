@@ -1,0 +1,41 @@
+// Reading a command's parameters: separators, values and variable names.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "interp/interpreter.h"
+#include "interp/script_error.h"
+
+namespace interp {
+
+enum class ValueForm {
+    strict,   // literals and [variables] joined by "#"
+    lenient,  // the same, or unquoted text up to the line end
+};
+
+// Error 0, "Parse error at" the current keyword.
+ScriptError parseError(const Interpreter& in);
+
+// The next separator, which must be one of expected or the line end; anything else is a parse
+// error.
+int expectSeparator(Interpreter& in, std::string_view expected);
+// A separator with more parameters after it: a line end there is a parse error too, so the
+// next line is never read as this command's parameters.
+int expectInnerSeparator(Interpreter& in, std::string_view expected);
+// The next separator; anything else is returned, consumed.
+int readSeparator(Interpreter& in);
+// The line must end here (blanks allowed).
+void expectLineEnd(Interpreter& in);
+
+std::string readValue(Interpreter& in, ValueForm form);
+inline std::string readStrictValue(Interpreter& in) { return readValue(in, ValueForm::strict); }
+inline std::string readLenientValue(Interpreter& in) { return readValue(in, ValueForm::lenient); }
+
+// "[" name "]": the name of a variable to store into.
+std::string readVariableName(Interpreter& in);
+
+// The rest of the current line, line end consumed.
+inline std::string readRestOfLine(Interpreter& in) { return in.reader.readUntil(ScriptReader::kLineEnd); }
+
+}  // namespace interp

@@ -1,0 +1,106 @@
+// Start-up, the command loop and the end of a script run.
+#include <new>
+
+#include "interp/interpreter.h"
+#include "interp/script_error.h"
+#include "interp/startup.h"
+
+namespace interp {
+
+namespace {
+
+constexpr const char* kLanguageVersion = "4.3";
+constexpr const char* kInterpreterVersion = "1.6.7Pro";
+// Longest script path the interpreter accepts (its path buffer holds 2047 characters).
+constexpr size_t kMaxScriptPath = 2047;
+constexpr unsigned kErrorBoxStyle = platform::style::kIconError | platform::style::kSetForeground;
+
+void createSystemVariables(Interpreter& in, const LaunchArgs& args) {
+    using V = SystemVariable;
+    VariableTable& vars = in.vars;
+    platform::Platform& system = in.platform;
+    if (args.command) {
+        vars.set(V::command, *args.command);
+    } else {
+        vars.declare(vars.nameOf(V::command));
+    }
+    vars.declare(vars.nameOf(V::errorcode));
+    vars.set(V::ownname, in.scriptPath);
+    vars.set(V::Echo_Title, "Velmish Echo");
+    vars.set(V::Confirm_Title, "Velmish Confirmation");
+    vars.set(V::windir, system.environmentVariable("windir"));
+    vars.set(V::IBox_Ok, "OK");
+    vars.set(V::IBox_Cancel, "Cancel");
+    vars.set(V::current, system.currentDirectory());
+    vars.set(V::curuser, system.userName().value_or("unknown"));
+    vars.set(V::winvers, windowsVersionName(system.windowsVersion()));
+    for (V dateOrTime : {V::day, V::year, V::month, V::time}) vars.declare(vars.nameOf(dateOrTime));
+    vars.set(V::OpenBox_MultiSel, "-1");
+    vars.set(V::SaveBox_MultiSel, "-1");
+    vars.set(V::EditBox_Ok, "&Ok");
+    vars.set(V::EditBox_Cancel, "&Cancel");
+    vars.set(V::EditBox_Width, "350");
+    vars.set(V::EditBox_Height, "238");
+    vars.set(V::ListBox_Width, "130");
+    vars.set(V::ListBox_Height, "176");
+    vars.set(V::ListBox_Ok, "&Ok");
+    vars.set(V::InfoBox_Width, "300");
+    vars.set(V::InfoBox_Height, "24");
+    vars.set(V::InfoBox_Enabled, "-1");
+    vars.set(kUseOldFileFunctionsName, "-1");
+    vars.set(V::new_line, "\n");
+    vars.set(V::VL_Version, kLanguageVersion);
+    vars.set(V::VL_Pro, "0");
+}
+
+// Runs commands until the script ends; returns the exit code.
+int commandLoop(Interpreter& in) {
+    try {
+        while (!in.reader.atEnd()) {
+            if (commandStep(in) < 0) throw ScriptError{kUnknownInstruction, in.currentKeyword};
+        }
+        return 0;
+    } catch (const ScriptExit& exit) {
+        return exit.code;
+    } catch (const ScriptError& error) {
+        in.platform.errorBox(errorBoxText(in.reader.line(), error), "ERROR", kErrorBoxStyle);
+        return 1;
+    } catch (const std::bad_alloc&) {
+        in.platform.errorBox(errorBoxText(in.reader.line(), ScriptError{-1, {}}), "ERROR", kErrorBoxStyle);
+        return 1;
+    }
+}
+
+}  // namespace
+
+std::string bannerText() {
+    return std::string("Velmish v") + kLanguageVersion + " Interpreter " + kInterpreterVersion +
+           "\nWritten by the Velmish developers.\n\nReport problems and ideas to the Velmish project.";
+}
+
+int runScript(platform::Platform& platform, const LaunchArgs& args) {
+    if (!platform.registerDialogClass()) return 0;
+    int themeOffset = platform.visualThemesActive() ? 10 : 0;
+    if (args.scriptPath.empty()) {
+        platform.errorBox(bannerText(), "ERROR: No input file.", platform::style::kIconInformation);
+        return 1;
+    }
+    auto source = args.scriptPath.size() > kMaxScriptPath ? nullptr : ScriptSource::openFile(args.scriptPath);
+    if (!source) {
+        platform.errorBox("File does not exists.", "ERROR", platform::style::kIconError);
+        return 1;
+    }
+    platform.createDialogWindows(themeOffset);
+    Interpreter in(platform, std::move(source), args.scriptPath);
+    in.themeOffset = themeOffset;
+    createSystemVariables(in, args);
+    return commandLoop(in);
+}
+
+Interpreter::Interpreter(platform::Platform& platform, std::unique_ptr<ScriptSource> source, std::string path)
+    : platform(platform),
+      scriptPath(std::move(path)),
+      reader(std::move(source)),
+      vars(platform, NameScheme::scriptNames) {}
+
+}  // namespace interp

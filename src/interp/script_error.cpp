@@ -1,0 +1,28 @@
+// Texts of the script error box.
+#include "interp/script_error.h"
+
+#include <cstdio>
+
+namespace interp {
+
+namespace {
+
+std::string errorMessage(const ScriptError& error) {
+    switch (error.number) {
+        case kParseError: return "Parse error at " + error.filling;
+        case kUnknownInstruction: return "Unknown instruction: " + error.filling;
+        case kUnknownVariable: return "Unknown variable: [" + error.filling + "]";
+        case kParameterExpected: return "Parameter expected at " + error.filling;
+        default: return "Unknown error";
+    }
+}
+
+}  // namespace
+
+std::string errorBoxText(int line, const ScriptError& error) {
+    char head[64];
+    std::snprintf(head, sizeof head, "Line %d, Error %.2d: ", line, error.number);
+    return head + errorMessage(error);
+}
+
+}  // namespace interp

@@ -1,0 +1,33 @@
+// The two ways a script run ends early: a script error and an exit request.
+//
+// Both unwind inside the interpreter only; the run entry point (interp::runScript) catches
+// them, shows the error box and turns them into the process exit code.
+#pragma once
+
+#include <string>
+
+namespace interp {
+
+// Error numbers of the error box ("Line 3, Error 00: ...").
+enum ErrorNumber {
+    kParseError = 0,         // "Parse error at %s", filled with the current keyword
+    kUnknownInstruction = 1, // "Unknown instruction: %s", filled with the current keyword
+    kUnknownVariable = 2,    // "Unknown variable: [%s]", filled with the parameter text
+    kParameterExpected = 3,  // "Parameter expected at %s", filled with the parameter text
+};
+
+struct ScriptError {
+    int number;
+    std::string filling;  // the text the message template quotes
+};
+
+// The script ends with this exit code (END, HALT, end of the file, a start-up failure that has
+// already been reported).
+struct ScriptExit {
+    int code;
+};
+
+// "Line %d, Error %0.2d: %s" with the message of the error number.
+std::string errorBoxText(int line, const ScriptError& error);
+
+}  // namespace interp

@@ -1,0 +1,100 @@
+// Keyword, separator and text reading on top of the character reader.
+#include "interp/script_reader.h"
+
+#include "interp/script_error.h"
+
+namespace interp {
+
+ScriptReader::ScriptReader(std::unique_ptr<ScriptSource> source)
+    : source_(std::move(source)), text_(&source_->text()) {}
+
+std::string ScriptReader::readKeyword() {
+    int c;
+    do {
+        c = next();
+    } while (!atEnd_ && (c == kLineEnd || c == '\t' || c == ' '));
+    std::string word;
+    while (!atEnd_) {
+        // A "%" anywhere makes the line a label line; what was gathered before it is dropped.
+        if (c == '%') return "%";
+        word += static_cast<char>(c);
+        c = next();
+        if (c == ' ' || c == kLineEnd) break;
+    }
+    if (atEnd_) {
+        keywordTerminator_ = kEnd;
+        // A keyword that is the last thing in the script is never executed.
+        throw ScriptExit{0};
+    }
+    keywordTerminator_ = c;
+    if (c == kLineEnd) pushBack();
+    return word;
+}
+
+std::string ScriptReader::readUntil(int terminator) {
+    std::string result;
+    for (;;) {
+        // Plain bytes are copied in one piece; only the bytes that can end the text go through
+        // the character reader.
+        size_t start = offset_;
+        const std::string& text = *text_;
+        size_t end = start;
+        while (end < text.size()) {
+            char b = text[end];
+            if (b == '\r' || b == '\n' || static_cast<unsigned char>(b) == terminator) break;
+            ++end;
+        }
+        result.append(text, start, end - start);
+        offset_ = end;
+        int c = next();
+        if (atEnd_ || c == terminator || c == kLineEnd) return result;
+        result += static_cast<char>(c);
+    }
+}
+
+int ScriptReader::readSeparator() {
+    for (;;) {
+        if (atEnd_) return kLineEnd;
+        int c = next();
+        if (atEnd_ || c == kLineEnd) return kLineEnd;
+        if (c == ' ') continue;
+        return c;
+    }
+}
+
+bool ScriptReader::restart() {
+    if (!source_->reopen()) return false;
+    text_ = &source_->text();
+    offset_ = 0;
+    countedUntil_ = 0;
+    line_ = 1;
+    atEnd_ = false;
+    return true;
+}
+
+void ScriptReader::skipToLine(int line) {
+    auto start = source_->lineStart(line);
+    if (start) {
+        offset_ = *start;
+        line_ = line < 1 ? 1 : line;
+    } else {
+        offset_ = text_->size();
+        line_ = 1 + source_->lineEndCount();
+        atEnd_ = true;
+    }
+    countedUntil_ = offset_;
+}
+
+ScriptReader::Position ScriptReader::position() const {
+    return Position{offset_, line_, countedUntil_, atEnd_, keywordTerminator_};
+}
+
+void ScriptReader::setPosition(const Position& position) {
+    offset_ = position.offset;
+    line_ = position.line;
+    countedUntil_ = position.countedUntil;
+    atEnd_ = position.atEnd;
+    keywordTerminator_ = position.keywordTerminator;
+}
+
+}  // namespace interp

@@ -1,0 +1,105 @@
+// Reading operations on the script: characters, line ends, keywords, separators and texts up
+// to a terminator, with the line counter that every error message quotes.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "interp/script_source.h"
+
+namespace interp {
+
+class ScriptReader {
+public:
+    static constexpr int kLineEnd = '\n';  // how every line end is delivered
+    static constexpr int kEnd = -1;        // delivered at the end of the script
+
+    // Everything a jump needs to put the reader back where a search once left it.
+    struct Position {
+        size_t offset;
+        int line;
+        size_t countedUntil;
+        bool atEnd;
+        int keywordTerminator;
+    };
+
+    explicit ScriptReader(std::unique_ptr<ScriptSource> source);
+
+    // The next byte (0-255), kLineEnd for a line end, kEnd at the end of the script. A carriage
+    // return takes the byte after it along (the line feed of the pair). Each line end raises the
+    // line counter the first time it is read after a restart; reading it again after a push
+    // back does not count it twice.
+    int next() {
+        if (offset_ >= text_->size()) {
+            atEnd_ = true;
+            return kEnd;
+        }
+        unsigned char c = static_cast<unsigned char>((*text_)[offset_++]);
+        if (c == '\r') {
+            size_t at = offset_ - 1;
+            if (offset_ < text_->size()) ++offset_;
+            countLineEnd(at);
+            return kLineEnd;
+        }
+        if (c == '\n') {
+            countLineEnd(offset_ - 1);
+            return kLineEnd;
+        }
+        return c;
+    }
+
+    // The last byte is read again. At the end of the script there is nothing to read again: the
+    // end (which counts as a line end) is met once more.
+    void pushBack() {
+        if (atEnd_) {
+            atEnd_ = false;
+        } else if (offset_ > 0) {
+            --offset_;
+        }
+    }
+
+    bool atEnd() const { return atEnd_; }
+    int line() const { return line_; }
+    int keywordTerminator() const { return keywordTerminator_; }
+
+    // Skips line ends, tabs and blanks and reads one keyword up to a blank or a line end (which
+    // is pushed back). Returns "%" for a label line, leaving the label text unread. Meeting the
+    // end of the script ends the run with exit code 0.
+    std::string readKeyword();
+
+    // The text up to the terminator or the line end, both consumed, or up to the end.
+    std::string readUntil(int terminator);
+
+    // The next character after blanks, consumed: a line end (also at the end of the script) or
+    // any other character. Callers decide whether it is the separator they expected.
+    int readSeparator();
+
+    // Starts again at the first byte with line counter 1; false when the script file can no
+    // longer be opened.
+    bool restart();
+    // After a restart: reads to the start of line n, as n - 1 reads of whole lines would.
+    void skipToLine(int line);
+
+    Position position() const;
+    void setPosition(const Position& position);
+    unsigned sourceGeneration() const { return source_->generation(); }
+
+private:
+    void countLineEnd(size_t at) {
+        if (at >= countedUntil_) {
+            ++line_;
+            countedUntil_ = offset_;
+        }
+    }
+
+    std::unique_ptr<ScriptSource> source_;
+    const std::string* text_;     // the source's bytes
+    size_t offset_ = 0;           // reading position; the interpreter's program counter
+    size_t countedUntil_ = 0;     // line ends before this offset have been counted
+    int line_ = 1;                // line counter
+    bool atEnd_ = false;          // the last read met the end of the script
+    int keywordTerminator_ = ' '; // what ended the last keyword: blank, line end or kEnd
+};
+
+}  // namespace interp

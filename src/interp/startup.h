@@ -1,0 +1,36 @@
+// Start-up of the interpreter and the run of one script.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace interp {
+
+// The script path and the text that becomes [command].
+struct LaunchArgs {
+    std::string scriptPath;
+    std::optional<std::string> command;  // nullopt: [command] is declared empty
+};
+
+// Splits the command-line text that follows the program name: a path (in double quotes when it
+// holds blanks) and the parameters, trimmed of blanks.
+LaunchArgs splitCommandLine(std::string_view commandLine);
+
+// The same from an argument vector: the first argument is the path, the others joined by one
+// blank and trimmed are the parameters.
+LaunchArgs launchArgsFromArgv(int argc, const char* const* argv);
+
+// The name [winvers] holds for a system version ("XP", "98SE", ... or "unknown").
+std::string windowsVersionName(const std::optional<platform::WindowsVersion>& version);
+
+// The text of the box shown when no script is given.
+std::string bannerText();
+
+// Runs the whole life of one script: start-up, the command loop and the end. Returns the exit
+// code: 0 at the normal end, 1 after an error, or the HALT value.
+int runScript(platform::Platform& platform, const LaunchArgs& args);
+
+}  // namespace interp

@@ -1,0 +1,76 @@
+// The variable table: every variable of a running script, with the names that are computed on
+// reading and the names whose assignment acts on the dialog windows or the clipboard.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "interp/system_variables.h"
+
+namespace platform {
+class Platform;
+}
+
+namespace interp {
+
+// How system variables are named in the table: by their script names in the interpreter, by
+// their index texts ("0", "25") in compiled programs.
+enum class NameScheme { scriptNames, indexNames };
+
+class VariableTable {
+public:
+    struct Record {
+        std::string name;   // compared exactly; never changes once set
+        std::string value;  // any bytes
+    };
+
+    VariableTable(platform::Platform& platform, NameScheme scheme);
+
+    // The value of a variable; computed names first, the empty text for a missing name.
+    std::string get(std::string_view name) const;
+    // Appends the value of get(name) to out, without a temporary copy for stored values.
+    void appendValue(std::string_view name, std::string& out) const;
+    // Runs the write hook of the name, then stores the value, creating the variable if needed.
+    void set(std::string_view name, std::string value);
+    // Creates the variable with the empty value unless it exists.
+    void declare(std::string_view name);
+    bool exists(std::string_view name) const;
+
+    // The name a system variable has in this table.
+    const std::string& nameOf(SystemVariable variable) const;
+    std::string get(SystemVariable variable) const { return get(nameOf(variable)); }
+    void set(SystemVariable variable, std::string value) { set(nameOf(variable), std::move(value)); }
+
+    // Records in creation order.
+    const std::vector<Record>& records() const { return records_; }
+
+    // Called with the name of every variable that grows the table beyond its free slots (the
+    // debugger's automatic watch listens here).
+    std::function<void(const std::string&)> onGrow;
+
+private:
+    enum class Special { none, time, year, month, day, clipboard, buttonCaption, infoBoxEnabled };
+    struct Slot {
+        int record = -1;                // index into records_, or -1 while the name has none
+        Special special = Special::none;
+        SystemVariable variable{};      // meaningful when special is not none
+    };
+
+    static constexpr size_t kInitialFreeSlots = 16;
+
+    Slot& slotFor(std::string_view name);
+    static bool isComputed(Special special);
+    std::string computedValue(Special special) const;
+    void runWriteHook(const Slot& slot, const std::string& value);
+    int addRecord(std::string_view name);
+
+    platform::Platform& platform_;
+    std::vector<std::string> systemNames_;  // by system-variable index
+    std::vector<Record> records_;
+    std::unordered_map<std::string, Slot> slots_;  // name -> record and special behaviour
+};
+
+}  // namespace interp

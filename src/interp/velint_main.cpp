@@ -1,0 +1,10 @@
+// velint: runs a script source file.
+#include "interp/startup.h"
+#include "platform/native_platform.h"
+
+int main(int argc, char** argv) {
+    auto platform = platform::createNativePlatform();
+    auto raw = platform::rawCommandLine();
+    interp::LaunchArgs args = raw ? interp::splitCommandLine(*raw) : interp::launchArgsFromArgv(argc, argv);
+    return interp::runScript(*platform, args);
+}

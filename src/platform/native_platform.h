@@ -1,0 +1,19 @@
+// The platform of the machine the program runs on, and what it knows about how it was started.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+// The Win32 desktop on Windows; the terminal (standard input and output) on POSIX systems.
+std::unique_ptr<Platform> createNativePlatform();
+
+// On Windows, the command-line text after the program name, which the program splits itself;
+// nullopt where the system hands over an argument vector instead.
+std::optional<std::string> rawCommandLine();
+
+}  // namespace platform

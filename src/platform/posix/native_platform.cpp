@@ -1,0 +1,17 @@
+// The terminal is the native platform on POSIX systems.
+#include "platform/native_platform.h"
+
+#include <iostream>
+
+#include "platform/posix/console_platform.h"
+
+namespace platform {
+
+std::unique_ptr<Platform> createNativePlatform() {
+    std::ios::sync_with_stdio(false);
+    return std::make_unique<ConsolePlatform>(std::cin, std::cout, std::cerr);
+}
+
+std::optional<std::string> rawCommandLine() { return std::nullopt; }
+
+}  // namespace platform
