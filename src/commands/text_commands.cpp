@@ -63,6 +63,10 @@ std::string Calculation::result() const { return formatNumber(accumulator_); }
 std::string formatNumber(double value) {
     if (std::isinf(value)) return value < 0 ? "-INF" : "+INF";
     if (std::isnan(value)) return std::signbit(value) ? "-NAN" : "+NAN";
+    // Whole numbers print without a fraction; "%lf" would give the same digits and six zeros.
+    if (value == std::trunc(value) && std::fabs(value) < 1e15 && !(value == 0 && std::signbit(value))) {
+        return interp::intToText(static_cast<long long>(value));
+    }
     char text[400];  // "%lf" of the largest double has 309 digits before the point
     std::snprintf(text, sizeof text, "%lf", value);
     std::string result(text);

@@ -71,6 +71,16 @@ int commandLoop(Interpreter& in) {
     }
 }
 
+// Start-up from the creation of the dialog windows on, then the command loop.
+int runOpenScript(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source,
+                  int themeOffset) {
+    platform.createDialogWindows(themeOffset);
+    Interpreter in(platform, std::move(source), args.scriptPath);
+    in.themeOffset = themeOffset;
+    createSystemVariables(in, args);
+    return commandLoop(in);
+}
+
 }  // namespace
 
 std::string bannerText() {
@@ -90,11 +100,12 @@ int runScript(platform::Platform& platform, const LaunchArgs& args) {
         platform.errorBox("File does not exists.", "ERROR", platform::style::kIconError);
         return 1;
     }
-    platform.createDialogWindows(themeOffset);
-    Interpreter in(platform, std::move(source), args.scriptPath);
-    in.themeOffset = themeOffset;
-    createSystemVariables(in, args);
-    return commandLoop(in);
+    return runOpenScript(platform, args, std::move(source), themeOffset);
+}
+
+int runScriptSource(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source) {
+    if (!platform.registerDialogClass()) return 0;
+    return runOpenScript(platform, args, std::move(source), platform.visualThemesActive() ? 10 : 0);
 }
 
 Interpreter::Interpreter(platform::Platform& platform, std::unique_ptr<ScriptSource> source, std::string path)

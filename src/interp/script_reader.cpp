@@ -14,10 +14,18 @@ std::string ScriptReader::readKeyword() {
         c = next();
     } while (!atEnd_ && (c == kLineEnd || c == '\t' || c == ' '));
     std::string word;
+    const std::string& text = *text_;
     while (!atEnd_) {
         // A "%" anywhere makes the line a label line; what was gathered before it is dropped.
         if (c == '%') return "%";
         word += static_cast<char>(c);
+        // The plain bytes that follow are copied in one piece.
+        size_t end = offset_;
+        while (end < text.size() && text[end] != ' ' && text[end] != '\r' && text[end] != '\n' && text[end] != '%') {
+            ++end;
+        }
+        word.append(text, offset_, end - offset_);
+        offset_ = end;
         c = next();
         if (c == ' ' || c == kLineEnd) break;
     }

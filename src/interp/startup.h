@@ -1,10 +1,12 @@
 // Start-up of the interpreter and the run of one script.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "interp/script_source.h"
 #include "platform/platform.h"
 
 namespace interp {
@@ -32,5 +34,8 @@ std::string bannerText();
 // Runs the whole life of one script: start-up, the command loop and the end. Returns the exit
 // code: 0 at the normal end, 1 after an error, or the HALT value.
 int runScript(platform::Platform& platform, const LaunchArgs& args);
+
+// The same for a script already in memory (args.scriptPath only names it); unit tests use this.
+int runScriptSource(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source);
 
 }  // namespace interp

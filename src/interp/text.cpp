@@ -52,6 +52,13 @@ double textToDouble(std::string_view text) {
         i = fractionEnd;
     }
     if (mantissaDigits == 0) return 0.0;
+    // Whole numbers of up to 15 digits are exact in a double: no need for strtod.
+    if (i == digitsStart + mantissaDigits && mantissaDigits <= 15 &&
+        !(i < text.size() && (text[i] == 'e' || text[i] == 'E'))) {
+        long long whole = 0;
+        for (size_t d = digitsStart; d < i; ++d) whole = whole * 10 + (text[d] - '0');
+        return text[start] == '-' ? -static_cast<double>(whole) : static_cast<double>(whole);
+    }
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         size_t e = i + 1;
         if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;

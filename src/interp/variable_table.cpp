@@ -91,7 +91,7 @@ std::string VariableTable::get(std::string_view name) const {
 }
 
 void VariableTable::appendValue(std::string_view name, std::string& out) const {
-    auto found = slots_.find(std::string(name));
+    auto found = slots_.find(name);
     if (found == slots_.end()) return;
     const Slot& slot = found->second;
     if (isComputed(slot.special)) {
@@ -102,7 +102,7 @@ void VariableTable::appendValue(std::string_view name, std::string& out) const {
 }
 
 bool VariableTable::exists(std::string_view name) const {
-    auto found = slots_.find(std::string(name));
+    auto found = slots_.find(name);
     return found != slots_.end() && found->second.record >= 0;
 }
 
@@ -115,7 +115,11 @@ void VariableTable::runWriteHook(const Slot& slot, const std::string& value) {
     }
 }
 
-VariableTable::Slot& VariableTable::slotFor(std::string_view name) { return slots_[std::string(name)]; }
+VariableTable::Slot& VariableTable::slotFor(std::string_view name) {
+    auto found = slots_.find(name);
+    if (found != slots_.end()) return found->second;
+    return slots_.emplace(std::string(name), Slot{}).first->second;
+}
 
 int VariableTable::addRecord(std::string_view name) {
     // The table starts with a few free slots; every record beyond them grows the table, which

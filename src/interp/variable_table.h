@@ -70,7 +70,12 @@ private:
     platform::Platform& platform_;
     std::vector<std::string> systemNames_;  // by system-variable index
     std::vector<Record> records_;
-    std::unordered_map<std::string, Slot> slots_;  // name -> record and special behaviour
+    // Looked up with string_views as well as strings, without building a temporary string.
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    std::unordered_map<std::string, Slot, NameHash, std::equal_to<>> slots_;  // name -> record, behaviour
 };
 
 }  // namespace interp

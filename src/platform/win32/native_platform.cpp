@@ -1,0 +1,24 @@
+// The Win32 desktop is the native platform on Windows.
+#include "platform/native_platform.h"
+
+#include "platform/win32/win32_platform.h"
+
+namespace platform {
+
+std::unique_ptr<Platform> createNativePlatform() { return std::make_unique<Win32Platform>(); }
+
+std::optional<std::string> rawCommandLine() {
+    // The text after the program name and the blanks that follow it, as WinMain receives it.
+    const char* line = GetCommandLineA();
+    if (*line == '"') {
+        ++line;
+        while (*line && *line != '"') ++line;
+        if (*line == '"') ++line;
+    } else {
+        while (*line && *line != ' ' && *line != '\t') ++line;
+    }
+    while (*line == ' ' || *line == '\t') ++line;
+    return std::string(line);
+}
+
+}  // namespace platform

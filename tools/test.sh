@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The whole test suite: native unit and script tests, the same under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the MinGW Windows build and its tests under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh test
+
+jobs=$(nproc)
+step() { printf '\n==== %s ====\n' "$*"; }
+
+step "Linux build and tests"
+cmake --preset linux >/dev/null
+cmake --build --preset linux -j"$jobs"
+ctest --preset linux -j"$jobs"
+
+step "Linux build with sanitizers, and tests"
+cmake --preset linux-asan >/dev/null
+cmake --build --preset linux-asan -j"$jobs"
+ctest --preset linux-asan -j"$jobs" -LE slow
+
+step "Windows build (MinGW i686) and tests under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j"$jobs"
+ctest --preset windows
+
+step "All tests passed"
