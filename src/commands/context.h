@@ -9,6 +9,9 @@
 
 namespace commands {
 
+// The variable a command stores its result in.
+using Target = interp::VariableTable::Handle;
+
 struct Context {
     interp::VariableTable& vars;
     platform::Platform& platform;

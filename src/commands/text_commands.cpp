@@ -12,8 +12,11 @@ namespace commands {
 using interp::textToDouble;
 using interp::textToInt;
 
-void linkVar(Context& ctx, const std::string& target, std::span<const std::string> values) {
+void linkVar(Context& ctx, Target target, std::span<const std::string> values) {
+    size_t length = 0;
+    for (const std::string& value : values) length += value.size();
     std::string joined;
+    joined.reserve(length);
     for (const std::string& value : values) joined += value;
     ctx.vars.set(target, std::move(joined));
 }
@@ -76,32 +79,32 @@ std::string formatNumber(double value) {
     return result;
 }
 
-void calcVar(Context& ctx, const std::string& target, const Calculation& calculation) {
+void calcVar(Context& ctx, Target target, const Calculation& calculation) {
     ctx.vars.set(target, calculation.result());
 }
 
-void upVar(Context& ctx, const std::string& target, const std::string& value) {
+void upVar(Context& ctx, Target target, const std::string& value) {
     ctx.vars.set(target, interp::upperCase(value));
 }
 
-void lowVar(Context& ctx, const std::string& target, const std::string& value) {
+void lowVar(Context& ctx, Target target, const std::string& value) {
     ctx.vars.set(target, interp::lowerCase(value));
 }
 
-void trimVar(Context& ctx, const std::string& target, const std::string& value) {
+void trimVar(Context& ctx, Target target, const std::string& value) {
     ctx.vars.set(target, interp::trimBlanks(value));
 }
 
-void getChr(Context& ctx, const std::string& target, const std::string& value) {
+void getChr(Context& ctx, Target target, const std::string& value) {
     auto code = static_cast<unsigned char>(textToInt(value) & 0xFF);
     ctx.vars.set(target, code == 0 ? std::string() : std::string(1, static_cast<char>(code)));
 }
 
-void getLen(Context& ctx, const std::string& target, const std::string& value) {
+void getLen(Context& ctx, Target target, const std::string& value) {
     ctx.vars.set(target, interp::intToText(static_cast<long long>(value.size())));
 }
 
-void copyVar(Context& ctx, const std::string& target, const std::string& source, const std::string& start,
+void copyVar(Context& ctx, Target target, const std::string& source, const std::string& start,
              const std::string& count) {
     long long s = textToInt(start);
     long long c = textToInt(count);
@@ -122,7 +125,7 @@ void copyVar(Context& ctx, const std::string& target, const std::string& source,
     ctx.vars.set(target, p >= length ? std::string() : source.substr(static_cast<size_t>(p), static_cast<size_t>(c)));
 }
 
-void getPos(Context& ctx, const std::string& target, const std::string& text, const std::string& pattern) {
+void getPos(Context& ctx, Target target, const std::string& text, const std::string& pattern) {
     size_t found = text.empty() ? std::string::npos : text.find(pattern);
     ctx.vars.set(target, found == std::string::npos ? "0" : interp::intToText(static_cast<long long>(found) + 1));
 }

@@ -10,7 +10,7 @@
 namespace commands {
 
 // LINKVAR: the values joined in order.
-void linkVar(Context& ctx, const std::string& target, std::span<const std::string> values);
+void linkVar(Context& ctx, Target target, std::span<const std::string> values);
 
 // CALCVAR: left to right, no precedence. Feed the first value, then each operator and value.
 class Calculation {
@@ -24,21 +24,21 @@ public:
 private:
     double accumulator_;
 };
-void calcVar(Context& ctx, const std::string& target, const Calculation& calculation);
+void calcVar(Context& ctx, Target target, const Calculation& calculation);
 
 // Formats a CALCVAR result.
 std::string formatNumber(double value);
 
-void upVar(Context& ctx, const std::string& target, const std::string& value);
-void lowVar(Context& ctx, const std::string& target, const std::string& value);
-void trimVar(Context& ctx, const std::string& target, const std::string& value);
+void upVar(Context& ctx, Target target, const std::string& value);
+void lowVar(Context& ctx, Target target, const std::string& value);
+void trimVar(Context& ctx, Target target, const std::string& value);
 // The character whose code is the value modulo 256; code 0 gives the empty text.
-void getChr(Context& ctx, const std::string& target, const std::string& value);
-void getLen(Context& ctx, const std::string& target, const std::string& value);
+void getChr(Context& ctx, Target target, const std::string& value);
+void getLen(Context& ctx, Target target, const std::string& value);
 // count characters from the 1-based start; start -1 takes the last count characters.
-void copyVar(Context& ctx, const std::string& target, const std::string& source, const std::string& start,
+void copyVar(Context& ctx, Target target, const std::string& source, const std::string& start,
              const std::string& count);
 // The 1-based position of the first occurrence of pattern in text, "0" when there is none.
-void getPos(Context& ctx, const std::string& target, const std::string& text, const std::string& pattern);
+void getPos(Context& ctx, Target target, const std::string& text, const std::string& pattern);
 
 }  // namespace commands

@@ -14,8 +14,14 @@ void handleLabelLine(Interpreter& in) {
 
 }  // namespace
 
-int dispatch(Interpreter& in, const std::string& upperKeyword) {
-    auto keyword = keywordNamed(upperKeyword);
+int dispatch(Interpreter& in, std::optional<Keyword> keyword) {
+    // One-line IFs run their command here rather than by recursion, so a line of many nested
+    // IFs needs no deeper stack.
+    while (keyword == Keyword::IF) {
+        auto inlineCommand = handleIf(in);
+        if (!inlineCommand) return 0;
+        keyword = inlineCommand->keyword;
+    }
     if (!keyword) return -1;
     switch (*keyword) {
         case Keyword::ENDIF: break;
@@ -26,7 +32,6 @@ int dispatch(Interpreter& in, const std::string& upperKeyword) {
         case Keyword::RESUME: handleResume(in); break;
         case Keyword::ELSE:
         case Keyword::ELSEIF: handleElse(in); break;
-        case Keyword::IF: return handleIf(in);
         case Keyword::MSGBOX:
         case Keyword::ECHOBOX: handleMsgBox(in); break;
         case Keyword::REPEAT: handleRepeat(in); break;
@@ -60,14 +65,13 @@ int dispatch(Interpreter& in, const std::string& upperKeyword) {
 }
 
 int commandStep(Interpreter& in) {
-    std::string keyword = in.reader.readKeyword();
-    if (keyword == "%") {
-        in.currentKeyword = keyword;
+    KeywordRead read = readKeyword(in);
+    in.currentKeyword = std::move(read.upper);
+    if (read.word == "%") {
         handleLabelLine(in);
         return 0;
     }
-    in.currentKeyword = upperCase(keyword);
-    return dispatch(in, in.currentKeyword);
+    return dispatch(in, read.keyword);
 }
 
 }  // namespace interp

@@ -23,8 +23,8 @@ void skipLineAfterKeyword(Interpreter& in) {
 // never mistaken for a command.
 std::string readSkippedKeyword(Interpreter& in) {
     for (;;) {
-        std::string keyword = in.reader.readKeyword();
-        if (keyword != "%") return upperCase(keyword);
+        KeywordRead read = readKeyword(in);
+        if (read.word != "%") return std::move(read.upper);
         readRestOfLine(in);
     }
 }
@@ -82,9 +82,9 @@ void restart(Interpreter& in) {
         in.platform.errorBox("File does not exists.", "ERROR", platform::style::kIconError);
         throw ScriptExit{1};
     }
-    if (in.jumps.generation != in.reader.sourceGeneration()) {
-        in.jumps = JumpCache{};
-        in.jumps.generation = in.reader.sourceGeneration();
+    if (in.memo.generation != in.reader.sourceGeneration()) {
+        in.memo = ScriptMemo{};
+        in.memo.generation = in.reader.sourceGeneration();
     }
 }
 
@@ -107,17 +107,17 @@ JumpTarget here(const Interpreter& in) { return JumpTarget{in.reader.position(),
 // From the first byte: on to the line after the label line; the end of the script (no such
 // label) ends the run quietly.
 void searchLabel(Interpreter& in, const std::string& label) {
-    auto remembered = in.jumps.labels.find(label);
-    if (jumpToRemembered(in, remembered == in.jumps.labels.end() ? nullptr : &remembered->second)) return;
+    auto remembered = in.memo.labels.find(label);
+    if (jumpToRemembered(in, remembered == in.memo.labels.end() ? nullptr : &remembered->second)) return;
     for (;;) {
-        std::string keyword = in.reader.readKeyword();
-        if (keyword == "%") {
+        KeywordRead read = readKeyword(in);
+        if (read.word == "%") {
             if (readRestOfLine(in) == label) break;
             continue;
         }
-        scanLine(in, upperCase(keyword));
+        scanLine(in, read.upper);
     }
-    in.jumps.labels.emplace(label, here(in));
+    in.memo.labels.emplace(label, here(in));
 }
 
 std::string readLabelOperand(Interpreter& in) {
@@ -128,21 +128,21 @@ std::string readLabelOperand(Interpreter& in) {
 
 }  // namespace
 
-int handleIf(Interpreter& in) {
+std::optional<InlineCommand> handleIf(Interpreter& in) {
     bool holds = evaluateCondition(in);
     int next = readSeparator(in);
     if (holds) {
-        if (next == kLineEnd) return 0;
+        if (next == kLineEnd) return std::nullopt;
         // One-line IF: the character read starts the command that follows on the line.
-        in.currentKeyword = upperCase(static_cast<char>(next) + in.reader.readKeyword());
-        return dispatch(in, in.currentKeyword);
+        in.currentKeyword = upperCase(static_cast<char>(next) + readKeyword(in).word);
+        return InlineCommand{keywordNamed(in.currentKeyword)};
     }
     if (next != kLineEnd) {
         readRestOfLine(in);
     } else {
         skipFalseBlock(in);
     }
-    return 0;
+    return std::nullopt;
 }
 
 void handleElse(Interpreter& in) { skipToEndIf(in); }
@@ -189,12 +189,12 @@ void handleResume(Interpreter& in) {
     int returnLine = in.gosubStack.top();
     in.gosubStack.pop();
     in.repeatStack.clear();
-    auto remembered = in.jumps.returns.find(returnLine);
-    if (jumpToRemembered(in, remembered == in.jumps.returns.end() ? nullptr : &remembered->second)) return;
+    auto remembered = in.memo.returns.find(returnLine);
+    if (jumpToRemembered(in, remembered == in.memo.returns.end() ? nullptr : &remembered->second)) return;
     do {
-        scanLine(in, upperCase(in.reader.readKeyword()));
+        scanLine(in, readKeyword(in).upper);
     } while (in.reader.line() < returnLine);
-    in.jumps.returns.emplace(returnLine, here(in));
+    in.memo.returns.emplace(returnLine, here(in));
 }
 
 void handleHalt(Interpreter& in) {

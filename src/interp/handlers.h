@@ -2,13 +2,16 @@
 // and its terminator, reads its own parameters and runs the command.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "interp/interpreter.h"
 #include "interp/keywords.h"
 
 namespace interp {
 
-// Runs the command of an upper-case keyword; -1 when the keyword is no command.
-int dispatch(Interpreter& in, const std::string& upperKeyword);
+// Runs the command of a keyword; -1 when the keyword is no command.
+int dispatch(Interpreter& in, std::optional<Keyword> keyword);
 
 // Variables (DEC, LET)
 void handleDec(Interpreter& in);
@@ -16,7 +19,11 @@ void handleLet(Interpreter& in);
 
 // Conditions and control flow
 bool evaluateCondition(Interpreter& in);
-int handleIf(Interpreter& in);  // returns the status of a one-line IF's command
+// The command a true one-line IF runs next; its keyword may name no command.
+struct InlineCommand {
+    std::optional<Keyword> keyword;
+};
+std::optional<InlineCommand> handleIf(Interpreter& in);
 void handleElse(Interpreter& in);  // ELSE and ELSEIF met while running a branch
 void handleRepeat(Interpreter& in);
 void handleUntil(Interpreter& in);

@@ -1,6 +1,8 @@
 // Separators and the value reader.
 #include "interp/parameters.h"
 
+#include "interp/text.h"
+
 namespace interp {
 
 ScriptError parseError(const Interpreter& in) { return ScriptError{kParseError, in.currentKeyword}; }
@@ -21,14 +23,18 @@ int readSeparator(Interpreter& in) { return in.reader.readSeparator(); }
 
 void expectLineEnd(Interpreter& in) { expectSeparator(in, {}); }
 
-std::string readValue(Interpreter& in, ValueForm form) {
-    std::string result;
+namespace {
+
+ValueShape readValueShape(Interpreter& in, ValueForm form) {
+    ValueShape shape;
     for (;;) {
         int c = in.reader.readSeparator();
+        ValuePart part;
         if (c == '\'') {
-            result += in.reader.readUntil('\'');
+            part.literal = in.reader.readUntil('\'');
         } else if (c == '[') {
-            in.vars.appendValue(in.reader.readUntil(']'), result);
+            part.isVariable = true;
+            part.variable = in.vars.handle(in.reader.readUntil(']'));
         } else if (c == ScriptReader::kLineEnd) {
             // A value position left empty at the end of the line.
             throw ScriptError{kParameterExpected, in.currentKeyword};
@@ -36,19 +42,47 @@ std::string readValue(Interpreter& in, ValueForm form) {
             throw parseError(in);
         } else {
             // Unquoted text runs to the line end and replaces anything gathered before it.
-            return static_cast<char>(c) + in.reader.readUntil(ScriptReader::kLineEnd);
+            part.literal = static_cast<char>(c) + in.reader.readUntil(ScriptReader::kLineEnd);
+            return ValueShape{std::move(part)};
         }
+        shape.push_back(std::move(part));
         if (in.reader.readSeparator() != '#') {
             in.reader.pushBack();
-            return result;
+            return shape;
         }
     }
 }
 
-std::string readVariableName(Interpreter& in) {
-    // A line end where the "[" belongs is refused too, so the next line is never taken as a name.
-    if (in.reader.readSeparator() != '[') throw parseError(in);
-    return in.reader.readUntil(']');
+}  // namespace
+
+std::string readValue(Interpreter& in, ValueForm form) {
+    auto& memo = form == ValueForm::strict ? in.memo.strictValues : in.memo.lenientValues;
+    std::optional<ValueShape> scratch;
+    return evaluateValue(in.vars, rememberedRead<ValueShape>(in.reader, memo, nullptr, scratch,
+                                                 [&] { return readValueShape(in, form); }));
+}
+
+VariableTable::Handle readVariableName(Interpreter& in) {
+    std::optional<VariableTable::Handle> scratch;
+    return rememberedRead<VariableTable::Handle>(in.reader, in.memo.names, nullptr, scratch, [&] {
+        // A line end where the "[" belongs is refused too, so the next line is never taken as a
+        // name.
+        if (in.reader.readSeparator() != '[') throw parseError(in);
+        return in.vars.handle(in.reader.readUntil(']'));
+    });
+}
+
+KeywordRead readKeyword(Interpreter& in) {
+    std::optional<KeywordRead> scratch;
+    // A label line's "%" leaves the keyword terminator as it was.
+    auto setsTerminator = [](const KeywordRead& read) { return read.word != "%"; };
+    return rememberedRead<KeywordRead>(in.reader, in.memo.keywords, +setsTerminator, scratch, [&] {
+        KeywordRead read;
+        read.word = in.reader.readKeyword();
+        read.upper = read.word == "%" ? read.word : upperCase(read.word);
+        read.keyword = keywordNamed(read.upper);
+        return read;
+    });
 }
 
 }  // namespace interp

@@ -32,8 +32,11 @@ std::string readValue(Interpreter& in, ValueForm form);
 inline std::string readStrictValue(Interpreter& in) { return readValue(in, ValueForm::strict); }
 inline std::string readLenientValue(Interpreter& in) { return readValue(in, ValueForm::lenient); }
 
-// "[" name "]": the name of a variable to store into.
-std::string readVariableName(Interpreter& in);
+// "[" name "]": the variable to store into.
+VariableTable::Handle readVariableName(Interpreter& in);
+
+// The next keyword (see ScriptReader::readKeyword), with its upper-case form and command.
+KeywordRead readKeyword(Interpreter& in);
 
 // The rest of the current line, line end consumed.
 inline std::string readRestOfLine(Interpreter& in) { return in.reader.readUntil(ScriptReader::kLineEnd); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -83,6 +84,37 @@ public:
 
     Position position() const;
     void setPosition(const Position& position);
+
+    // Reading the same bytes from the same kind of start always ends the same way, so callers
+    // may remember how far a read went and replay it. memoKey names the start: the offset,
+    // and whether the line end just before it was already counted (after a push back); it is
+    // nullopt at the end of the script, where nothing is worth remembering.
+    std::optional<size_t> memoKey() const {
+        if (atEnd_) return std::nullopt;
+        if (countedUntil_ <= offset_) return offset_ * 2;
+        if (countedUntil_ == offset_ + 1) return offset_ * 2 + 1;
+        return std::nullopt;
+    }
+    struct Advance {
+        size_t offset;          // where the read ended
+        int lineDelta;          // line ends counted on the way
+        size_t countedUntil;    // meaningful when lineDelta > 0
+        bool atEnd;
+        int keywordTerminator;  // kNoTerminator when the read left it alone
+    };
+    static constexpr int kNoTerminator = -2;
+    // readTerminator: the read was a keyword read that set the keyword terminator.
+    Advance advanceSince(const Position& start, bool readTerminator) const {
+        return Advance{offset_, line_ - start.line, countedUntil_, atEnd_,
+                       readTerminator ? keywordTerminator_ : kNoTerminator};
+    }
+    void replay(const Advance& advance) {
+        offset_ = advance.offset;
+        line_ += advance.lineDelta;
+        if (advance.lineDelta > 0) countedUntil_ = advance.countedUntil;
+        atEnd_ = advance.atEnd;
+        if (advance.keywordTerminator != kNoTerminator) keywordTerminator_ = advance.keywordTerminator;
+    }
     unsigned sourceGeneration() const { return source_->generation(); }
 
 private:

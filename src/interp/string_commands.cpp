@@ -9,19 +9,20 @@ namespace interp {
 namespace {
 
 // "[" target "]" "=": the head every command of this group starts with.
-std::string readTarget(Interpreter& in) {
-    std::string target = readVariableName(in);
+commands::Target readTarget(Interpreter& in) {
+    commands::Target target = readVariableName(in);
     expectInnerSeparator(in, "=");
     return target;
 }
 
-void runLinkVar(Interpreter& in, commands::Context& ctx, const std::string& target) {
-    std::vector<std::string> values{readStrictValue(in)};
+void runLinkVar(Interpreter& in, commands::Context& ctx, commands::Target target) {
+    std::vector<std::string> values;
+    values.push_back(readStrictValue(in));
     while (expectSeparator(in, "+,") != ScriptReader::kLineEnd) values.push_back(readStrictValue(in));
     commands::linkVar(ctx, target, values);
 }
 
-void runCalcVar(Interpreter& in, commands::Context& ctx, const std::string& target) {
+void runCalcVar(Interpreter& in, commands::Context& ctx, commands::Target target) {
     commands::Calculation calculation(readStrictValue(in));
     for (;;) {
         int op = expectSeparator(in, "+-*/~");
@@ -31,7 +32,7 @@ void runCalcVar(Interpreter& in, commands::Context& ctx, const std::string& targ
     commands::calcVar(ctx, target, calculation);
 }
 
-void runCopyVar(Interpreter& in, commands::Context& ctx, const std::string& target) {
+void runCopyVar(Interpreter& in, commands::Context& ctx, commands::Target target) {
     std::string source = readStrictValue(in);
     expectInnerSeparator(in, ":,");
     std::string start = readStrictValue(in);
@@ -41,7 +42,7 @@ void runCopyVar(Interpreter& in, commands::Context& ctx, const std::string& targ
     commands::copyVar(ctx, target, source, start, count);
 }
 
-void runGetPos(Interpreter& in, commands::Context& ctx, const std::string& target) {
+void runGetPos(Interpreter& in, commands::Context& ctx, commands::Target target) {
     std::string text = readStrictValue(in);
     expectInnerSeparator(in, ":,");
     std::string pattern = readStrictValue(in);
@@ -53,7 +54,7 @@ void runGetPos(Interpreter& in, commands::Context& ctx, const std::string& targe
 
 void handleStringCommand(Interpreter& in, Keyword keyword) {
     commands::Context ctx{in.vars, in.platform};
-    std::string target = readTarget(in);
+    commands::Target target = readTarget(in);
     switch (keyword) {
         case Keyword::LINKVAR: runLinkVar(in, ctx, target); break;
         case Keyword::CALCVAR: runCalcVar(in, ctx, target); break;

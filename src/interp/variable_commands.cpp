@@ -6,13 +6,13 @@ namespace interp {
 
 void handleDec(Interpreter& in) {
     for (;;) {
-        in.vars.declare(readVariableName(in));
+        in.vars.declare(readVariableName(in).name());
         if (expectSeparator(in, ",") == ScriptReader::kLineEnd) return;
     }
 }
 
 void handleLet(Interpreter& in) {
-    std::string name = readVariableName(in);
+    VariableTable::Handle name = readVariableName(in);
     expectInnerSeparator(in, "=");
     in.vars.set(name, readLenientValue(in));
 }

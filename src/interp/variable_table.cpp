@@ -90,16 +90,29 @@ std::string VariableTable::get(std::string_view name) const {
     return value;
 }
 
-void VariableTable::appendValue(std::string_view name, std::string& out) const {
+VariableTable::Handle VariableTable::handle(std::string_view name) {
     auto found = slots_.find(name);
-    if (found == slots_.end()) return;
-    const Slot& slot = found->second;
+    if (found == slots_.end()) found = slots_.emplace(std::string(name), Slot{}).first;
+    Handle handle;
+    handle.slot_ = &found->second;
+    handle.name_ = &found->first;
+    return handle;
+}
+
+void VariableTable::appendSlotValue(const Slot& slot, std::string& out) const {
     if (isComputed(slot.special)) {
         out += computedValue(slot.special);
     } else if (slot.record >= 0) {
         out += records_[slot.record].value;
     }
 }
+
+void VariableTable::appendValue(std::string_view name, std::string& out) const {
+    auto found = slots_.find(name);
+    if (found != slots_.end()) appendSlotValue(found->second, out);
+}
+
+void VariableTable::appendValue(Handle variable, std::string& out) const { appendSlotValue(*variable.slot_, out); }
 
 bool VariableTable::exists(std::string_view name) const {
     auto found = slots_.find(name);
@@ -110,36 +123,32 @@ void VariableTable::runWriteHook(const Slot& slot, const std::string& value) {
     switch (slot.special) {
         case Special::buttonCaption: platform_.setButtonCaption(*buttonOf(slot.variable), value); break;
         case Special::clipboard: platform_.setClipboardText(value); break;
-        case Special::infoBoxEnabled: platform_.setInfoBoxVisible(!(value == "-1" || upperCase(value) == "HIDE")); break;
+        case Special::infoBoxEnabled:
+            platform_.setInfoBoxVisible(!(value == "-1" || upperCase(value) == "HIDE"));
+            break;
         default: break;
     }
 }
 
-VariableTable::Slot& VariableTable::slotFor(std::string_view name) {
-    auto found = slots_.find(name);
-    if (found != slots_.end()) return found->second;
-    return slots_.emplace(std::string(name), Slot{}).first->second;
-}
-
-int VariableTable::addRecord(std::string_view name) {
+int VariableTable::addRecord(const std::string& name) {
     // The table starts with a few free slots; every record beyond them grows the table, which
     // is the moment the debugger's automatic watch hears of the new name.
     bool grows = records_.size() >= kInitialFreeSlots;
-    records_.push_back(Record{std::string(name), {}});
-    if (grows && onGrow) onGrow(records_.back().name);
+    records_.push_back(Record{name, {}});
+    if (grows && onGrow) onGrow(name);
     return static_cast<int>(records_.size()) - 1;
 }
 
-void VariableTable::set(std::string_view name, std::string value) {
-    Slot& slot = slotFor(name);
+void VariableTable::set(Handle variable, std::string value) {
+    Slot& slot = *variable.slot_;
     if (slot.special != Special::none) runWriteHook(slot, value);
-    if (slot.record < 0) slot.record = addRecord(name);
+    if (slot.record < 0) slot.record = addRecord(variable.name());
     records_[slot.record].value = std::move(value);
 }
 
 void VariableTable::declare(std::string_view name) {
-    Slot& slot = slotFor(name);
-    if (slot.record < 0) slot.record = addRecord(name);
+    Handle variable = handle(name);
+    if (variable.slot_->record < 0) variable.slot_->record = addRecord(variable.name());
 }
 
 }  // namespace interp

@@ -21,20 +21,39 @@ namespace interp {
 enum class NameScheme { scriptNames, indexNames };
 
 class VariableTable {
+    struct Slot;
+
 public:
     struct Record {
         std::string name;   // compared exactly; never changes once set
         std::string value;  // any bytes
     };
 
+    // A lasting reference to a name, for callers that read or write the same name many times
+    // without looking it up again. Taking one does not create the variable.
+    class Handle {
+    public:
+        Handle() = default;
+        const std::string& name() const { return *name_; }
+
+    private:
+        friend class VariableTable;
+        Slot* slot_ = nullptr;
+        const std::string* name_ = nullptr;
+    };
+
     VariableTable(platform::Platform& platform, NameScheme scheme);
+
+    Handle handle(std::string_view name);
 
     // The value of a variable; computed names first, the empty text for a missing name.
     std::string get(std::string_view name) const;
-    // Appends the value of get(name) to out, without a temporary copy for stored values.
+    // Appends the value of get to out, without a temporary copy for stored values.
     void appendValue(std::string_view name, std::string& out) const;
+    void appendValue(Handle variable, std::string& out) const;
     // Runs the write hook of the name, then stores the value, creating the variable if needed.
-    void set(std::string_view name, std::string value);
+    void set(std::string_view name, std::string value) { set(handle(name), std::move(value)); }
+    void set(Handle variable, std::string value);
     // Creates the variable with the empty value unless it exists.
     void declare(std::string_view name);
     bool exists(std::string_view name) const;
@@ -54,28 +73,31 @@ public:
 private:
     enum class Special { none, time, year, month, day, clipboard, buttonCaption, infoBoxEnabled };
     struct Slot {
-        int record = -1;                // index into records_, or -1 while the name has none
-        Special special = Special::none;
-        SystemVariable variable{};      // meaningful when special is not none
+        int record = -1;                 // index into records_, or -1 while the name has none
+        Special special = Special::none; // computed on reading, or a write hook
+        SystemVariable variable{};       // which one, when special is not none
     };
 
     static constexpr size_t kInitialFreeSlots = 16;
 
-    Slot& slotFor(std::string_view name);
     static bool isComputed(Special special);
     std::string computedValue(Special special) const;
+    void appendSlotValue(const Slot& slot, std::string& out) const;
     void runWriteHook(const Slot& slot, const std::string& value);
-    int addRecord(std::string_view name);
+    int addRecord(const std::string& name);
 
-    platform::Platform& platform_;
-    std::vector<std::string> systemNames_;  // by system-variable index
-    std::vector<Record> records_;
     // Looked up with string_views as well as strings, without building a temporary string.
     struct NameHash {
         using is_transparent = void;
         size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
     };
-    std::unordered_map<std::string, Slot, NameHash, std::equal_to<>> slots_;  // name -> record, behaviour
+
+    platform::Platform& platform_;
+    std::vector<std::string> systemNames_;  // by system-variable index
+    std::vector<Record> records_;
+    // Every name ever used, with its record and behaviour; entries are never removed, so
+    // handles into it stay valid.
+    std::unordered_map<std::string, Slot, NameHash, std::equal_to<>> slots_;
 };
 
 }  // namespace interp

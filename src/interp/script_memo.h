@@ -1,0 +1,83 @@
+// What the interpreter remembers about the script text: how reads at a place ended, and where
+// jumps landed.
+//
+// A read of the script (a keyword, a value, a variable name, a label search) depends only on
+// the bytes and on where it starts, so its outcome can be replayed the next time execution
+// passes the same place: loops then cost no re-reading, while every script sees exactly what
+// reading byte by byte would give. Everything here belongs to one generation of the script
+// text and is dropped when the text is reloaded.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "interp/keywords.h"
+#include "interp/script_reader.h"
+#include "interp/variable_table.h"
+
+namespace interp {
+
+// A value as written in the script: literal texts and variable references, in order.
+struct ValuePart {
+    bool isVariable = false;
+    std::string literal;              // the text of a literal
+    VariableTable::Handle variable;   // the variable of a reference
+};
+using ValueShape = std::vector<ValuePart>;
+
+// The text of a value now: the literals and the current values of the variables, joined.
+std::string evaluateValue(const VariableTable& vars, const ValueShape& shape);
+
+struct KeywordRead {
+    std::string word;                // as written ("%" for a label line)
+    std::string upper;               // upper case
+    std::optional<Keyword> keyword;  // the command it names, if any
+};
+
+template <class T>
+struct Remembered {
+    T result;
+    ScriptReader::Advance advance;
+};
+
+// Where a label search or a RESUME scan ended.
+struct JumpTarget {
+    ScriptReader::Position position;
+    std::vector<int> repeatLines;
+};
+
+struct ScriptMemo {
+    unsigned generation = 0;  // the script text generation all of this belongs to
+    std::unordered_map<size_t, Remembered<KeywordRead>> keywords;         // by ScriptReader::memoKey
+    std::unordered_map<size_t, Remembered<ValueShape>> strictValues;
+    std::unordered_map<size_t, Remembered<ValueShape>> lenientValues;
+    std::unordered_map<size_t, Remembered<VariableTable::Handle>> names;
+    std::map<std::string, JumpTarget> labels;  // label name -> after its label line
+    std::map<int, JumpTarget> returns;         // RESUME target line -> after the scan
+};
+
+// Replays the remembered read at the reader's place, or reads with read() and remembers it.
+// setsTerminator tells from a result whether its read set the keyword terminator (nullptr: never).
+// Where nothing can be remembered the
+// result is kept in scratch. The reference stays valid until the memo is dropped (at a restart
+// that reloads the script).
+template <class T, class Read>
+const T& rememberedRead(ScriptReader& reader, std::unordered_map<size_t, Remembered<T>>& memo,
+                        bool (*setsTerminator)(const T&), std::optional<T>& scratch, Read read) {
+    auto key = reader.memoKey();
+    if (!key) return scratch.emplace(read());
+    auto found = memo.find(*key);
+    if (found != memo.end()) {
+        reader.replay(found->second.advance);
+        return found->second.result;
+    }
+    ScriptReader::Position start = reader.position();
+    T result = read();
+    ScriptReader::Advance advance = reader.advanceSince(start, setsTerminator && setsTerminator(result));
+    return memo.emplace(*key, Remembered<T>{std::move(result), advance}).first->second.result;
+}
+
+}  // namespace interp

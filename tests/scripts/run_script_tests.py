@@ -1,0 +1,243 @@
+#!/usr/bin/env python3
+"""Script-test runner: runs every .vl test and compares its results with the sidecar files.
+
+Usage:
+    run_script_tests.py --velint PATH [--timeout S] [--verbose] DIR_OR_FILE...
+
+Each test script runs in a fresh temporary directory (the script is copied there and
+started with its bare file name, the working directory being that directory). Its
+standard output, standard error and exit code must equal the expectations stored
+beside the script (see README.md). Every script then runs a second time with its
+CR LF line ends turned into LF line ends and must give identical results; scripts
+whose name ends in "_cronly.vl" skip that second run.
+
+The way a script is run is a "mode" (the interpreter today; a compiled program can
+be added later as another mode that shares the same expectations).
+"""
+
+import argparse
+import difflib
+import os
+import re
+import signal
+import subprocess
+import sys
+import tempfile
+from dataclasses import dataclass, field
+from pathlib import Path
+from typing import Dict, List, Optional
+
+CWD_PLACEHOLDER = b"{cwd}"
+SCRIPT_PLACEHOLDER = "{script}"
+# Environment variables that change how the programs start; removed so that every run sees the same start.
+SCRUBBED_ENV = ("VL_DEBUGMODE", "VL_DEBUGVARS", "windir", "WINDIR")
+
+
+@dataclass
+class Expectation:
+    """What one test script feeds the program and what it expects back."""
+
+    stdin: bytes = b""
+    stdout: Optional[bytes] = b""  # exact text; None when stdout_re is used
+    stderr: Optional[bytes] = b""
+    stdout_re: Optional[bytes] = None  # full-match regular expression instead of exact text
+    stderr_re: Optional[bytes] = None
+    code: int = 0
+    args: List[str] = field(default_factory=list)  # arguments after the script path
+    argv: Optional[List[str]] = None  # whole argument list, replaces "script path + args"
+    env: Dict[str, str] = field(default_factory=dict)
+    copy_as: Optional[str] = None  # file name of the script copy in the run directory
+
+
+@dataclass
+class Outcome:
+    """What one run produced."""
+
+    stdout: bytes
+    stderr: bytes
+    code: Optional[int]  # None after a timeout
+    timed_out: bool = False
+
+
+@dataclass
+class TestCase:
+    script: Path
+    expect: Expectation
+
+    @property
+    def name(self) -> str:
+        return str(self.script)
+
+    @property
+    def wants_lf_run(self) -> bool:
+        return not self.script.name.endswith("_cronly.vl")
+
+
+def read_lines(path: Path) -> List[str]:
+    """Lines of a one-item-per-line sidecar; an empty file has no lines."""
+    text = path.read_bytes().decode("utf-8")
+    if text == "":
+        return []
+    if text.endswith("\n"):
+        text = text[:-1]
+    return text.split("\n")
+
+
+def load_expectation(script: Path) -> Expectation:
+    base = script.with_suffix("")
+
+    def sidecar(ext: str) -> Path:
+        return base.parent / (base.name + ext)
+
+    exp = Expectation()
+    if sidecar(".in").exists():
+        exp.stdin = sidecar(".in").read_bytes()
+    for stream in ("out", "err"):
+        exact, regex = sidecar("." + stream), sidecar("." + stream + ".re")
+        if exact.exists() and regex.exists():
+            raise ValueError(f"{script}: both .{stream} and .{stream}.re exist")
+        if regex.exists():
+            setattr(exp, "std" + stream, None)
+            setattr(exp, "std" + stream + "_re", regex.read_bytes())
+        elif exact.exists():
+            setattr(exp, "std" + stream, exact.read_bytes())
+    if sidecar(".code").exists():
+        exp.code = int(sidecar(".code").read_text().strip())
+    if sidecar(".args").exists():
+        exp.args = read_lines(sidecar(".args"))
+    if sidecar(".argv").exists():
+        exp.argv = read_lines(sidecar(".argv"))
+    if sidecar(".env").exists():
+        for line in read_lines(sidecar(".env")):
+            name, _, value = line.partition("=")
+            exp.env[name] = value
+    if sidecar(".copyas").exists():
+        exp.copy_as = read_lines(sidecar(".copyas"))[0]
+    return exp
+
+
+def discover(paths: List[str]) -> List[TestCase]:
+    scripts: List[Path] = []
+    for p in map(Path, paths):
+        if p.is_dir():
+            scripts.extend(sorted(p.rglob("*.vl")))
+        elif p.suffix == ".vl" and p.exists():
+            scripts.append(p)
+        else:
+            raise ValueError(f"not a test script or folder: {p}")
+    return [TestCase(s, load_expectation(s)) for s in scripts]
+
+
+def to_lf(source: bytes) -> bytes:
+    return source.replace(b"\r\n", b"\n")
+
+
+def run_process(argv: List[str], cwd: Path, stdin: bytes, env: Dict[str, str], timeout: float) -> Outcome:
+    proc = subprocess.Popen(argv, cwd=cwd, env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                            stderr=subprocess.PIPE, start_new_session=True)
+    try:
+        out, err = proc.communicate(stdin, timeout=timeout)
+        return Outcome(out, err, proc.returncode)
+    except subprocess.TimeoutExpired:
+        os.killpg(proc.pid, signal.SIGKILL)
+        out, err = proc.communicate()
+        return Outcome(out, err, None, timed_out=True)
+
+
+class VelintMode:
+    """Runs the script source directly with the interpreter."""
+
+    name = "velint"
+
+    def __init__(self, velint: str, timeout: float):
+        self.velint = str(Path(velint).resolve())
+        self.timeout = timeout
+
+    def run(self, workdir: Path, script_name: str, exp: Expectation, env: Dict[str, str]) -> Outcome:
+        if exp.argv is not None:
+            args = [a.replace(SCRIPT_PLACEHOLDER, script_name) for a in exp.argv]
+        else:
+            args = [script_name] + exp.args
+        return run_process([self.velint] + args, workdir, exp.stdin, env, self.timeout)
+
+
+def make_env(exp: Expectation) -> Dict[str, str]:
+    env = {k: v for k, v in os.environ.items() if k not in SCRUBBED_ENV}
+    env.update(exp.env)
+    return env
+
+
+def show(data: bytes) -> List[str]:
+    return data.decode("utf-8", errors="backslashreplace").splitlines(keepends=True)
+
+
+def compare_stream(label: str, expected: Optional[bytes], pattern: Optional[bytes], actual: bytes,
+                   workdir: Path) -> List[str]:
+    """Returns the report lines for one stream; empty when it matches."""
+    if pattern is not None:
+        if re.fullmatch(pattern, actual):
+            return []
+        return [f"--- {label} does not match the expected pattern:\n"] + show(pattern) + [
+            f"\n+++ actual {label}:\n"] + show(actual) + ["\n"]
+    expected = expected.replace(CWD_PLACEHOLDER, str(workdir).encode())
+    if expected == actual:
+        return []
+    diff = difflib.unified_diff(show(expected), show(actual), f"expected {label}", f"actual {label}")
+    lines = [line if line.endswith("\n") else line + "\n\\ no line feed at end\n" for line in diff]
+    return lines or [f"--- {label} differs only in bytes that do not show\n"]
+
+
+def check(case: TestCase, mode, lf: bool) -> List[str]:
+    exp = case.expect
+    source = case.script.read_bytes()
+    if lf:
+        source = to_lf(source)
+    with tempfile.TemporaryDirectory(prefix="vltest-") as tmp:
+        workdir = Path(os.path.realpath(tmp))
+        script_name = exp.copy_as or case.script.name
+        (workdir / script_name).write_bytes(source)
+        got = mode.run(workdir, script_name, exp, make_env(exp))
+        report: List[str] = []
+        if got.timed_out:
+            report.append(f"timed out after {mode.timeout} s\n")
+        elif got.code != exp.code:
+            report.append(f"exit code: expected {exp.code}, actual {got.code}\n")
+        report += compare_stream("stdout", exp.stdout, exp.stdout_re, got.stdout, workdir)
+        report += compare_stream("stderr", exp.stderr, exp.stderr_re, got.stderr, workdir)
+        return report
+
+
+def main() -> int:
+    parser = argparse.ArgumentParser(description="Run the Velmish script tests.")
+    parser.add_argument("--velint", required=True, help="path of the velint program")
+    parser.add_argument("--timeout", type=float, default=10.0, help="seconds per run (default 10)")
+    parser.add_argument("--verbose", "-v", action="store_true", help="also list the tests that pass")
+    parser.add_argument("paths", nargs="+", help="test folders or .vl files")
+    opts = parser.parse_args()
+
+    if not os.access(opts.velint, os.X_OK):
+        print(f"velint not found or not executable: {opts.velint}", file=sys.stderr)
+        return 2
+    modes = [VelintMode(opts.velint, opts.timeout)]
+    cases = discover(opts.paths)
+
+    failures = 0
+    runs = 0
+    for case in cases:
+        for mode in modes:
+            for lf in ([False, True] if case.wants_lf_run else [False]):
+                runs += 1
+                label = f"{case.name} [{mode.name}, {'LF' if lf else 'CR LF'}]"
+                report = check(case, mode, lf)
+                if report:
+                    failures += 1
+                    sys.stdout.write(f"FAIL {label}\n" + "".join(report) + "\n")
+                elif opts.verbose:
+                    sys.stdout.write(f"ok   {label}\n")
+
+    print(f"{len(cases)} scripts, {runs} runs, {runs - failures} passed, {failures} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,1 @@
+\[ERROR: No input file\.\] Velmish v4\.3 Interpreter 1\.6\.7Pro\n[^\n]+\n\n[^\n]+\n
