@@ -5,9 +5,7 @@
 set -euo pipefail
 
 demo_packages=(g++ cmake make)
-test_packages=("${demo_packages[@]}" libgtest-dev python3 g++-mingw-w64-i686 xvfb xdotool x11-utils
-               imagemagick icoutils)
-wine_packages=(wine32:i386)
+test_packages=("${demo_packages[@]}" libgtest-dev python3 icoutils)
 
 missing() {
     local package
@@ -35,14 +33,15 @@ case "${1:-demo}" in
         fi
         ;;
     test)
-        if ! dpkg --print-foreign-architectures | grep -qx i386; then
-            [ "$(id -u)" -eq 0 ] || { echo "Run as root to add the i386 architecture for Wine" >&2; exit 1; }
-            dpkg --add-architecture i386
-        fi
-        mapfile -t need < <(missing "${test_packages[@]}" "${wine_packages[@]}")
+        mapfile -t need < <(missing "${test_packages[@]}")
         if [ ${#need[@]} -gt 0 ]; then
             [ "$(id -u)" -eq 0 ] && apt-get update -qq
             install "${need[@]}"
+        fi
+        # MinGW, Wine (with an emulator where the kernel runs no 32-bit programs), Xvfb and the
+        # tools that drive windows.
+        if [ "$(id -u)" -eq 0 ]; then
+            "$(dirname "$0")/../tests/wine/install_deps.sh" >/dev/null
         fi
         ;;
     *)

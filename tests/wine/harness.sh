@@ -1,0 +1,427 @@
+# shellcheck shell=bash
+# Shared functions of the Wine tests: the X display, the Wine prefix and server, the program under test,
+# its windows, keys, screenshots and exit code. Sourced by setup.sh, cleanup.sh and every test script.
+#
+# Rules kept throughout:
+# - every wait has a deadline and says what it waited for when it gives up;
+# - Wine and Xvfb never get a pipe as output: background Wine processes would inherit it and keep
+#   CTest waiting, so their output goes to log files;
+# - the program under test runs in its own process group, which is killed when a test ends early.
+
+WINE_LOADER=${WINE_LOADER:-/usr/lib/wine/wine}
+WINE_SERVER=${WINE_SERVER:-/usr/lib/wine/wineserver}
+
+# Deadlines in seconds. Generous, because on machines without native 32-bit support every Wine
+# process runs under an emulator and a program start takes several seconds.
+WINDOW_DEADLINE=${WINDOW_DEADLINE:-45}      # for a window to appear
+GONE_DEADLINE=${GONE_DEADLINE:-20}          # for a window to close after a key
+EXIT_DEADLINE=${EXIT_DEADLINE:-30}          # for the program to end after its last window
+PROGRAM_TIMEOUT=${PROGRAM_TIMEOUT:-120}     # hard limit of one program run (timeout -k 2)
+PAINT_DEADLINE=${PAINT_DEADLINE:-10}        # for a window to be drawn before its screenshot
+
+# ---------------------------------------------------------------------------------------------
+# Messages and failure
+# ---------------------------------------------------------------------------------------------
+
+# Prints a progress line with the seconds since the script started.
+note() {
+    printf '[%5.1fs] %s\n' "$(elapsed)" "$*"
+}
+
+# Seconds since the script started, with tenths.
+elapsed() {
+    local now
+    now=$(date +%s%N)
+    echo "$(( (now - HARNESS_START_NS) / 1000000000 )).$(( (now - HARNESS_START_NS) / 100000000 % 10 ))"
+}
+HARNESS_START_NS=$(date +%s%N)
+
+# Reports a failure with what is on the screen, ends the program under test and exits.
+fail() {
+    echo "FAIL: $*" >&2
+    if [[ -n ${DISPLAY:-} ]]; then
+        dump_windows >&2
+        if [[ -n ${ARTIFACTS:-} ]]; then
+            import -window root "$ARTIFACTS/failure.png" 2>/dev/null && echo "screenshot: $ARTIFACTS/failure.png" >&2
+        fi
+    fi
+    if [[ -n ${PROGRAM_LOG:-} && -s $PROGRAM_LOG ]]; then
+        echo "--- last lines of $PROGRAM_LOG ---" >&2
+        tail -n 20 "$PROGRAM_LOG" >&2
+    fi
+    exit 1
+}
+
+# Lists the named windows of the display (the full listing goes to the artifacts).
+dump_windows() {
+    local listing
+    listing=$(xwininfo -root -tree 2>&1)
+    [[ -n ${ARTIFACTS:-} ]] && printf '%s\n' "$listing" >"$ARTIFACTS/windows.txt"
+    echo "--- named windows (xwininfo -root -tree) ---"
+    printf '%s\n' "$listing" | grep -v 'has no name' | grep '"' || echo "(none)"
+}
+
+# Runs a command with a time limit, its output appended to a log file; fails with the log's tail.
+run_logged() {
+    local log=$1 seconds=$2
+    shift 2
+    echo "+ $*" >>"$log"
+    timeout -k 2 "$seconds" "$@" >>"$log" 2>&1 </dev/null
+    local code=$?
+    if ((code != 0)); then
+        tail -n 20 "$log" >&2
+        fail "'$*' ended with code $code (124: timed out after ${seconds}s); log: $log"
+    fi
+}
+
+# ---------------------------------------------------------------------------------------------
+# Session: the state directory, the display and the Wine environment
+# ---------------------------------------------------------------------------------------------
+
+# Sets the Wine variables for the prefix inside a state directory.
+wine_environment() {
+    local state=$1
+    export WINEPREFIX=$state/prefix
+    export WINEARCH=win32
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# Loads the session written by setup.sh (state directory and display) and checks the display lives.
+load_session() {
+    local session=${VELMISH_WINE_SESSION:-}
+    [[ -n $session ]] || fail "VELMISH_WINE_SESSION is not set (it names the session.env that setup.sh writes)"
+    [[ -r $session ]] || fail "no session file $session: has setup.sh run?"
+    # shellcheck source=/dev/null
+    source "$session"
+    wine_environment "$WINE_STATE"
+    xwininfo -root >/dev/null 2>&1 || fail "the X display $DISPLAY does not answer"
+}
+
+# ---------------------------------------------------------------------------------------------
+# Fixture steps: Xvfb, 32-bit support, prefix, server
+# ---------------------------------------------------------------------------------------------
+
+# Starts Xvfb on a free display of its own choice; sets DISPLAY and records the process id.
+start_xvfb() {
+    local state=$1
+    rm -f "$state/display"
+    # -displayfd writes the display number once the server accepts connections.
+    # It gets no Wine variables, so that it never counts as a process of the prefix.
+    env -u WINEPREFIX Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/display" \
+        >"$state/logs/xvfb.log" 2>&1 </dev/null &
+    echo $! >"$state/xvfb.pid"
+    local deadline=$((SECONDS + 15))
+    until [[ -s $state/display ]]; do
+        ((SECONDS < deadline)) || fail "Xvfb did not report a display within 15 s; log: $state/logs/xvfb.log"
+        sleep 0.05
+    done
+    DISPLAY=:$(tr -d '[:space:]' <"$state/display")
+    export DISPLAY
+}
+
+# Stops the Xvfb recorded in the state directory, if it still runs.
+stop_xvfb() {
+    local state=$1 pid
+    pid=$(cat "$state/xvfb.pid" 2>/dev/null) || return 0
+    if [[ $(cat "/proc/$pid/comm" 2>/dev/null) == Xvfb ]]; then
+        kill "$pid"
+        wait_until_gone "$pid" 10 || kill -KILL "$pid" 2>/dev/null
+    fi
+    rm -f "$state/xvfb.pid"
+}
+
+# Waits until a process has ended; returns 1 when it still runs after the given seconds.
+wait_until_gone() {
+    local pid=$1 deadline=$((SECONDS + $2))
+    while kill -0 "$pid" 2>/dev/null; do
+        [[ $(ps -o stat= -p "$pid" 2>/dev/null) == Z* ]] && return 0
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+# Makes sure 32-bit Linux programs (the Wine loader is one) can run. Where the kernel refuses them,
+# registers qemu-i386 as their interpreter through binfmt_misc (root only; lasts until the reboot).
+ensure_i386_programs_run() {
+    "$WINE_LOADER" --version >/dev/null 2>&1 && return 0
+    local qemu
+    qemu=$(command -v qemu-i386 || command -v qemu-i386-static) ||
+        fail "32-bit programs do not run here and qemu-i386 is missing: run tests/wine/install_deps.sh"
+    local major
+    major=$("$qemu" --version | sed -n 's/.*version \([0-9]*\)\..*/\1/p;q')
+    ((major >= 8)) || fail "$qemu is version $major: Wine needs qemu 8 or newer (7.2 fails); run tests/wine/install_deps.sh"
+    local misc=/proc/sys/fs/binfmt_misc
+    [[ -e $misc/register ]] || mount -t binfmt_misc binfmt_misc "$misc" ||
+        fail "cannot mount $misc to register qemu-i386"
+    [[ -e $misc/qemu-i386 ]] && echo -1 >"$misc/qemu-i386"
+    note "32-bit programs do not run natively: registering $qemu for them (binfmt_misc)"
+    local magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
+    local mask='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+    printf '%s' ":qemu-i386:M::$magic:$mask:$qemu:F" >"$misc/register" ||
+        fail "registering $qemu with binfmt_misc failed"
+    "$WINE_LOADER" --version >/dev/null 2>&1 || fail "the Wine loader still does not start through $qemu"
+}
+
+# Creates a fresh Wine prefix and configures it for unattended tests. Leaves no server running.
+make_prefix() {
+    local state=$1 log=$1/logs/prefix.log
+    rm -rf "$WINEPREFIX"
+    : >"$log"
+    run_logged "$log" 240 "$WINE_LOADER" wineboot -i
+    # Unmanaged windows: without a window manager, closing a managed window costs about 2 s.
+    run_logged "$log" 60 "$WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+    # A crashing program exits instead of waiting in the crash dialog.
+    run_logged "$log" 60 "$WINE_LOADER" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+    # No sound driver: keeps audio messages out of the logs.
+    run_logged "$log" 60 "$WINE_LOADER" reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d "" /f
+    # The programs target Windows XP; GetVersionExA then reports 5.1 build 2600.
+    run_logged "$log" 60 "$WINE_LOADER" winecfg -v winxp
+    run_logged "$log" 60 "$WINE_SERVER" -k
+    run_logged "$log" 60 "$WINE_SERVER" -w
+}
+
+# Starts one persistent Wine server for the whole run and lets it start Wine's own background
+# programs (services, desktop), so that the first test does not pay for them.
+start_server() {
+    local state=$1 log=$1/logs/server.log
+    : >"$log"
+    run_logged "$log" 60 "$WINE_SERVER" -p
+    run_logged "$log" 120 "$WINE_LOADER" cmd /c exit 0
+}
+
+# Ends the Wine server and every process of this prefix; true when none is left.
+stop_server() {
+    local state=$1 log=$1/logs/server.log
+    if [[ -d $WINEPREFIX ]]; then
+        timeout -k 2 30 "$WINE_SERVER" -k >>"$log" 2>&1 </dev/null
+        timeout -k 2 30 "$WINE_SERVER" -w >>"$log" 2>&1 </dev/null
+    fi
+    local pid
+    for pid in $(prefix_processes); do
+        note "killing leftover Wine process $pid: $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)"
+        kill -KILL "$pid" 2>/dev/null
+    done
+    [[ -z $(prefix_processes) ]]
+}
+
+# Ids of the live processes that run with this prefix (found through their environment), leaving
+# out this shell and the short-lived commands it runs.
+prefix_processes() {
+    local file pid parent
+    # shellcheck disable=SC2013 # /proc paths hold no blanks
+    for file in $(grep -lzxF "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ 2>/dev/null); do
+        pid=${file#/proc/}
+        pid=${pid%/environ}
+        [[ $pid == "$$" || $pid == "$BASHPID" ]] && continue
+        parent=$(ps -o ppid=,stat= -p "$pid" 2>/dev/null) || continue
+        [[ $parent == *Z* ]] && continue
+        read -r parent _ <<<"$parent"
+        [[ $parent == "$$" || $parent == "$BASHPID" ]] && continue
+        echo "$pid"
+    done
+}
+
+# ---------------------------------------------------------------------------------------------
+# Tests: arguments, work directory, scripts
+# ---------------------------------------------------------------------------------------------
+
+# Starts a test: takes the path of velint.exe and the artifacts root, loads the session and makes
+# an empty artifacts directory named after the test script, which is also the working directory.
+begin_test() {
+    (($# == 2)) || fail "usage: $(basename "$0") VELINT_EXE ARTIFACTS_DIR"
+    VELINT=$(realpath "$1")
+    [[ -f $VELINT ]] || fail "no program at $1"
+    TEST_NAME=$(basename "$0" .sh)
+    ARTIFACTS=$(realpath -m "$2")/$TEST_NAME
+    rm -rf "$ARTIFACTS"
+    mkdir -p "$ARTIFACTS" || fail "cannot make $ARTIFACTS"
+    cd "$ARTIFACTS" || fail "cannot enter $ARTIFACTS"
+    trap end_test EXIT
+    # Signals end the script through its exit trap, so the program under test goes with it.
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    load_session
+    BOX_READER=${VELMISH_BOX_READER:-}
+    [[ -f $BOX_READER ]] || fail "VELMISH_BOX_READER does not name the built box_reader.exe"
+    note "$TEST_NAME: display $DISPLAY, artifacts in $ARTIFACTS"
+}
+
+# Runs when a test script exits for any reason: no program of the test may outlive it.
+end_test() {
+    local code=$?
+    kill_program
+    if ((code == 0)); then note "PASS $TEST_NAME"; else note "FAILED $TEST_NAME (artifacts: $ARTIFACTS)"; fi
+}
+
+# Writes a script file with carriage-return line-feed line ends, one argument a line.
+write_script() {
+    local file=$1
+    shift
+    printf '%s\r\n' "$@" >"$file" || fail "cannot write $file"
+}
+
+# ---------------------------------------------------------------------------------------------
+# The program under test
+# ---------------------------------------------------------------------------------------------
+
+# Starts a Windows program in the background under Wine, in the working directory, with its own
+# time limit. timeout puts itself and the program into a new process group, whose id is its pid.
+start_program() {
+    [[ -z ${PROGRAM_PID:-} ]] || fail "start_program: a program is already running"
+    PROGRAM_LOG=$ARTIFACTS/program.log
+    note "start: $(basename "$1")${2:+ ${*:2}}"
+    timeout -k 2 "$PROGRAM_TIMEOUT" "$WINE_LOADER" "$@" >"$PROGRAM_LOG" 2>&1 </dev/null &
+    PROGRAM_PID=$!
+}
+
+# Starts velint.exe with the given arguments.
+start_velint() {
+    start_program "$VELINT" "$@"
+}
+
+# True while the program under test runs.
+program_running() {
+    [[ -n ${PROGRAM_PID:-} ]] && kill -0 "$PROGRAM_PID" 2>/dev/null &&
+        [[ $(ps -o stat= -p "$PROGRAM_PID" 2>/dev/null) != Z* ]]
+}
+
+# Collects the exit code of the ended program into PROGRAM_EXIT.
+collect_exit() {
+    wait "$PROGRAM_PID"
+    PROGRAM_EXIT=$?
+    PROGRAM_PID=
+}
+
+# Waits for the program to end and checks its exit code.
+expect_exit() {
+    local expected=$1 deadline=$((SECONDS + EXIT_DEADLINE))
+    [[ -n ${PROGRAM_PID:-} ]] || fail "expect_exit: no program was started"
+    while program_running; do
+        ((SECONDS < deadline)) || fail "the program did not end within ${EXIT_DEADLINE}s (expected exit code $expected)"
+        sleep 0.05
+    done
+    collect_exit
+    ((PROGRAM_EXIT == 124 || PROGRAM_EXIT == 137)) && fail "the program was stopped by its ${PROGRAM_TIMEOUT}s time limit"
+    ((PROGRAM_EXIT == expected)) || fail "exit code $PROGRAM_EXIT, expected $expected"
+    note "exit code $PROGRAM_EXIT"
+}
+
+# Ends the program's process group (the time limit and everything under it).
+kill_program() {
+    [[ -n ${PROGRAM_PID:-} ]] || return 0
+    local group=$PROGRAM_PID
+    PROGRAM_PID=
+    kill -0 "$group" 2>/dev/null || { wait "$group" 2>/dev/null; return 0; }
+    note "killing process group $group"
+    kill -TERM -- "-$group" 2>/dev/null
+    wait_until_gone "$group" 3 || kill -KILL -- "-$group" 2>/dev/null
+    wait "$group" 2>/dev/null
+}
+
+# ---------------------------------------------------------------------------------------------
+# Windows, keys and screenshots
+# ---------------------------------------------------------------------------------------------
+
+# Waits for a visible window whose title is exactly the given text; sets WINDOW to its id.
+wait_window() {
+    local title=$1 deadline=$((SECONDS + WINDOW_DEADLINE)) pattern id
+    # xdotool matches an extended regular expression, ignoring case: escape it, check the exact title.
+    pattern="^$(printf '%s' "$title" | sed 's/[][\.^$|?*+(){}]/\\&/g')\$"
+    while :; do
+        for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); do
+            if [[ $(xdotool getwindowname "$id" 2>/dev/null) == "$title" ]]; then
+                WINDOW=$id
+                note "window \"$title\" is $WINDOW"
+                return 0
+            fi
+        done
+        if ! program_running; then
+            collect_exit
+            fail "the program ended with exit code $PROGRAM_EXIT before window \"$title\" appeared"
+        fi
+        ((SECONDS < deadline)) || fail "window \"$title\" did not appear within ${WINDOW_DEADLINE}s"
+        sleep 0.05
+    done
+}
+
+# Waits until a window has been drawn (it is black until Wine paints it), so screenshots show it.
+wait_painted() {
+    local window=$1 deadline=$((SECONDS + PAINT_DEADLINE)) mean
+    while :; do
+        mean=$(import -window "$window" -format '%[fx:mean]' info: 2>/dev/null)
+        [[ -n $mean ]] && awk -v m="$mean" 'BEGIN { exit !(m > 0.3) }' && return 0
+        if ((SECONDS >= deadline)); then
+            note "warning: window $window still looks undrawn after ${PAINT_DEADLINE}s"
+            return 0
+        fi
+        sleep 0.05
+    done
+}
+
+# Saves a screenshot of the whole screen into the artifacts directory.
+screenshot() {
+    import -window root "$ARTIFACTS/$1.png" || fail "screenshot $1 failed"
+}
+
+# Gives a window the keyboard focus and presses keys in it (xdotool key names: Return, n, alt+F4).
+# Keys go to the focused window: xdotool's --window form loses keys under Wine.
+press_keys() {
+    local window=$1
+    shift
+    timeout 10 xdotool windowfocus --sync "$window" >/dev/null 2>&1 || fail "window $window did not take the focus"
+    xdotool key "$@" >/dev/null 2>&1 || fail "xdotool could not press $*"
+    note "pressed $*"
+}
+
+# Waits until a window has disappeared (after the key that closes it).
+wait_window_gone() {
+    local window=$1 deadline=$((SECONDS + GONE_DEADLINE))
+    while xwininfo -id "$window" 2>/dev/null | grep -q 'IsViewable'; do
+        ((SECONDS < deadline)) || fail "window $window is still open ${GONE_DEADLINE}s after the key"
+        sleep 0.05
+    done
+}
+
+# ---------------------------------------------------------------------------------------------
+# Message boxes
+# ---------------------------------------------------------------------------------------------
+
+# Reads the text and the buttons of the message box with this caption (through box_reader.exe
+# inside Wine); sets BOX_TEXT (line breaks as \n) and BOX_BUTTONS (button texts, space-separated).
+read_box() {
+    local caption=$1 out=$ARTIFACTS/box.txt
+    timeout -k 2 60 "$WINE_LOADER" "$BOX_READER" "$caption" >"$out" 2>&1 </dev/null ||
+        fail "box_reader could not read the box \"$caption\": $(tr -d '\r' <"$out")"
+    BOX_TEXT=$(sed -n 's/^text=//p' "$out")
+    BOX_BUTTONS=$(sed -n 's/^button=//p' "$out" | paste -sd ' ')
+    cat "$out" >>"$ARTIFACTS/boxes.txt"
+}
+
+# Checks the box just read: its text exactly, or matching a bash pattern when the expectation starts
+# with "like:"; and its buttons.
+check_box() {
+    local caption=$1 text=$2 buttons=$3
+    if [[ $text == like:* ]]; then
+        # shellcheck disable=SC2053
+        [[ $BOX_TEXT == ${text#like:} ]] ||
+            fail "box \"$caption\" says \"$BOX_TEXT\", expected something like \"${text#like:}\""
+    else
+        [[ $BOX_TEXT == "$text" ]] || fail "box \"$caption\" says \"$BOX_TEXT\", expected \"$text\""
+    fi
+    [[ $BOX_BUTTONS == "$buttons" ]] || fail "box \"$caption\" has buttons \"$BOX_BUTTONS\", expected \"$buttons\""
+}
+
+# Handles one message box from start to end: waits for it by caption, keeps a screenshot, checks its
+# text and buttons, presses the key and waits until it has closed.
+answer_box() {
+    local caption=$1 text=$2 buttons=$3 key=$4 shot=$5
+    wait_window "$caption"
+    local window=$WINDOW
+    wait_painted "$window"
+    screenshot "$shot"
+    read_box "$caption"
+    check_box "$caption" "$text" "$buttons"
+    press_keys "$window" "$key"
+    wait_window_gone "$window"
+}
