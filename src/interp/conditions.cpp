@@ -1,43 +1,36 @@
-// Conditions: comparisons joined by "&" and "|", read and evaluated strictly left to right.
+// Reading conditions: comparisons joined by "&" and "|".
 #include "interp/handlers.h"
 #include "interp/parameters.h"
-#include "interp/text.h"
 
 namespace interp {
 
 namespace {
 
-bool compare(const std::string& left, int op, const std::string& right) {
-    switch (op) {
-        case '=': return left == right;
-        case '!': return left != right;
-        case '<': return textToDouble(left) < textToDouble(right);
-        case '>': return textToDouble(left) > textToDouble(right);
-        default: return false;
+ConditionShape readConditionShape(Interpreter& in) {
+    ConditionShape condition;
+    for (;;) {
+        Comparison comparison;
+        comparison.left = readValueShape(in, ValueForm::strict);
+        comparison.op = static_cast<char>(expectInnerSeparator(in, "=!<>"));
+        comparison.right = readValueShape(in, ValueForm::strict);
+        int connective = readSeparator(in);
+        if (connective != '|' && connective != '&') {
+            in.reader.pushBack();
+            condition.push_back(std::move(comparison));
+            return condition;
+        }
+        comparison.connective = static_cast<char>(connective);
+        condition.push_back(std::move(comparison));
     }
 }
 
 }  // namespace
 
 bool evaluateCondition(Interpreter& in) {
-    bool result = false;
-    bool evaluateNext = true;
-    for (;;) {
-        std::string left = readStrictValue(in);
-        int op = expectInnerSeparator(in, "=!<>");
-        std::string right = readStrictValue(in);
-        // A comparison that cannot change the result is read but not computed.
-        if (evaluateNext) {
-            result = compare(left, op, right);
-            evaluateNext = false;
-        }
-        int connective = readSeparator(in);
-        if ((connective == '|' && !result) || (connective == '&' && result)) evaluateNext = true;
-        if (connective != '|' && connective != '&') {
-            in.reader.pushBack();
-            return result;
-        }
-    }
+    std::optional<ConditionShape> scratch;
+    const ConditionShape& condition = rememberedRead<ConditionShape>(in.reader, in.memo.conditions, nullptr, scratch,
+                                                                     [&] { return readConditionShape(in); });
+    return evaluateCondition(in.vars, condition);
 }
 
 }  // namespace interp

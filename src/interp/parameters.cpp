@@ -23,8 +23,6 @@ int readSeparator(Interpreter& in) { return in.reader.readSeparator(); }
 
 void expectLineEnd(Interpreter& in) { expectSeparator(in, {}); }
 
-namespace {
-
 ValueShape readValueShape(Interpreter& in, ValueForm form) {
     ValueShape shape;
     for (;;) {
@@ -52,8 +50,6 @@ ValueShape readValueShape(Interpreter& in, ValueForm form) {
         }
     }
 }
-
-}  // namespace
 
 std::string readValue(Interpreter& in, ValueForm form) {
     auto& memo = form == ValueForm::strict ? in.memo.strictValues : in.memo.lenientValues;

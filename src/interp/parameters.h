@@ -29,6 +29,8 @@ int readSeparator(Interpreter& in);
 void expectLineEnd(Interpreter& in);
 
 std::string readValue(Interpreter& in, ValueForm form);
+// The value as written, not yet evaluated and not remembered.
+ValueShape readValueShape(Interpreter& in, ValueForm form);
 inline std::string readStrictValue(Interpreter& in) { return readValue(in, ValueForm::strict); }
 inline std::string readLenientValue(Interpreter& in) { return readValue(in, ValueForm::lenient); }
 

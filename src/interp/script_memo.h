@@ -16,20 +16,10 @@
 
 #include "interp/keywords.h"
 #include "interp/script_reader.h"
+#include "interp/value_shape.h"
 #include "interp/variable_table.h"
 
 namespace interp {
-
-// A value as written in the script: literal texts and variable references, in order.
-struct ValuePart {
-    bool isVariable = false;
-    std::string literal;              // the text of a literal
-    VariableTable::Handle variable;   // the variable of a reference
-};
-using ValueShape = std::vector<ValuePart>;
-
-// The text of a value now: the literals and the current values of the variables, joined.
-std::string evaluateValue(const VariableTable& vars, const ValueShape& shape);
 
 struct KeywordRead {
     std::string word;                // as written ("%" for a label line)
@@ -55,6 +45,7 @@ struct ScriptMemo {
     std::unordered_map<size_t, Remembered<ValueShape>> strictValues;
     std::unordered_map<size_t, Remembered<ValueShape>> lenientValues;
     std::unordered_map<size_t, Remembered<VariableTable::Handle>> names;
+    std::unordered_map<size_t, Remembered<ConditionShape>> conditions;
     std::map<std::string, JumpTarget> labels;  // label name -> after its label line
     std::map<int, JumpTarget> returns;         // RESUME target line -> after the scan
 };

@@ -1,0 +1,10 @@
+// The console of console programs (velcomp).
+#pragma once
+
+namespace platform {
+
+// Waits for one key press without echo. When standard input is no terminal, one byte is read
+// instead, and the end of input goes on at once, so nothing ever waits in a pipeline.
+void waitForKey();
+
+}  // namespace platform
