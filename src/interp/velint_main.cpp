@@ -3,7 +3,7 @@
 #include "platform/native_platform.h"
 
 int main(int argc, char** argv) {
-    auto platform = platform::createNativePlatform();
+    auto platform = platform::createNativePlatform(platform::Program::interpreter);
     auto raw = platform::rawCommandLine();
     interp::LaunchArgs args = raw ? interp::splitCommandLine(*raw) : interp::launchArgsFromArgv(argc, argv);
     return interp::runScript(*platform, args);

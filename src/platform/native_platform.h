@@ -9,8 +9,11 @@
 
 namespace platform {
 
+// Which program the platform serves: the dialog window class is named after it.
+enum class Program { interpreter, runtime };
+
 // The Win32 desktop on Windows; the terminal (standard input and output) on POSIX systems.
-std::unique_ptr<Platform> createNativePlatform();
+std::unique_ptr<Platform> createNativePlatform(Program program);
 
 // On Windows, the command-line text after the program name, which the program splits itself;
 // nullopt where the system hands over an argument vector instead.

@@ -7,7 +7,7 @@
 
 namespace platform {
 
-std::unique_ptr<Platform> createNativePlatform() {
+std::unique_ptr<Platform> createNativePlatform(Program) {
     std::ios::sync_with_stdio(false);
     return std::make_unique<ConsolePlatform>(std::cin, std::cout, std::cerr);
 }

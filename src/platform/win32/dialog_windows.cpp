@@ -5,7 +5,6 @@ namespace platform {
 
 namespace {
 
-constexpr char kDialogClassName[] = "Velmish 4";
 constexpr int kProgramIconId = 1000;
 
 LRESULT CALLBACK dialogWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -25,7 +24,7 @@ bool Win32Platform::registerDialogClass() {
     windowClass.hIconSm = windowClass.hIcon;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kDialogClassName;
+    windowClass.lpszClassName = dialogClassName_.c_str();
     return RegisterClassExA(&windowClass) != 0;
 }
 

@@ -5,7 +5,9 @@
 
 namespace platform {
 
-std::unique_ptr<Platform> createNativePlatform() { return std::make_unique<Win32Platform>(); }
+std::unique_ptr<Platform> createNativePlatform(Program program) {
+    return std::make_unique<Win32Platform>(program == Program::interpreter ? "Velmish 4" : "VL4RTL");
+}
 
 std::optional<std::string> rawCommandLine() {
     // The text after the program name and the blanks that follow it, as WinMain receives it.

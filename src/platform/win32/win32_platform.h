@@ -11,6 +11,9 @@ namespace platform {
 
 class Win32Platform : public Platform {
 public:
+    // dialogClassName: "Velmish 4" in the interpreter, "VL4RTL" in compiled programs.
+    explicit Win32Platform(std::string dialogClassName) : dialogClassName_(std::move(dialogClassName)) {}
+
     bool registerDialogClass() override;
     bool visualThemesActive() override;
     void createDialogWindows(int themeOffset) override;
@@ -30,6 +33,7 @@ public:
     void setClipboardText(const std::string& text) override;
 
 private:
+    std::string dialogClassName_;
     int themeOffset_ = 0;
     // The dialog windows themselves are created by the dialog commands; until they exist the
     // settings scripts make are kept here and applied when the windows are built.

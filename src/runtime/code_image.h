@@ -1,0 +1,30 @@
+// The intermediate code behind the runtime in its own executable file, split into code lines.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace runtime {
+
+class CodeImage {
+public:
+    // Reads the file from the offset to its end; nullptr when the file cannot be opened.
+    static std::unique_ptr<CodeImage> readFile(const std::string& path, std::uint32_t offset);
+    static std::unique_ptr<CodeImage> fromBytes(std::string code);
+
+    // Complete code lines (each was ended by the line terminator), numbered from 1. A last line
+    // without terminator is not among them: reading it ends the program.
+    int lineCount() const { return static_cast<int>(lines_.size()); }
+    std::string_view line(int number) const { return lines_[static_cast<size_t>(number) - 1]; }
+
+private:
+    void split();
+
+    std::string bytes_;
+    std::vector<std::string_view> lines_;
+};
+
+}  // namespace runtime

@@ -1,0 +1,92 @@
+// Executing code lines: control flow here, every command's meaning in the command library.
+#include "runtime/executor.h"
+
+#include "commands/messages.h"
+#include "commands/text_commands.h"
+#include "interp/script_error.h"
+#include "interp/text.h"
+#include "platform/platform.h"
+
+namespace runtime {
+
+using compiler::Opcode;
+using interp::ScriptExit;
+
+namespace {
+
+constexpr float kRuntimeCodeVersion = 4.3f;
+
+}  // namespace
+
+Executor::Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code)
+    : platform_(platform), vars_(vars), code_(std::move(code)) {
+    decoded_.resize(static_cast<size_t>(code_->lineCount()));
+}
+
+const Instruction& Executor::instructionAt(int lineNumber) {
+    auto& slot = decoded_[static_cast<size_t>(lineNumber) - 1];
+    if (!slot) slot = std::make_unique<Instruction>(decodeInstruction(code_->line(lineNumber), vars_));
+    return *slot;
+}
+
+const Instruction& Executor::readLine() {
+    // Running off the end of the code, even in the middle of a line, ends the program.
+    if (lineCounter_ >= code_->lineCount()) throw ScriptExit{0};
+    return instructionAt(++lineCounter_);
+}
+
+void Executor::push(interp::LineStack& stack, int line) {
+    // A 201st open loop or nested call has no place: the program ends rather than return to a
+    // wrong line later.
+    if (!stack.push(line)) throw ScriptExit{1};
+}
+
+int Executor::run() {
+    try {
+        int result = kContinue;
+        while (result != kHalt) {
+            // The runtime's own reading of a dialog's step result comes with the dialogs.
+            result = execute(readLine());
+        }
+        return 0;
+    } catch (const ScriptExit& exit) {
+        return exit.code;
+    }
+}
+
+void Executor::checkVersion(const Instruction& header) {
+    std::string version = header.values.empty() ? std::string() : interp::evaluateValue(vars_, header.values[0]);
+    if (static_cast<float>(interp::textToDouble(version)) > kRuntimeCodeVersion) {
+        platform_.messageBox("WARNING: RTL uses newer VLRL-specification!\nThis may result unpredictable results.",
+                             "Velmish Runtime Language Conflict", platform::style::kIconExclamation);
+    }
+}
+
+int Executor::execute(const Instruction& instruction) {
+    if (!instruction.opcode) return kNoMatch;
+    switch (*instruction.opcode) {
+        case Opcode::RLBL: return kContinue;
+        case Opcode::RRLR: checkVersion(instruction); return kContinue;
+        case Opcode::R004: jump(instruction.label); return kContinue;
+        case Opcode::R005:
+            push(gosubStack_, lineCounter_);
+            jump(instruction.label);
+            return kContinue;
+        case Opcode::R006: returnFromSubroutine(); return kContinue;
+        case Opcode::R0IF:
+            if (!interp::evaluateCondition(vars_, instruction.condition)) return kContinue;
+            return execute(*instruction.inlineCommand);
+        case Opcode::RXIF:
+            if (!interp::evaluateCondition(vars_, instruction.condition)) skipFalseBlock();
+            return kContinue;
+        case Opcode::RXIE:
+        case Opcode::RXEL: skipToEndIf(); return kContinue;
+        case Opcode::RXEI: return kContinue;
+        case Opcode::RRPT: push(repeatStack_, lineCounter_); return kContinue;
+        case Opcode::RUNT: loopEnd(instruction); return kContinue;
+        case Opcode::R009: return kHalt;
+        default: return executeCommand(instruction);
+    }
+}
+
+}  // namespace runtime

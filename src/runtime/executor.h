@@ -1,0 +1,63 @@
+// The executor of the intermediate code: one code line after the other, with jumps, returns,
+// loops and block skipping found by reading the code from its first line, as counted lines.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "interp/line_stack.h"
+#include "interp/variable_table.h"
+#include "runtime/code_image.h"
+#include "runtime/instruction.h"
+
+namespace platform {
+class Platform;
+}
+
+namespace runtime {
+
+// Step results of executing one code line.
+enum StepResult { kContinue = 0, kInputBox = 10, kEditBox = 11, kListBox = 12, kHalt = 99, kNoMatch = -1 };
+
+class Executor {
+public:
+    Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code);
+
+    // Runs the code from its first line to its end; returns the exit code.
+    int run();
+
+private:
+    // Where a label search or a return scan ended: the next line and the loops open there.
+    struct JumpTarget {
+        int lineCounter;
+        std::vector<int> repeatLines;
+    };
+
+    const Instruction& readLine();
+    const Instruction& instructionAt(int lineNumber);
+    int execute(const Instruction& instruction);
+    int executeCommand(const Instruction& instruction);
+    void checkVersion(const Instruction& header);
+    void restart() { lineCounter_ = 0; }
+    void push(interp::LineStack& stack, int line);
+    void scanLineForLoops(const Instruction& instruction);
+    void jump(const std::string& label);
+    void returnFromSubroutine();
+    void loopEnd(const Instruction& instruction);
+    void skipFalseBlock();
+    void skipToEndIf();
+
+    platform::Platform& platform_;
+    interp::VariableTable& vars_;
+    std::unique_ptr<CodeImage> code_;
+    std::vector<std::unique_ptr<Instruction>> decoded_;  // by line number - 1, filled on first use
+    int lineCounter_ = 0;                                // code lines read since the last restart
+    interp::LineStack gosubStack_;                       // line numbers of the R005 lines
+    interp::LineStack repeatStack_;                      // line numbers of the RRPT lines
+    std::map<std::string, JumpTarget> labels_;           // remembered label searches
+    std::map<int, JumpTarget> returns_;                  // remembered return scans
+};
+
+}  // namespace runtime

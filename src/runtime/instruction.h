@@ -1,0 +1,29 @@
+// A code line read into its operands once, to be executed as often as execution passes it.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compiler/opcodes.h"
+#include "interp/value_shape.h"
+#include "interp/variable_table.h"
+
+namespace runtime {
+
+struct Instruction {
+    std::optional<compiler::Opcode> opcode;          // nullopt: matches nothing, ignored
+    std::string label;                               // RLBL, R004, R005
+    std::vector<interp::VariableTable::Handle> targets;  // the [v] operands (R000: all of them)
+    std::vector<interp::ValueShape> values;          // the V operands in order
+    std::string operators;                           // RF01: the operator before each further value
+    interp::ConditionShape condition;                // R0IF, RXIF, RXIE, RUNT
+    std::unique_ptr<Instruction> inlineCommand;      // R0IF: the command after the condition
+};
+
+// Reads a code line's operands by the form its opcode has.
+Instruction decodeInstruction(std::string_view codeLine, interp::VariableTable& vars);
+
+}  // namespace runtime

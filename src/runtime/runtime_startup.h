@@ -1,0 +1,22 @@
+// Start-up of a compiled program: the runtime finds its code behind its own executable.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+#include "runtime/code_image.h"
+
+namespace runtime {
+
+// Runs the program whose code lies in the file ownPath from codeOffset on; command is the text
+// the program was started with. Returns the exit code.
+int runProgram(platform::Platform& platform, const std::string& command, const std::string& ownPath,
+               std::uint32_t codeOffset);
+
+// The same with the code already in memory (unit tests).
+int runCode(platform::Platform& platform, const std::string& command, const std::string& ownPath,
+            std::unique_ptr<CodeImage> code);
+
+}  // namespace runtime

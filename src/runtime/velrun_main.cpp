@@ -1,0 +1,15 @@
+// velrun: the runtime of compiled programs; runs the code appended to its own executable.
+#include "platform/native_platform.h"
+#include "platform/process.h"
+#include "runtime/code_offset.h"
+#include "runtime/runtime_startup.h"
+
+int main(int argc, char** argv) {
+    auto platform = platform::createNativePlatform(platform::Program::runtime);
+    // [command] is the text after the program name as the system passes it, not trimmed.
+    std::string command = platform::rawCommandLine().value_or("");
+    if (!platform::rawCommandLine()) {
+        for (int i = 1; i < argc; ++i) command += (i > 1 ? " " : "") + std::string(argv[i]);
+    }
+    return runtime::runProgram(*platform, command, platform::ownExecutablePath(), runtime::codeOffset());
+}
