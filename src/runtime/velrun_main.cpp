@@ -7,9 +7,11 @@
 int main(int argc, char** argv) {
     auto platform = platform::createNativePlatform(platform::Program::runtime);
     // [command] is the text after the program name as the system passes it, not trimmed.
-    std::string command = platform::rawCommandLine().value_or("");
-    if (!platform::rawCommandLine()) {
-        for (int i = 1; i < argc; ++i) command += (i > 1 ? " " : "") + std::string(argv[i]);
+    auto raw = platform::rawCommandLine();
+    std::string command = raw.value_or("");
+    for (int i = 1; !raw && i < argc; ++i) {
+        if (i > 1) command += ' ';
+        command += argv[i];
     }
     return runtime::runProgram(*platform, command, platform::ownExecutablePath(), runtime::codeOffset());
 }
