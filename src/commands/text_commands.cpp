@@ -47,9 +47,9 @@ double remainderOf(double a, double b) {
 
 }  // namespace
 
-Calculation::Calculation(const std::string& first) : accumulator_(textToDouble(first)) {}
+Calculation::Calculation(std::string_view first) : accumulator_(textToDouble(first)) {}
 
-void Calculation::apply(char op, const std::string& operand) {
+void Calculation::apply(char op, std::string_view operand) {
     double b = textToDouble(operand);
     switch (op) {
         case '+': accumulator_ += b; break;
@@ -100,7 +100,7 @@ void getChr(Context& ctx, Target target, const std::string& value) {
     ctx.vars.set(target, code == 0 ? std::string() : std::string(1, static_cast<char>(code)));
 }
 
-void getLen(Context& ctx, Target target, const std::string& value) {
+void getLen(Context& ctx, Target target, std::string_view value) {
     ctx.vars.set(target, interp::intToText(static_cast<long long>(value.size())));
 }
 

@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "commands/context.h"
 
@@ -15,9 +16,9 @@ void linkVar(Context& ctx, Target target, std::span<const std::string> values);
 // CALCVAR: left to right, no precedence. Feed the first value, then each operator and value.
 class Calculation {
 public:
-    explicit Calculation(const std::string& first);
+    explicit Calculation(std::string_view first);
     // op is one of + - * / ~ (remainder of the integer division, with the sign of the left side).
-    void apply(char op, const std::string& operand);
+    void apply(char op, std::string_view operand);
     // "%lf" without trailing zeros; infinities and NANs as "+INF", "-INF", "+NAN", "-NAN".
     std::string result() const;
 
@@ -34,7 +35,7 @@ void lowVar(Context& ctx, Target target, const std::string& value);
 void trimVar(Context& ctx, Target target, const std::string& value);
 // The character whose code is the value modulo 256; code 0 gives the empty text.
 void getChr(Context& ctx, Target target, const std::string& value);
-void getLen(Context& ctx, Target target, const std::string& value);
+void getLen(Context& ctx, Target target, std::string_view value);
 // count characters from the 1-based start; start -1 takes the last count characters.
 void copyVar(Context& ctx, Target target, const std::string& source, const std::string& start,
              const std::string& count);

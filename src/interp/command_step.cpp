@@ -1,4 +1,5 @@
 // The command step: read one keyword and run its handler.
+#include "interp/command_plan.h"
 #include "interp/handlers.h"
 #include "interp/parameters.h"
 #include "interp/text.h"
@@ -23,39 +24,28 @@ int dispatch(Interpreter& in, std::optional<Keyword> keyword) {
         keyword = inlineCommand->keyword;
     }
     if (!keyword) return -1;
+    if (hasPlainOperands(*keyword)) {
+        runOperands(in, *keyword, readOperands(in, *keyword));
+        return 0;
+    }
     switch (*keyword) {
         case Keyword::ENDIF: break;
         case Keyword::DEC: handleDec(in); break;
-        case Keyword::LET: handleLet(in); break;
         case Keyword::GOTO: handleGoto(in); break;
         case Keyword::GOSUB: handleGosub(in); break;
         case Keyword::RESUME: handleResume(in); break;
         case Keyword::ELSE:
         case Keyword::ELSEIF: handleElse(in); break;
-        case Keyword::MSGBOX:
-        case Keyword::ECHOBOX: handleMsgBox(in); break;
         case Keyword::REPEAT: handleRepeat(in); break;
         case Keyword::UNTIL: handleUntil(in); break;
         case Keyword::HALT: handleHalt(in); break;
-        case Keyword::LINKVAR:
-        case Keyword::CALCVAR:
-        case Keyword::UPVAR:
-        case Keyword::LOWVAR:
-        case Keyword::TRIMVAR:
-        case Keyword::GETCHR:
-        case Keyword::GETLEN:
-        case Keyword::COPYVAR:
-        case Keyword::GETPOS: handleStringCommand(in, *keyword); break;
         case Keyword::END: handleEnd(in); break;
-        case Keyword::ECHO:
-        case Keyword::ECHOLN: handleEcho(in); break;
-        case Keyword::CONFIRM: handleConfirm(in); break;
         case Keyword::TEXT:
         case Keyword::BACK:
         case Keyword::SHOWTEXT:
         case Keyword::HIDETEXT:
         case Keyword::TITLE:
-        case Keyword::REM: readRestOfLine(in); break;
+        case Keyword::REM: skipRestOfLine(in); break;
         default:
             // Recognised in its place, but this build has no meaning for it yet: refuse it
             // rather than pretend it ran.
@@ -64,14 +54,60 @@ int dispatch(Interpreter& in, std::optional<Keyword> keyword) {
     return 0;
 }
 
-int commandStep(Interpreter& in) {
-    KeywordRead read = readKeyword(in);
-    in.currentKeyword = std::move(read.upper);
-    if (read.word == "%") {
+namespace {
+
+// Runs a command whose keyword, and where possible parameters, the plan holds; the reader stands
+// where the plan's reading ended.
+int runPlan(Interpreter& in, const CommandPlan& plan) {
+    if (plan.isLabel) {
         handleLabelLine(in);
         return 0;
     }
-    return dispatch(in, read.keyword);
+    if (plan.hasOperands) {
+        runOperands(in, *plan.keyword, plan.operands);
+        return 0;
+    }
+    if (plan.hasIfHead) {
+        auto inlineCommand = continueIf(in, plan.ifHead);
+        return inlineCommand ? dispatch(in, inlineCommand->keyword) : 0;
+    }
+    return dispatch(in, plan.keyword);
+}
+
+// Reads a command's keyword and, where they depend on the text alone, its parameters.
+CommandPlan readPlan(Interpreter& in) {
+    CommandPlan plan;
+    KeywordRead read = readKeyword(in);
+    plan.isLabel = read.word == "%";
+    plan.keyword = read.keyword;
+    plan.upperKeyword = std::move(read.upper);
+    in.currentKeyword = plan.upperKeyword;
+    if (plan.keyword && hasPlainOperands(*plan.keyword)) {
+        plan.operands = readOperands(in, *plan.keyword);
+        plan.hasOperands = true;
+    } else if (plan.keyword == Keyword::IF) {
+        plan.ifHead = readIfHead(in);
+        plan.hasIfHead = true;
+    }
+    return plan;
+}
+
+}  // namespace
+
+int commandStep(Interpreter& in) {
+    auto key = in.reader.memoKey();
+    if (!key) return runPlan(in, readPlan(in));
+    auto found = in.memo.plans.find(*key);
+    if (found == in.memo.plans.end()) {
+        ScriptReader::Position start = in.reader.position();
+        CommandPlan plan = readPlan(in);
+        plan.end = in.reader.advanceSince(start, !plan.isLabel);
+        found = in.memo.plans.emplace(*key, std::move(plan)).first;
+    } else {
+        in.reader.replay(found->second.end);
+        in.currentKeyword = found->second.upperKeyword;
+    }
+    return runPlan(in, found->second);
 }
 
 }  // namespace interp

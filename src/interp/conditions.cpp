@@ -24,13 +24,24 @@ ConditionShape readConditionShape(Interpreter& in) {
     }
 }
 
+const ConditionShape& readCondition(Interpreter& in, std::optional<ConditionShape>& scratch) {
+    return rememberedRead<ConditionShape>(in.reader, in.memo.conditions, nullptr, scratch,
+                                          [&] { return readConditionShape(in); });
+}
+
 }  // namespace
 
 bool evaluateCondition(Interpreter& in) {
     std::optional<ConditionShape> scratch;
-    const ConditionShape& condition = rememberedRead<ConditionShape>(in.reader, in.memo.conditions, nullptr, scratch,
-                                                                     [&] { return readConditionShape(in); });
-    return evaluateCondition(in.vars, condition);
+    return evaluateCondition(in.vars, readCondition(in, scratch));
+}
+
+IfHead readIfHead(Interpreter& in) {
+    std::optional<ConditionShape> scratch;
+    IfHead head;
+    head.condition = readCondition(in, scratch);
+    head.next = readSeparator(in);
+    return head;
 }
 
 }  // namespace interp

@@ -16,7 +16,7 @@ namespace {
 constexpr int kLineEnd = ScriptReader::kLineEnd;
 
 void skipLineAfterKeyword(Interpreter& in) {
-    if (in.reader.keywordTerminator() != kLineEnd) readRestOfLine(in);
+    if (in.reader.keywordTerminator() != kLineEnd) skipRestOfLine(in);
 }
 
 // Reads a keyword while skipping; label lines are passed over as a whole, so a label name is
@@ -25,7 +25,7 @@ std::string readSkippedKeyword(Interpreter& in) {
     for (;;) {
         KeywordRead read = readKeyword(in);
         if (read.word != "%") return std::move(read.upper);
-        readRestOfLine(in);
+        skipRestOfLine(in);
     }
 }
 
@@ -90,7 +90,7 @@ void restart(Interpreter& in) {
 
 // Reads one line during a search, keeping the REPEAT stack in step with the loops passed.
 void scanLine(Interpreter& in, const std::string& upperKeyword) {
-    readRestOfLine(in);
+    skipRestOfLine(in);
     if (upperKeyword == "REPEAT") pushLine(in, in.repeatStack, in.reader.line());
     if (upperKeyword == "UNTIL") in.repeatStack.pop();
 }
@@ -128,17 +128,17 @@ std::string readLabelOperand(Interpreter& in) {
 
 }  // namespace
 
-std::optional<InlineCommand> handleIf(Interpreter& in) {
-    bool holds = evaluateCondition(in);
-    int next = readSeparator(in);
-    if (holds) {
-        if (next == kLineEnd) return std::nullopt;
+std::optional<InlineCommand> handleIf(Interpreter& in) { return continueIf(in, readIfHead(in)); }
+
+std::optional<InlineCommand> continueIf(Interpreter& in, const IfHead& head) {
+    if (evaluateCondition(in.vars, head.condition)) {
+        if (head.next == kLineEnd) return std::nullopt;
         // One-line IF: the character read starts the command that follows on the line.
-        in.currentKeyword = upperCase(static_cast<char>(next) + readKeyword(in).word);
+        in.currentKeyword = upperCase(static_cast<char>(head.next) + readKeyword(in).word);
         return InlineCommand{keywordNamed(in.currentKeyword)};
     }
-    if (next != kLineEnd) {
-        readRestOfLine(in);
+    if (head.next != kLineEnd) {
+        skipRestOfLine(in);
     } else {
         skipFalseBlock(in);
     }
@@ -155,7 +155,7 @@ void handleRepeat(Interpreter& in) {
 
 void handleUntil(Interpreter& in) {
     if (in.repeatStack.empty()) {
-        readRestOfLine(in);
+        skipRestOfLine(in);
         return;
     }
     if (evaluateCondition(in)) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "interp/command_plan.h"
 #include "interp/interpreter.h"
 #include "interp/keywords.h"
 
@@ -13,9 +14,8 @@ namespace interp {
 // Runs the command of a keyword; -1 when the keyword is no command.
 int dispatch(Interpreter& in, std::optional<Keyword> keyword);
 
-// Variables (DEC, LET)
+// DEC
 void handleDec(Interpreter& in);
-void handleLet(Interpreter& in);
 
 // Conditions and control flow
 bool evaluateCondition(Interpreter& in);
@@ -24,6 +24,8 @@ struct InlineCommand {
     std::optional<Keyword> keyword;
 };
 std::optional<InlineCommand> handleIf(Interpreter& in);
+// The rest of an IF once its head (condition and what follows it) has been read.
+std::optional<InlineCommand> continueIf(Interpreter& in, const IfHead& head);
 void handleElse(Interpreter& in);  // ELSE and ELSEIF met while running a branch
 void handleRepeat(Interpreter& in);
 void handleUntil(Interpreter& in);
@@ -32,13 +34,5 @@ void handleGosub(Interpreter& in);
 void handleResume(Interpreter& in);
 void handleHalt(Interpreter& in);
 void handleEnd(Interpreter& in);
-
-// Variable and string commands
-void handleStringCommand(Interpreter& in, Keyword keyword);
-
-// Message boxes
-void handleMsgBox(Interpreter& in);
-void handleEcho(Interpreter& in);
-void handleConfirm(Interpreter& in);
 
 }  // namespace interp

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "interp/line_stack.h"
 #include "interp/script_memo.h"
@@ -28,6 +29,7 @@ struct Interpreter {
     std::string currentKeyword;    // upper-case keyword of the command being run
     int themeOffset = 0;           // 10 when visual themes are active
     ScriptMemo memo;               // remembered reads and jump targets
+    std::vector<std::string> linkValues;  // LINKVAR's values, kept to reuse their room
 };
 
 // One command: reads a keyword and runs it. Returns 0, or -1 for a keyword that is no command.

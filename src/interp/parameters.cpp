@@ -58,6 +58,16 @@ std::string readValue(Interpreter& in, ValueForm form) {
                                                  [&] { return readValueShape(in, form); }));
 }
 
+std::string_view readValueView(Interpreter& in, ValueForm form, std::string& scratch) {
+    auto& memo = form == ValueForm::strict ? in.memo.strictValues : in.memo.lenientValues;
+    std::optional<ValueShape> shapeScratch;
+    const ValueShape& shape =
+        rememberedRead<ValueShape>(in.reader, memo, nullptr, shapeScratch, [&] { return readValueShape(in, form); });
+    // A shape read without remembering lives in shapeScratch only: copy its value out.
+    if (shapeScratch) return scratch = evaluateValue(in.vars, shape);
+    return viewValue(in.vars, shape, scratch);
+}
+
 VariableTable::Handle readVariableName(Interpreter& in) {
     std::optional<VariableTable::Handle> scratch;
     return rememberedRead<VariableTable::Handle>(in.reader, in.memo.names, nullptr, scratch, [&] {
@@ -65,6 +75,14 @@ VariableTable::Handle readVariableName(Interpreter& in) {
         // name.
         if (in.reader.readSeparator() != '[') throw parseError(in);
         return in.vars.handle(in.reader.readUntil(']'));
+    });
+}
+
+void skipRestOfLine(Interpreter& in) {
+    std::optional<bool> scratch;
+    rememberedRead<bool>(in.reader, in.memo.skippedLines, nullptr, scratch, [&] {
+        readRestOfLine(in);
+        return true;
     });
 }
 

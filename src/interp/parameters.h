@@ -29,6 +29,9 @@ int readSeparator(Interpreter& in);
 void expectLineEnd(Interpreter& in);
 
 std::string readValue(Interpreter& in, ValueForm form);
+// The same as a view where no copy is needed (see viewValue); it lasts until variables or
+// scratch change.
+std::string_view readValueView(Interpreter& in, ValueForm form, std::string& scratch);
 // The value as written, not yet evaluated and not remembered.
 ValueShape readValueShape(Interpreter& in, ValueForm form);
 inline std::string readStrictValue(Interpreter& in) { return readValue(in, ValueForm::strict); }
@@ -42,5 +45,8 @@ KeywordRead readKeyword(Interpreter& in);
 
 // The rest of the current line, line end consumed.
 inline std::string readRestOfLine(Interpreter& in) { return in.reader.readUntil(ScriptReader::kLineEnd); }
+// The same where the text is not needed: remembered per position, so skipping a line again
+// costs no reading.
+void skipRestOfLine(Interpreter& in);
 
 }  // namespace interp

@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "interp/command_plan.h"
 #include "interp/keywords.h"
 #include "interp/script_reader.h"
 #include "interp/value_shape.h"
@@ -46,6 +47,8 @@ struct ScriptMemo {
     std::unordered_map<size_t, Remembered<ValueShape>> lenientValues;
     std::unordered_map<size_t, Remembered<VariableTable::Handle>> names;
     std::unordered_map<size_t, Remembered<ConditionShape>> conditions;
+    std::unordered_map<size_t, Remembered<bool>> skippedLines;  // rest of a line read and dropped
+    std::unordered_map<size_t, CommandPlan> plans;  // by the memoKey where the command starts
     std::map<std::string, JumpTarget> labels;  // label name -> after its label line
     std::map<int, JumpTarget> returns;         // RESUME target line -> after the scan
 };

@@ -41,24 +41,25 @@ int textToInt(std::string_view text) {
 double textToDouble(std::string_view text) {
     size_t start = skipSpace(text, 0);
     size_t i = start;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    // Whole numbers of up to 15 digits are exact in a double and need no strtod.
     size_t digitsStart = i;
+    long long whole = 0;
+    for (; i < text.size() && isDigit(text[i]) && i - digitsStart < 15; ++i) whole = whole * 10 + (text[i] - '0');
+    bool endsHere = i == text.size() || !(isDigit(text[i]) || text[i] == '.' || text[i] == 'e' || text[i] == 'E');
+    if (endsHere) {
+        if (i == digitsStart) return 0.0;
+        return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+    }
     i = skipDigits(text, i);
     size_t mantissaDigits = i - digitsStart;
     if (i < text.size() && text[i] == '.') {
-        size_t fractionStart = i + 1;
-        size_t fractionEnd = skipDigits(text, fractionStart);
-        mantissaDigits += fractionEnd - fractionStart;
+        size_t fractionEnd = skipDigits(text, i + 1);
+        mantissaDigits += fractionEnd - (i + 1);
         i = fractionEnd;
     }
     if (mantissaDigits == 0) return 0.0;
-    // Whole numbers of up to 15 digits are exact in a double: no need for strtod.
-    if (i == digitsStart + mantissaDigits && mantissaDigits <= 15 &&
-        !(i < text.size() && (text[i] == 'e' || text[i] == 'E'))) {
-        long long whole = 0;
-        for (size_t d = digitsStart; d < i; ++d) whole = whole * 10 + (text[d] - '0');
-        return text[start] == '-' ? -static_cast<double>(whole) : static_cast<double>(whole);
-    }
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         size_t e = i + 1;
         if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;

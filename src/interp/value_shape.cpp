@@ -18,7 +18,15 @@ std::string evaluateValue(const VariableTable& vars, const ValueShape& shape) {
     return value;
 }
 
-bool compareTexts(const std::string& left, char op, const std::string& right) {
+std::string_view viewValue(const VariableTable& vars, const ValueShape& shape, std::string& scratch) {
+    if (shape.size() == 1) {
+        const ValuePart& part = shape.front();
+        return part.isVariable ? vars.view(part.variable, scratch) : std::string_view(part.literal);
+    }
+    return scratch = evaluateValue(vars, shape);
+}
+
+bool compareTexts(std::string_view left, char op, std::string_view right) {
     switch (op) {
         case '=': return left == right;
         case '!': return left != right;
@@ -33,8 +41,9 @@ bool evaluateCondition(const VariableTable& vars, const ConditionShape& conditio
     bool evaluateNext = true;
     for (const Comparison& comparison : condition) {
         if (evaluateNext) {
-            result = compareTexts(evaluateValue(vars, comparison.left), comparison.op,
-                                  evaluateValue(vars, comparison.right));
+            std::string leftScratch, rightScratch;
+            result = compareTexts(viewValue(vars, comparison.left, leftScratch), comparison.op,
+                                  viewValue(vars, comparison.right, rightScratch));
             evaluateNext = false;
         }
         if ((comparison.connective == '|' && !result) || (comparison.connective == '&' && result)) evaluateNext = true;

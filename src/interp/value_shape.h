@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "interp/variable_table.h"
@@ -21,6 +22,10 @@ using ValueShape = std::vector<ValuePart>;
 // The text of a value now: the literals and the current values of the variables, joined.
 std::string evaluateValue(const VariableTable& vars, const ValueShape& shape);
 
+// The same as a view where the value is one element (a literal or a stored variable), built in
+// scratch otherwise; the view lasts until the variables or scratch change.
+std::string_view viewValue(const VariableTable& vars, const ValueShape& shape, std::string& scratch);
+
 // One comparison of a condition and the connective ("|", "&" or 0 for none) that follows it.
 struct Comparison {
     ValueShape left;
@@ -31,7 +36,7 @@ struct Comparison {
 using ConditionShape = std::vector<Comparison>;
 
 // One comparison's outcome: "=" and "!" compare texts exactly, "<" and ">" compare numbers.
-bool compareTexts(const std::string& left, char op, const std::string& right);
+bool compareTexts(std::string_view left, char op, std::string_view right);
 
 // Left to right without precedence; a comparison that cannot change the result is skipped.
 bool evaluateCondition(const VariableTable& vars, const ConditionShape& condition);

@@ -1,4 +1,4 @@
-// DEC and LET.
+// DEC: declaring variables.
 #include "interp/handlers.h"
 #include "interp/parameters.h"
 
@@ -11,10 +11,5 @@ void handleDec(Interpreter& in) {
     }
 }
 
-void handleLet(Interpreter& in) {
-    VariableTable::Handle name = readVariableName(in);
-    expectInnerSeparator(in, "=");
-    in.vars.set(name, readLenientValue(in));
-}
 
 }  // namespace interp

@@ -114,6 +114,13 @@ void VariableTable::appendValue(std::string_view name, std::string& out) const {
 
 void VariableTable::appendValue(Handle variable, std::string& out) const { appendSlotValue(*variable.slot_, out); }
 
+std::string_view VariableTable::view(Handle variable, std::string& scratch) const {
+    const Slot& slot = *variable.slot_;
+    if (isComputed(slot.special)) return scratch = computedValue(slot.special);
+    if (slot.record >= 0) return records_[slot.record].value;
+    return {};
+}
+
 bool VariableTable::exists(std::string_view name) const {
     auto found = slots_.find(name);
     return found != slots_.end() && found->second.record >= 0;

@@ -51,6 +51,9 @@ public:
     // Appends the value of get to out, without a temporary copy for stored values.
     void appendValue(std::string_view name, std::string& out) const;
     void appendValue(Handle variable, std::string& out) const;
+    // The value without a copy where it is stored; computed values are built in scratch. The view
+    // lasts until the variable or scratch changes.
+    std::string_view view(Handle variable, std::string& scratch) const;
     // Runs the write hook of the name, then stores the value, creating the variable if needed.
     void set(std::string_view name, std::string value) { set(handle(name), std::move(value)); }
     void set(Handle variable, std::string value);

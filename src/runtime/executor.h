@@ -58,6 +58,7 @@ private:
     interp::LineStack repeatStack_;                      // line numbers of the RRPT lines
     std::map<std::string, JumpTarget> labels_;           // remembered label searches
     std::map<int, JumpTarget> returns_;                  // remembered return scans
+    std::vector<std::string> linkValues_;                // LINKVAR's values, kept to reuse their room
 };
 
 }  // namespace runtime

@@ -19,6 +19,8 @@ namespace {
 int Executor::executeCommand(const Instruction& instruction) {
     commands::Context ctx{vars_, platform_};
     auto value = [&](size_t index) { return interp::evaluateValue(vars_, instruction.values[index]); };
+    std::string scratch;
+    auto view = [&](size_t index) { return interp::viewValue(vars_, instruction.values[index], scratch); };
     switch (*instruction.opcode) {
         case Opcode::R000:
             for (const auto& target : instruction.targets) vars_.declare(target.name());
@@ -28,15 +30,15 @@ int Executor::executeCommand(const Instruction& instruction) {
         case Opcode::R027: commands::echo(ctx, value(0)); break;
         case Opcode::R028: commands::confirm(ctx, value(0)); break;
         case Opcode::RF00: {
-            std::vector<std::string> values;
-            for (size_t i = 0; i < instruction.values.size(); ++i) values.push_back(value(i));
-            commands::linkVar(ctx, instruction.targets[0], values);
+            linkValues_.clear();
+            for (size_t i = 0; i < instruction.values.size(); ++i) linkValues_.push_back(value(i));
+            commands::linkVar(ctx, instruction.targets[0], linkValues_);
             break;
         }
         case Opcode::RF01: {
-            commands::Calculation calculation(value(0));
+            commands::Calculation calculation(view(0));
             for (size_t i = 1; i < instruction.values.size(); ++i) {
-                calculation.apply(instruction.operators[i - 1], value(i));
+                calculation.apply(instruction.operators[i - 1], view(i));
             }
             commands::calcVar(ctx, instruction.targets[0], calculation);
             break;
@@ -46,7 +48,7 @@ int Executor::executeCommand(const Instruction& instruction) {
         case Opcode::RF04: commands::lowVar(ctx, instruction.targets[0], value(0)); break;
         case Opcode::RF05: commands::trimVar(ctx, instruction.targets[0], value(0)); break;
         case Opcode::RF06: commands::getChr(ctx, instruction.targets[0], value(0)); break;
-        case Opcode::RF07: commands::getLen(ctx, instruction.targets[0], value(0)); break;
+        case Opcode::RF07: commands::getLen(ctx, instruction.targets[0], view(0)); break;
         case Opcode::RF08: commands::copyVar(ctx, instruction.targets[0], value(0), value(1), value(2)); break;
         default: notAvailable();
     }

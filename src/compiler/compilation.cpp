@@ -1,0 +1,58 @@
+// The translation loop, the end marker and the label check.
+#include "compiler/compilation.h"
+
+#include "compiler/compile_tables.h"
+#include "compiler/opcodes.h"
+#include "compiler/translator.h"
+
+namespace compiler {
+
+namespace {
+
+void appendCodeLine(std::string& code, std::string_view content) {
+    code += content;
+    code += kLineTerminator;
+}
+
+// Translates commands until END or the end of the script.
+void translateAll(Translator& translator, std::string& code) {
+    std::string line;
+    while (!translator.atEnd()) {
+        line.clear();
+        Translator::Status status = translator.step(line);
+        if (status == Translator::Status::UnknownKeyword) {
+            throw CompileError{kUnknownInstruction, translator.currentKeyword(), translator.lineCounter()};
+        }
+        if (status == Translator::Status::Stop) {
+            // An inline IF whose command is END keeps its condition as a line of its own, so
+            // that the end marker stays a code line by itself.
+            if (!line.empty()) appendCodeLine(code, line);
+            return;
+        }
+        appendCodeLine(code, line);
+    }
+}
+
+}  // namespace
+
+Compilation compileScript(std::unique_ptr<interp::ScriptSource> source) {
+    interp::ScriptReader reader(std::move(source));
+    VariableNames variables;
+    LabelTables labels;
+    Translator translator(reader, variables, labels);
+    Compilation result;
+    appendCodeLine(result.code, kHeaderLine);
+    try {
+        translateAll(translator, result.code);
+        appendCodeLine(result.code, kEndMarker);
+        result.lineCounter = translator.lineCounter();
+        if (auto missing = labels.firstUndefined()) {
+            throw CompileError{kLabelNotFound, missing->name, missing->lineCounter};
+        }
+    } catch (const CompileError& error) {
+        result.error = error;
+    }
+    return result;
+}
+
+}  // namespace compiler

@@ -1,0 +1,12 @@
+// The compiler's host rules on Windows.
+#include <windows.h>
+
+#include "compiler/host_conventions.h"
+
+namespace compiler {
+
+const HostConventions& nativeConventions() { return kWindowsConventions; }
+
+bool changeDirectory(const std::string& directory) { return SetCurrentDirectoryA(directory.c_str()) != 0; }
+
+}  // namespace compiler

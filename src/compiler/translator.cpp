@@ -1,0 +1,235 @@
+// Translation of commands, values and conditions into code lines.
+#include "compiler/translator.h"
+
+#include "compiler/command_table.h"
+#include "compiler/compile_error.h"
+#include "interp/text.h"
+
+namespace compiler {
+
+namespace {
+
+constexpr int kLineEnd = SourceCursor::kLineEnd;
+
+bool isOneOf(int c, std::string_view characters) {
+    return c != kLineEnd && characters.find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+}  // namespace
+
+Translator::Translator(interp::ScriptReader& reader, VariableNames& variables, LabelTables& labels)
+    : cursor_(reader), variables_(variables), labels_(labels) {}
+
+Translator::Status Translator::step(std::string& line) {
+    std::string word = cursor_.readKeyword();
+    if (word == "%") return translateLabelLine(line);
+    return translateKeyword(word, line);
+}
+
+Translator::Status Translator::translateLabelLine(std::string& line) {
+    std::string name = cursor_.readRestOfLine();
+    // The terminator byte would split the code line.
+    if (name.find(kLineTerminator) != std::string::npos) fail(kParseError);
+    line += opcodeText(Opcode::RLBL);
+    line += name;
+    if (!labels_.define(name)) fail(kDoubleLabel, name);
+    return Status::Written;
+}
+
+Translator::Status Translator::translateKeyword(const std::string& word, std::string& line) {
+    keyword_ = interp::upperCase(word);
+    const Command* command = commandNamed(keyword_);
+    if (!command) return Status::UnknownKeyword;
+    switch (command->kind) {
+        case CommandKind::Operands:
+            line += opcodeText(command->opcode);
+            translateOperands(command->form, line);
+            break;
+        case CommandKind::Declare:
+            translateDeclare(line);
+            break;
+        case CommandKind::Jump:
+            translateJump(command->opcode, line);
+            break;
+        case CommandKind::If:
+            return translateIf(line);
+        case CommandKind::ElseIf:
+            translateElseIf(line);
+            break;
+        case CommandKind::Else:
+            requireOpenBlock();
+            line += opcodeText(Opcode::RXEL);
+            break;
+        case CommandKind::EndIf:
+            requireOpenBlock();
+            --ifDepth_;
+            line += opcodeText(Opcode::RXEI);
+            break;
+        case CommandKind::Join:
+            line += opcodeText(command->opcode);
+            translateList("+,", false, line);
+            break;
+        case CommandKind::Calculate:
+            line += opcodeText(command->opcode);
+            translateList("+-/*~", true, line);
+            break;
+        case CommandKind::End:
+            return Status::Stop;
+        case CommandKind::Ignored:
+            skipRestOfLine();
+            break;
+    }
+    return Status::Written;
+}
+
+// IF condition, then either the line end (a block IF) or a command on the same line, whose code
+// follows the condition in the same code line.
+Translator::Status Translator::translateIf(std::string& line) {
+    std::string test = condition();
+    int c = cursor_.readSeparator();
+    if (c == kLineEnd) {
+        line += opcodeText(Opcode::RXIF);
+        line += test;
+        ++ifDepth_;
+        return Status::Written;
+    }
+    line += opcodeText(Opcode::R0IF);
+    line += test;
+    return translateKeyword(cursor_.readKeywordAfter(static_cast<char>(c)), line);
+}
+
+void Translator::translateOperands(std::string_view form, std::string& line) {
+    while (!form.empty()) {
+        size_t blank = form.find(' ');
+        std::string_view token = form.substr(0, blank);
+        form = blank == std::string_view::npos ? std::string_view() : form.substr(blank + 1);
+        if (token == "[]") {
+            line += targetVariable();
+        } else if (token == "V") {
+            line += value(false);
+        } else if (token == "V*") {
+            line += value(true);
+        } else if (token == "C") {
+            line += condition();
+        } else if (token == "$") {
+            expectLineEnd();
+        } else {
+            expectSeparator(token);
+        }
+    }
+}
+
+// DEC [a], [b], ...: one variable reference per name.
+void Translator::translateDeclare(std::string& line) {
+    line += opcodeText(Opcode::R000);
+    for (;;) {
+        line += targetVariable();
+        int c = cursor_.readSeparator();
+        if (c == kLineEnd) return;
+        if (c != ',') fail(kParseError);
+    }
+}
+
+void Translator::translateJump(Opcode opcode, std::string& line) {
+    std::string label = cursor_.readRestOfLine();
+    if (label.empty() || label.find(kLineTerminator) != std::string::npos) fail(kParseError);
+    labels_.reference(label, cursor_.lineCounter());
+    line += opcodeText(opcode);
+    line += label;
+}
+
+void Translator::translateElseIf(std::string& line) {
+    requireOpenBlock();
+    line += opcodeText(Opcode::RXIE);
+    line += comparison();
+}
+
+// [name] = V, then further values, each after one of the separators, up to the line end.
+void Translator::translateList(std::string_view separators, bool writeSeparator, std::string& line) {
+    line += targetVariable();
+    expectSeparator("=");
+    line += value(false);
+    for (int c = cursor_.readSeparator(); c != kLineEnd; c = cursor_.readSeparator()) {
+        if (!isOneOf(c, separators)) fail(kParseError);
+        if (writeSeparator) line += static_cast<char>(c);
+        line += value(false);
+    }
+}
+
+void Translator::skipRestOfLine() { cursor_.readRestOfLine(); }
+
+void Translator::requireOpenBlock() {
+    if (ifDepth_ <= 0) fail(kUnbalancedBlock);
+}
+
+// A value: literals and variable references joined by "#"; in the lenient form also unquoted
+// text, which takes the rest of the line and replaces whatever was gathered before it.
+std::string Translator::value(bool lenient) {
+    std::string result;
+    for (;;) {
+        int c = cursor_.readSeparator();
+        if (c == kLineEnd || (!lenient && c != '\'' && c != '[')) fail(kParseError);
+        if (c != '\'' && c != '[') return literal(static_cast<char>(c) + cursor_.readRestOfLine());
+        if (!result.empty()) result += '#';
+        result += c == '\'' ? literal(cursor_.readUntil('\'')) : variableReference(cursor_.readUntil(']'));
+        int next = cursor_.readSeparator();
+        if (next == '#') continue;
+        if (next != kLineEnd) cursor_.unread();
+        return result;
+    }
+}
+
+// Comparisons joined by "|" or "&".
+std::string Translator::condition() {
+    std::string result = comparison();
+    for (;;) {
+        int c = cursor_.readSeparator();
+        if (c != '|' && c != '&') {
+            if (c != kLineEnd) cursor_.unread();
+            return result;
+        }
+        result += static_cast<char>(c);
+        result += comparison();
+    }
+}
+
+std::string Translator::comparison() {
+    std::string result = value(false);
+    result += static_cast<char>(expectSeparator("=!<>"));
+    result += value(false);
+    return result;
+}
+
+std::string Translator::targetVariable() {
+    expectSeparator("[");
+    return variableReference(cursor_.readUntil(']'));
+}
+
+std::string Translator::variableReference(const std::string& name) {
+    std::string reference(1, '[');
+    reference += std::to_string(variables_.indexOf(name));
+    reference += ']';
+    return reference;
+}
+
+std::string Translator::literal(const std::string& text) {
+    // The terminator byte would split the code line.
+    if (text.find(kLineTerminator) != std::string::npos) fail(kParseError);
+    return "'" + text + "'";
+}
+
+int Translator::expectSeparator(std::string_view separators) {
+    int c = cursor_.readSeparator();
+    if (!isOneOf(c, separators)) fail(kParseError);
+    return c;
+}
+
+void Translator::expectLineEnd() {
+    if (cursor_.readSeparator() != kLineEnd) fail(kParseError);
+}
+
+void Translator::fail(int number, const std::string& filling) const {
+    throw CompileError{number, filling, cursor_.lineCounter()};
+}
+
+}  // namespace compiler

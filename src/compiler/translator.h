@@ -1,0 +1,66 @@
+// Source-to-code translation: each script command becomes one code line.
+//
+// A single forward pass: values, conditions and labels are only re-encoded, variable names are
+// replaced by their indices. Errors unwind as CompileError.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "compiler/compile_tables.h"
+#include "compiler/opcodes.h"
+#include "compiler/source_cursor.h"
+#include "interp/script_reader.h"
+
+namespace compiler {
+
+class Translator {
+public:
+    enum class Status {
+        Written,         // one code line's content has been appended (it may be empty)
+        Stop,            // END or the end of the script: nothing more is translated
+        UnknownKeyword,  // the keyword is no command; currentKeyword() names it
+    };
+
+    Translator(interp::ScriptReader& reader, VariableNames& variables, LabelTables& labels);
+
+    // Reads one command and appends its code line's content, without the terminator, to line.
+    // On Stop, line may already hold the start of an inline IF whose command was END.
+    Status step(std::string& line);
+
+    const std::string& currentKeyword() const { return keyword_; }
+    int lineCounter() const { return cursor_.lineCounter(); }
+    bool atEnd() const { return cursor_.atEnd(); }
+    int ifDepth() const { return ifDepth_; }
+
+private:
+    Status translateLabelLine(std::string& line);
+    Status translateKeyword(const std::string& word, std::string& line);
+    Status translateIf(std::string& line);
+    void translateOperands(std::string_view form, std::string& line);
+    void translateDeclare(std::string& line);
+    void translateJump(Opcode opcode, std::string& line);
+    void translateElseIf(std::string& line);
+    void translateList(std::string_view separators, bool writeSeparator, std::string& line);
+    void skipRestOfLine();
+    void requireOpenBlock();
+
+    std::string value(bool lenient);
+    std::string condition();
+    std::string comparison();
+    std::string targetVariable();
+    std::string variableReference(const std::string& name);
+    std::string literal(const std::string& text);
+
+    int expectSeparator(std::string_view separators);
+    void expectLineEnd();
+    [[noreturn]] void fail(int number, const std::string& filling = std::string()) const;
+
+    SourceCursor cursor_;
+    VariableNames& variables_;
+    LabelTables& labels_;
+    std::string keyword_;  // the current keyword, upper case
+    int ifDepth_ = 0;      // block IFs opened and not yet closed by ENDIF
+};
+
+}  // namespace compiler

@@ -1,0 +1,148 @@
+// The compiler's command line, console messages, output file and link hand-off.
+#include "compiler/velcomp_driver.h"
+
+#include <cstdio>
+
+#include "compiler/compilation.h"
+#include "compiler/orca.h"
+#include "interp/script_source.h"
+#include "interp/text.h"
+
+namespace compiler {
+
+namespace {
+
+constexpr std::string_view kBanner =
+    "Velmish (c) 32-Bit v4.3.0 Compiler v1.4.1\n"
+    "Made by the Velmish developers for everyone who automates desktop work.\n"
+    "Report problems and wishes on the Velmish project's issue tracker.\n"
+    "\n";
+
+constexpr std::string_view kUsage =
+    "  Usage:   VELCOMP filename [options]\n\n"
+    "    /L                  Automatic link\n"
+    "    /R                  Run after compiler halt\n"
+    "    /I:filename         Link Icon [filename]\n";
+
+constexpr std::string_view kIconOption = "/I:";
+
+// A file name as the host uses it: lower case where file names ignore case.
+std::string hostFileName(const std::string& path, const HostConventions& host) {
+    return host.lowerCaseFileNames ? interp::lowerCase(path) : path;
+}
+
+// Scripts name files relative to their own folder: the working directory becomes the script's
+// directory. A path without a directory part keeps the working directory.
+void enterScriptDirectory(const std::string& scriptPath, const DriverSystem& system, const HostConventions& host) {
+    size_t end = scriptPath.find_last_of(host.directorySeparators);
+    if (end == std::string::npos || end == 0) return;
+    system.changeDirectory(scriptPath.substr(0, end));
+}
+
+void showOrca(const DriverSystem& system) {
+    system.print(orcaPicture());
+    system.print("\nI hope you like orcas too :) ... press any key");
+    system.waitForKey();
+    system.print("\n");
+}
+
+DriverOptions readOptions(const std::vector<std::string>& args, const DriverSystem& system) {
+    DriverOptions options;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "/L") {
+            options.link = true;
+        } else if (arg == "/R") {
+            options.run = true;
+        } else if (arg == "/E") {
+            options.noWait = true;
+        } else if (arg.starts_with(kIconOption)) {
+            options.iconPath = arg.substr(kIconOption.size());
+        } else if (arg == "/ORCA") {
+            showOrca(system);
+        } else {
+            system.print("Error: Unknown command line option: " + arg + "\n");
+            system.waitForKey();
+        }
+    }
+    return options;
+}
+
+int reportCompileError(const CompileError& error, const std::string& outputName, const DriverOptions& options,
+                       const DriverSystem& system) {
+    system.print("\n");
+    system.print(compileErrorReport(error));
+    if (!options.noWait) system.waitForKey();
+    std::remove(outputName.c_str());
+    return 1;
+}
+
+bool writeOutput(std::FILE* output, const std::string& iconPath, const std::string& code) {
+    std::string header = controlLine(iconPath);
+    bool written = std::fwrite(header.data(), 1, header.size(), output) == header.size() &&
+                   std::fwrite(code.data(), 1, code.size(), output) == code.size();
+    return std::fclose(output) == 0 && written;
+}
+
+// vellink joins the code to the runtime; the linked program is named like the script with "exe".
+void linkAndRun(const std::string& scriptArg, const std::string& outputName, const DriverOptions& options,
+                const DriverSystem& system, const HostConventions& host) {
+    system.print("Automatic link...\n");
+    system.runAndWait(system.ownDirectory() + std::string(host.linkerFileName), outputName);
+    std::remove(outputName.c_str());
+    if (!options.run) return;
+    std::string program = replaceLastTwo(hostFileName(scriptArg, host), "exe");
+    if (host.prefixBareProgramNames && program.find('/') == std::string::npos) program = "./" + program;
+    system.runAndWait(program, "");
+}
+
+}  // namespace
+
+std::string controlLine(const std::string& iconPath) { return "COC2;170240;" + iconPath + ";velrun.rtl;\r\n"; }
+
+std::string replaceLastTwo(const std::string& path, std::string_view replacement) {
+    return path.substr(0, path.size() < 2 ? 0 : path.size() - 2) + std::string(replacement);
+}
+
+int runVelcomp(const std::vector<std::string>& args, const DriverSystem& system, const HostConventions& host) {
+    system.print(kBanner);
+    if (args.empty()) {
+        system.print(kUsage);
+        system.waitForKey();
+        return 0;
+    }
+    const std::string& scriptArg = args[0];
+    enterScriptDirectory(scriptArg, system, host);
+    DriverOptions options = readOptions(args, system);
+    std::string outputName = hostFileName(replaceLastTwo(scriptArg, "coc"), host);
+
+    system.print("Compiling...");
+    auto source = interp::ScriptSource::openFile(hostFileName(scriptArg, host));
+    if (!source) {
+        system.print("Error in file...");
+        return 1;
+    }
+    std::remove(outputName.c_str());
+    std::FILE* output = std::fopen(outputName.c_str(), "ab");
+    if (!output) {
+        system.print("Error in COC output file...\n");
+        return 1;
+    }
+    Compilation compilation = compileScript(std::move(source));
+    if (compilation.error) {
+        std::fclose(output);
+        return reportCompileError(*compilation.error, outputName, options, system);
+    }
+    if (!writeOutput(output, options.iconPath, compilation.code)) {
+        std::remove(outputName.c_str());
+        system.print("Error in COC output file...\n");
+        return 1;
+    }
+    system.print("Done\nTotal lines: ");
+    system.print(std::to_string(compilation.lineCounter));
+    system.print("\n");
+    if (options.link) linkAndRun(scriptArg, outputName, options, system, host);
+    return 0;
+}
+
+}  // namespace compiler

@@ -1,0 +1,24 @@
+// velcomp: compiles a script into a link control file and, on request, links and runs it.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "compiler/host_conventions.h"
+#include "compiler/velcomp_driver.h"
+#include "platform/console.h"
+#include "platform/process.h"
+
+int main(int argc, char** argv) {
+    compiler::DriverSystem system{
+        [](std::string_view text) {
+            std::fwrite(text.data(), 1, text.size(), stdout);
+            std::fflush(stdout);  // before key waits and before other programs write
+        },
+        platform::waitForKey,
+        platform::ownDirectory,
+        compiler::changeDirectory,
+        platform::runAndWait,
+    };
+    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    return compiler::runVelcomp(args, system, compiler::nativeConventions());
+}

@@ -1,0 +1,55 @@
+// Commands read once at a script position and replayed whenever execution passes it again.
+//
+// Reading a command's keyword and parameters depends only on the script bytes from where the
+// command starts, so the outcome is kept per position: the keyword, the parameters as written
+// (values not yet evaluated) and where the reading ended. Executing the command again then
+// evaluates the parameters and runs its meaning without reading the text.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "interp/keywords.h"
+#include "interp/script_reader.h"
+#include "interp/value_shape.h"
+#include "interp/variable_table.h"
+
+namespace interp {
+
+struct Interpreter;
+
+// The parameters of a command whose reading does not depend on variables: LET, the string
+// commands and the message boxes.
+struct Operands {
+    VariableTable::Handle target;      // the variable the result goes to
+    std::vector<ValueShape> values;    // the values in script order
+    std::string operators;             // CALCVAR: the operator before each further value
+};
+
+// The condition of an IF and what followed it on its line.
+struct IfHead {
+    ConditionShape condition;
+    int next = 0;  // ScriptReader::kLineEnd (a block IF) or the first character of a one-line IF's command
+};
+
+struct CommandPlan {
+    bool isLabel = false;                    // a label line ("%"), its name not yet read
+    std::optional<Keyword> keyword;
+    std::string upperKeyword;
+    bool hasOperands = false;                // a command with Operands, read to its end
+    Operands operands;
+    bool hasIfHead = false;                  // an IF, read up to what follows its condition
+    IfHead ifHead;
+    ScriptReader::Advance end{};             // where the reading of the plan ended
+    std::optional<ScriptReader::Advance> afterRestOfLine;  // a false one-line IF: the end of its line
+};
+
+// Commands whose parameters become Operands.
+bool hasPlainOperands(Keyword keyword);
+Operands readOperands(Interpreter& in, Keyword keyword);
+void runOperands(Interpreter& in, Keyword keyword, const Operands& operands);
+
+IfHead readIfHead(Interpreter& in);
+
+}  // namespace interp
