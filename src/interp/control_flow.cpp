@@ -176,8 +176,10 @@ void handleGoto(Interpreter& in) {
 
 void handleGosub(Interpreter& in) {
     std::string label = readLabelOperand(in);
-    // The line counter now stands on the line after the GOSUB: that is where RESUME returns.
-    pushLine(in, in.gosubStack, in.reader.line());
+    // The line counter now stands on the line after the GOSUB: that is where RESUME returns. A
+    // GOSUB ended by the end of the file counts as ended by a line end, so the return goes past
+    // it (to the end) instead of calling again.
+    pushLine(in, in.gosubStack, in.reader.line() + (in.reader.atEnd() ? 1 : 0));
     restart(in);
     in.repeatStack.clear();
     searchLabel(in, label);
