@@ -11,8 +11,10 @@ beside the script (see README.md). Every script then runs a second time with its
 CR LF line ends turned into LF line ends and must give identical results; scripts
 whose name ends in "_cronly.vl" skip that second run.
 
-The way a script is run is a "mode" (the interpreter today; a compiled program can
-be added later as another mode that shares the same expectations).
+The way a script is run is a "mode": the interpreter (--velint), and a compiled program
+(--compiled VELCOMP: velcomp /L /E, then the linked program), which must give the same
+standard output and exit code for every script that does not depend on behaviour only the
+interpreter has.
 """
 
 import argparse
@@ -161,6 +163,37 @@ class VelintMode:
         return run_process([self.velint] + args, workdir, exp.stdin, env, self.timeout)
 
 
+class CompiledMode:
+    """Compiles the script with velcomp /L /E (vellink and velrun.rtl beside it) and runs the
+    linked program with the same arguments and input."""
+
+    name = "compiled"
+    # Behaviour only the interpreter has: script errors and start-up boxes (standard error),
+    # exit codes from HALT values or errors, END (compiling stops there) and the file it runs
+    # from (ownname). A script can also opt out with a sidecar <name>.interponly.
+    INTERPRETER_ONLY = re.compile(rb"(?im)^[ \t]*(?:IF\b.*\s)?(?:END|HALT[ \t]+\S)|\[ownname\]|VL_UseOldFileFunctions")
+
+    def __init__(self, velcomp: str, timeout: float):
+        self.velcomp = str(Path(velcomp).resolve())
+        self.timeout = timeout
+
+    def applies_to(self, case: "TestCase") -> bool:
+        exp = case.expect
+        if exp.code != 0 or exp.stderr != b"" or exp.stderr_re is not None or exp.argv is not None:
+            return False
+        if case.script.with_suffix(".interponly").exists():
+            return False
+        return not self.INTERPRETER_ONLY.search(case.script.read_bytes())
+
+    def run(self, workdir: Path, script_name: str, exp: Expectation, env: Dict[str, str]) -> Outcome:
+        compiled = run_process([self.velcomp, script_name, "/L", "/E"], workdir, b"", env, self.timeout)
+        program = workdir / (script_name[:-2] + "exe")
+        if compiled.code != 0 or not program.exists():
+            message = b"compiling failed (velcomp exit code %d):\n" % (compiled.code or -1)
+            return Outcome(compiled.stdout, message + compiled.stderr, -1)
+        return run_process([str(program)] + exp.args, workdir, exp.stdin, env, self.timeout)
+
+
 def make_env(exp: Expectation) -> Dict[str, str]:
     env = {k: v for k, v in os.environ.items() if k not in SCRUBBED_ENV}
     env.update(exp.env)
@@ -209,22 +242,33 @@ def check(case: TestCase, mode, lf: bool) -> List[str]:
 
 def main() -> int:
     parser = argparse.ArgumentParser(description="Run the Velmish script tests.")
-    parser.add_argument("--velint", required=True, help="path of the velint program")
+    parser.add_argument("--velint", help="path of the velint program")
+    parser.add_argument("--compiled", metavar="VELCOMP",
+                        help="also compile each script with this velcomp and run the program (differential run)")
     parser.add_argument("--timeout", type=float, default=10.0, help="seconds per run (default 10)")
     parser.add_argument("--verbose", "-v", action="store_true", help="also list the tests that pass")
     parser.add_argument("paths", nargs="+", help="test folders or .vl files")
     opts = parser.parse_args()
 
-    if not os.access(opts.velint, os.X_OK):
-        print(f"velint not found or not executable: {opts.velint}", file=sys.stderr)
+    modes = []
+    for option, mode in ((opts.velint, VelintMode), (opts.compiled, CompiledMode)):
+        if option is None:
+            continue
+        if not os.access(option, os.X_OK):
+            print(f"program not found or not executable: {option}", file=sys.stderr)
+            return 2
+        modes.append(mode(option, opts.timeout))
+    if not modes:
+        print("give --velint, --compiled or both", file=sys.stderr)
         return 2
-    modes = [VelintMode(opts.velint, opts.timeout)]
     cases = discover(opts.paths)
 
     failures = 0
     runs = 0
     for case in cases:
         for mode in modes:
+            if hasattr(mode, "applies_to") and not mode.applies_to(case):
+                continue
             for lf in ([False, True] if case.wants_lf_run else [False]):
                 runs += 1
                 label = f"{case.name} [{mode.name}, {'LF' if lf else 'CR LF'}]"
