@@ -53,7 +53,7 @@ public:
 
 private:
     std::unordered_set<std::string> definitions_;
-    std::vector<LabelReference> references_;         // in the order of first use
+    std::vector<LabelReference> references_;  // in the order of first use
     std::unordered_set<std::string> referencedNames_;
 };
 

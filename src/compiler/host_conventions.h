@@ -30,4 +30,7 @@ const HostConventions& nativeConventions();
 // Makes the directory the working directory; false when it cannot.
 bool changeDirectory(const std::string& directory);
 
+// Deletes a file (never a directory); false when it cannot.
+bool deleteFile(const std::string& path);
+
 }  // namespace compiler

@@ -9,4 +9,6 @@ const HostConventions& nativeConventions() { return kPosixConventions; }
 
 bool changeDirectory(const std::string& directory) { return ::chdir(directory.c_str()) == 0; }
 
+bool deleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
 }  // namespace compiler

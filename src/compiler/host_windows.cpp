@@ -9,4 +9,6 @@ const HostConventions& nativeConventions() { return kWindowsConventions; }
 
 bool changeDirectory(const std::string& directory) { return SetCurrentDirectoryA(directory.c_str()) != 0; }
 
+bool deleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
 }  // namespace compiler

@@ -9,8 +9,8 @@
 namespace compiler {
 
 inline std::uint16_t read16(const std::string& bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
-                                      static_cast<unsigned char>(bytes[at + 1]) << 8);
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1])
+                                                                                  << 8);
 }
 
 inline std::uint32_t read32(const std::string& bytes, std::size_t at) {

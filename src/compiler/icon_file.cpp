@@ -9,9 +9,9 @@ namespace compiler {
 
 namespace {
 
-constexpr std::size_t kHeaderSize = 6;   // ICONDIR: reserved, type, count
-constexpr std::size_t kEntrySize = 16;   // ICONDIRENTRY
-constexpr std::uint16_t kTypeIcon = 1;   // 2 would be a cursor file
+constexpr std::size_t kHeaderSize = 6;  // ICONDIR: reserved, type, count
+constexpr std::size_t kEntrySize = 16;  // ICONDIRENTRY
+constexpr std::uint16_t kTypeIcon = 1;  // 2 would be a cursor file
 constexpr std::size_t kBitmapHeaderSize = 40;
 
 // Bits per pixel stated inside the image: the BITMAPINFOHEADER's biBitCount, or for a PNG stream
@@ -21,10 +21,15 @@ int bitCountInImage(const std::string& image) {
     if (image.size() >= 26 && image.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0) {
         int depth = static_cast<unsigned char>(image[24]);
         switch (image[25]) {
-            case 0: case 3: return depth;      // grey, palette
-            case 2: return depth * 3;          // RGB
-            case 4: return depth * 2;          // grey with alpha
-            case 6: return depth * 4;          // RGBA
+            case 0:
+            case 3:
+                return depth;  // grey, palette
+            case 2:
+                return depth * 3;  // RGB
+            case 4:
+                return depth * 2;  // grey with alpha
+            case 6:
+                return depth * 4;  // RGBA
         }
     }
     return 0;

@@ -8,11 +8,11 @@
 namespace compiler {
 
 struct IconImage {
-    int width;       // in pixels, 1 to 256
-    int height;      // in pixels, 1 to 256
-    int colorCount;  // palette entries as the directory states them (0 for 256 and more)
-    int planes;      // colour planes, as stated (normally 1)
-    int bitCount;    // bits per pixel; taken from the image itself when the directory says 0
+    int width;         // in pixels, 1 to 256
+    int height;        // in pixels, 1 to 256
+    int colorCount;    // palette entries as the directory states them (0 for 256 and more)
+    int planes;        // colour planes, as stated (normally 1)
+    int bitCount;      // bits per pixel; taken from the image itself when the directory says 0
     std::string data;  // the image bytes, as they go into an RT_ICON resource
 };
 

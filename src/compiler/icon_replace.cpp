@@ -39,8 +39,8 @@ int chooseImage(const IconSlot& slot, const std::vector<IconImage>& images, cons
         const IconImage& image = images[smallest];
         problem = "its " + describeImage(image.width, image.height, image.bitCount) + " image (" +
                   std::to_string(image.data.size()) + " bytes) does not fit in the room of the runtime's " +
-                  describeImage(slot.width, slot.height, slot.bitCount) + " image (" +
-                  std::to_string(slot.image.size) + " bytes)";
+                  describeImage(slot.width, slot.height, slot.bitCount) + " image (" + std::to_string(slot.image.size) +
+                  " bytes)";
     }
     return chosen;
 }
@@ -76,7 +76,8 @@ void closeGroup(std::string& program, const ProgramIcon& icon, std::size_t place
 
 std::string sizesOf(const ProgramIcon& icon) {
     std::string text;
-    for (const IconSlot& slot : icon.slots) text += (text.empty() ? "" : ", ") + describeImage(slot.width, slot.height, 0);
+    for (const IconSlot& slot : icon.slots)
+        text += (text.empty() ? "" : ", ") + describeImage(slot.width, slot.height, 0);
     return text;
 }
 

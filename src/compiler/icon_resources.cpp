@@ -10,15 +10,15 @@ namespace compiler {
 
 namespace {
 
-constexpr std::uint16_t kTypeIcon = 3;        // RT_ICON: one image
-constexpr std::uint16_t kTypeGroupIcon = 14;  // RT_GROUP_ICON: the directory of an icon's images
+constexpr std::uint16_t kTypeIcon = 3;                // RT_ICON: one image
+constexpr std::uint16_t kTypeGroupIcon = 14;          // RT_GROUP_ICON: the directory of an icon's images
 constexpr std::uint32_t kSubdirectory = 0x80000000u;  // high bit of an entry's target, and of a name
-constexpr std::size_t kDirectorySize = 16;    // IMAGE_RESOURCE_DIRECTORY
+constexpr std::size_t kDirectorySize = 16;            // IMAGE_RESOURCE_DIRECTORY
 constexpr std::size_t kDirectoryEntrySize = 8;
-constexpr std::size_t kDataEntrySize = 16;    // IMAGE_RESOURCE_DATA_ENTRY
-constexpr std::size_t kGroupHeaderSize = 6;   // GRPICONDIR
-constexpr std::size_t kGroupEntrySize = 14;   // GRPICONDIRENTRY
-constexpr std::size_t kSectionSize = 40;      // IMAGE_SECTION_HEADER
+constexpr std::size_t kDataEntrySize = 16;   // IMAGE_RESOURCE_DATA_ENTRY
+constexpr std::size_t kGroupHeaderSize = 6;  // GRPICONDIR
+constexpr std::size_t kGroupEntrySize = 14;  // GRPICONDIRENTRY
+constexpr std::size_t kSectionSize = 40;     // IMAGE_SECTION_HEADER
 
 struct Section {
     std::uint32_t virtualAddress;
@@ -64,8 +64,7 @@ std::string readHeaders(const std::string& program, ResourceTree& tree, std::uin
     std::uint16_t magic = read16(program, optional);
     if (magic != 0x10B && magic != 0x20B) return "its optional header is of an unknown kind";
     std::size_t countAt = magic == 0x10B ? 92 : 108;  // NumberOfRvaAndSizes, data directories behind it
-    if (optionalSize < countAt + 4 || read32(program, optional + countAt) <= 2 ||
-        optionalSize < countAt + 4 + 3 * 8) {
+    if (optionalSize < countAt + 4 || read32(program, optional + countAt) <= 2 || optionalSize < countAt + 4 + 3 * 8) {
         return "it has no resources";
     }
     rva = read32(program, optional + countAt + 4 + 2 * 8);
@@ -73,8 +72,8 @@ std::string readHeaders(const std::string& program, ResourceTree& tree, std::uin
     std::size_t table = optional + optionalSize;
     if (!fits(program.size(), table, sectionCount * kSectionSize)) return "its section table is cut off";
     for (std::size_t at = table; at < table + sectionCount * kSectionSize; at += kSectionSize) {
-        tree.sections.push_back({read32(program, at + 12), read32(program, at + 8), read32(program, at + 16),
-                                 read32(program, at + 20)});
+        tree.sections.push_back(
+            {read32(program, at + 12), read32(program, at + 8), read32(program, at + 16), read32(program, at + 20)});
     }
     return {};
 }
@@ -159,8 +158,12 @@ std::string readSlots(const ResourceTree& tree, ProgramIcon& icon) {
     if (icon.group.size < kGroupHeaderSize + count * kGroupEntrySize) return "its icon group is cut off";
     for (std::size_t i = 0; i < count; ++i) {
         std::size_t entry = at + kGroupHeaderSize + i * kGroupEntrySize;
-        IconSlot slot{entry, read16(program, entry + 12), static_cast<unsigned char>(program[entry]),
-                      static_cast<unsigned char>(program[entry + 1]), read16(program, entry + 6), {}};
+        IconSlot slot{entry,
+                      read16(program, entry + 12),
+                      static_cast<unsigned char>(program[entry]),
+                      static_cast<unsigned char>(program[entry + 1]),
+                      read16(program, entry + 6),
+                      {}};
         if (slot.width == 0) slot.width = 256;
         if (slot.height == 0) slot.height = 256;
         DirectoryEntry name{};

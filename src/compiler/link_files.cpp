@@ -22,7 +22,9 @@ namespace compiler {
 namespace {
 
 #ifdef _WIN32
-int openNew(const char* path) { return ::_open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE); }
+int openNew(const char* path) {
+    return ::_open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
 int writeSome(int handle, const char* data, std::size_t count) {
     return ::_write(handle, data, static_cast<unsigned>(count > 0x40000000 ? 0x40000000 : count));
 }
@@ -56,7 +58,14 @@ FileProblem fromErrno(const std::string& doing) {
 // Creates a temporary file beside path, named after it and the process ("prog.exe.1234.tmp").
 int createTemporary(const std::string& path, std::string& temporary) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = path + "." + std::to_string(processId()) + (attempt ? "-" + std::to_string(attempt) : "") + ".tmp";
+        temporary = path;
+        temporary += '.';
+        temporary += std::to_string(processId());
+        if (attempt) {
+            temporary += '-';
+            temporary += std::to_string(attempt);
+        }
+        temporary += ".tmp";
         int handle = openNew(temporary.c_str());
         if (handle >= 0 || errno != EEXIST) return handle;
     }

@@ -16,8 +16,8 @@ namespace {
 constexpr int kLinked = 0;
 constexpr int kFailed = 1;
 
-int fail(std::ostream& messages, const std::string& text) {
-    messages << "vellink: " << text << '\n';
+int fail(std::string& messages, const std::string& text) {
+    messages += "vellink: " + text + "\n";
     return kFailed;
 }
 
@@ -32,7 +32,7 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 // Reads the runtime named by the control line from the linker's own folder.
-bool readRuntime(const std::string& path, std::string& runtime, std::ostream& messages) {
+bool readRuntime(const std::string& path, std::string& runtime, std::string& messages) {
     FileProblem problem = readWholeFile(path, runtime);
     if (!problem.failed()) return true;
     if (problem.notFound) {
@@ -46,10 +46,10 @@ bool readRuntime(const std::string& path, std::string& runtime, std::ostream& me
 // Gives a Windows runtime the icon file's images. Runtimes of other systems have no icon: the
 // path is then noted and ignored.
 bool applyIcon(const std::string& iconPath, const std::string& runtimePath, std::string& runtime,
-               std::ostream& messages) {
+               std::string& messages) {
     if (!isWindowsProgram(runtime)) {
-        messages << "vellink: note: icon " << iconPath << " ignored: the runtime " << runtimePath
-                 << " is not a Windows program and has no icon\n";
+        messages += "vellink: note: icon " + iconPath + " ignored: the runtime " + runtimePath +
+                    " is not a Windows program and has no icon\n";
         return true;
     }
     std::string bytes;
@@ -66,13 +66,13 @@ bool applyIcon(const std::string& iconPath, const std::string& runtimePath, std:
         fail(messages, "icon " + iconPath + ": " + problem);
         return false;
     }
-    for (const std::string& note : notes) messages << "vellink: note: icon " << iconPath << ": " << note << '\n';
+    for (const std::string& note : notes) messages += "vellink: note: icon " + iconPath + ": " + note + "\n";
     return true;
 }
 
 }  // namespace
 
-int linkProgram(const std::string& controlPath, const std::string& runtimeDirectory, std::ostream& messages) {
+int linkProgram(const std::string& controlPath, const std::string& runtimeDirectory, std::string& messages) {
     std::string control;
     FileProblem readProblem = readWholeFile(controlPath, control);
     if (readProblem.failed()) {

@@ -1,7 +1,6 @@
 // One run of the linker: the link control file in, the linked program out.
 #pragma once
 
-#include <ostream>
 #include <string>
 
 namespace compiler {
@@ -9,9 +8,9 @@ namespace compiler {
 // Links the program described by the link control file: the runtime file named in the control
 // line, taken from runtimeDirectory (with its trailing separator), followed by the intermediate
 // code, written beside the control file as a program with the extension "exe". With an icon path
-// the program gets that icon (Windows runtimes only). Messages go to messages, each a line
-// starting with "vellink: ". Returns the exit code: 0 when the program was written, else 1, and
+// the program gets that icon (Windows runtimes only). Messages are appended to messages, each a
+// line starting with "vellink: ". Returns the exit code: 0 when the program was written, else 1, and
 // then nothing was written.
-int linkProgram(const std::string& controlPath, const std::string& runtimeDirectory, std::ostream& messages);
+int linkProgram(const std::string& controlPath, const std::string& runtimeDirectory, std::string& messages);
 
 }  // namespace compiler

@@ -32,11 +32,18 @@ std::string hostFileName(const std::string& path, const HostConventions& host) {
 }
 
 // Scripts name files relative to their own folder: the working directory becomes the script's
-// directory. A path without a directory part keeps the working directory.
-void enterScriptDirectory(const std::string& scriptPath, const DriverSystem& system, const HostConventions& host) {
+// directory. A path without a directory part keeps the working directory. Returns the script's
+// path as seen from the new working directory: an absolute path stays as it is, a relative one
+// with a directory part (sub/prog.vl) becomes its file name, since it no longer leads to the
+// script from inside that directory.
+std::string enterScriptDirectory(const std::string& scriptPath, const DriverSystem& system,
+                                 const HostConventions& host) {
     size_t end = scriptPath.find_last_of(host.directorySeparators);
-    if (end == std::string::npos || end == 0) return;
-    system.changeDirectory(scriptPath.substr(0, end));
+    if (end == std::string::npos || end == 0) return scriptPath;
+    if (!system.changeDirectory(scriptPath.substr(0, end))) return scriptPath;
+    bool absolute = host.directorySeparators.find(scriptPath[0]) != std::string_view::npos ||
+                    (scriptPath.size() > 1 && scriptPath[1] == ':');
+    return absolute ? scriptPath : scriptPath.substr(end + 1);
 }
 
 void showOrca(const DriverSystem& system) {
@@ -73,7 +80,7 @@ int reportCompileError(const CompileError& error, const std::string& outputName,
     system.print("\n");
     system.print(compileErrorReport(error));
     if (!options.noWait) system.waitForKey();
-    std::remove(outputName.c_str());
+    deleteFile(outputName);
     return 1;
 }
 
@@ -89,11 +96,42 @@ void linkAndRun(const std::string& scriptArg, const std::string& outputName, con
                 const DriverSystem& system, const HostConventions& host) {
     system.print("Automatic link...\n");
     system.runAndWait(system.ownDirectory() + std::string(host.linkerFileName), outputName);
-    std::remove(outputName.c_str());
+    deleteFile(outputName);
     if (!options.run) return;
     std::string program = replaceLastTwo(hostFileName(scriptArg, host), "exe");
     if (host.prefixBareProgramNames && program.find('/') == std::string::npos) program = "./" + program;
     system.runAndWait(program, "");
+}
+
+// Compiles the script into the link control file; returns the exit code (0 when it was written).
+int compileIntoFile(const std::string& scriptPath, const std::string& outputName, const DriverOptions& options,
+                    const DriverSystem& system) {
+    system.print("Compiling...");
+    auto source = interp::ScriptSource::openFile(scriptPath);
+    if (!source) {
+        system.print("Error in file...");
+        return 1;
+    }
+    deleteFile(outputName);
+    std::FILE* output = std::fopen(outputName.c_str(), "ab");
+    if (!output) {
+        system.print("Error in COC output file...\n");
+        return 1;
+    }
+    Compilation compilation = compileScript(std::move(source));
+    if (compilation.error) {
+        std::fclose(output);
+        return reportCompileError(*compilation.error, outputName, options, system);
+    }
+    if (!writeOutput(output, options.iconPath, compilation.code)) {
+        deleteFile(outputName);
+        system.print("Error in COC output file...\n");
+        return 1;
+    }
+    system.print("Done\nTotal lines: ");
+    system.print(std::to_string(compilation.lineCounter));
+    system.print("\n");
+    return 0;
 }
 
 }  // namespace
@@ -111,38 +149,12 @@ int runVelcomp(const std::vector<std::string>& args, const DriverSystem& system,
         system.waitForKey();
         return 0;
     }
-    const std::string& scriptArg = args[0];
-    enterScriptDirectory(scriptArg, system, host);
+    const std::string scriptArg = enterScriptDirectory(args[0], system, host);
     DriverOptions options = readOptions(args, system);
     std::string outputName = hostFileName(replaceLastTwo(scriptArg, "coc"), host);
-
-    system.print("Compiling...");
-    auto source = interp::ScriptSource::openFile(hostFileName(scriptArg, host));
-    if (!source) {
-        system.print("Error in file...");
-        return 1;
-    }
-    std::remove(outputName.c_str());
-    std::FILE* output = std::fopen(outputName.c_str(), "ab");
-    if (!output) {
-        system.print("Error in COC output file...\n");
-        return 1;
-    }
-    Compilation compilation = compileScript(std::move(source));
-    if (compilation.error) {
-        std::fclose(output);
-        return reportCompileError(*compilation.error, outputName, options, system);
-    }
-    if (!writeOutput(output, options.iconPath, compilation.code)) {
-        std::remove(outputName.c_str());
-        system.print("Error in COC output file...\n");
-        return 1;
-    }
-    system.print("Done\nTotal lines: ");
-    system.print(std::to_string(compilation.lineCounter));
-    system.print("\n");
-    if (options.link) linkAndRun(scriptArg, outputName, options, system, host);
-    return 0;
+    int code = compileIntoFile(hostFileName(scriptArg, host), outputName, options, system);
+    if (code == 0 && options.link) linkAndRun(scriptArg, outputName, options, system, host);
+    return code;
 }
 
 }  // namespace compiler

@@ -13,11 +13,11 @@ namespace compiler {
 
 // What the driver asks of the system; main passes the real console and processes, tests fakes.
 struct DriverSystem {
-    std::function<void(std::string_view)> print;                               // console text
-    std::function<void()> waitForKey;                                          // one key, no echo
-    std::function<std::string()> ownDirectory;                                 // with its trailing separator
-    std::function<bool(const std::string&)> changeDirectory;                   // false on failure
-    std::function<bool(const std::string&, const std::string&)> runAndWait;   // program, argument
+    std::function<void(std::string_view)> print;                             // console text
+    std::function<void()> waitForKey;                                        // one key, no echo
+    std::function<std::string()> ownDirectory;                               // with its trailing separator
+    std::function<bool(const std::string&)> changeDirectory;                 // false on failure
+    std::function<bool(const std::string&, const std::string&)> runAndWait;  // program, argument
 };
 
 // The settings taken from the options after the script path.

@@ -29,16 +29,19 @@
 // writes nothing: the program is written to a temporary file beside it and renamed into place
 // only when complete, so an older program of the same name stays as it was. On Linux the
 // program gets the execute bits (mode 0777 less the umask).
-#include <iostream>
+#include <cstdio>
+#include <string>
 
 #include "compiler/link_job.h"
 #include "platform/process.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::cerr << "vellink: expected one argument, the link control file\n"
-                  << "usage: vellink FILE.coc\n";
+        std::fputs("vellink: expected one argument, the link control file\nusage: vellink FILE.coc\n", stderr);
         return 1;
     }
-    return compiler::linkProgram(argv[1], platform::ownDirectory(), std::cerr);
+    std::string messages;
+    int exitCode = compiler::linkProgram(argv[1], platform::ownDirectory(), messages);
+    std::fputs(messages.c_str(), stderr);
+    return exitCode;
 }
