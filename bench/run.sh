@@ -149,12 +149,13 @@ normaliseOutput() {
 checkEntry() {
     local k=$1 cmd out status
     eval "cmd=(${E_CMD[k]})"
-    if [[ -z ${cmd[0]} ]] || ! command -v "${cmd[0]}" >/dev/null 2>&1; then
-        echo "skipped: ${cmd[0]:-program} not found"
-        return 1
-    fi
+    # The preparation comes first: it may build the program the entry runs.
     if [[ -n ${E_PREPARE[k]} ]] && ! bash -c "${E_PREPARE[k]}" >"$WORK/prepare.log" 2>&1; then
         echo "skipped: preparation failed ($(tail -n 1 "$WORK/prepare.log"))"
+        return 1
+    fi
+    if [[ -z ${cmd[0]} ]] || ! command -v "${cmd[0]}" >/dev/null 2>&1; then
+        echo "skipped: ${cmd[0]:-program} not found"
         return 1
     fi
     out=$(timeout "$CHECK_TIMEOUT" "${cmd[@]}" </dev/null 2>"$WORK/check.err")

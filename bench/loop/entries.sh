@@ -11,3 +11,8 @@ entry bash   -- bash loop.sh
 entry python -- "$PYTHON" loop.py
 entry tcl    -- tclsh loop.tcl
 entry lua    -- lua5.4 loop.lua
+
+# The same script compiled into a stand-alone program (velcomp and vellink beside velint).
+VELCOMP="$(dirname "$VELINT")/velcomp"
+entry compiled --prepare "cp loop.vl '$WORK/loop.vl' && cd '$WORK' && '$VELCOMP' loop.vl /L /E </dev/null >/dev/null" \
+    -- "$WORK/loop.exe"

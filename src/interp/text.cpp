@@ -39,21 +39,25 @@ int textToInt(std::string_view text) {
 }
 
 double textToDouble(std::string_view text) {
-    size_t start = skipSpace(text, 0);
-    size_t i = start;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p != end && isCSpace(*p)) ++p;
+    const char* start = p;
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (p != end && (*p == '+' || *p == '-')) negative = *p++ == '-';
     // Whole numbers of up to 15 digits are exact in a double and need no strtod.
-    size_t digitsStart = i;
+    const char* digitsStart = p;
     long long whole = 0;
-    for (; i < text.size() && isDigit(text[i]) && i - digitsStart < 15; ++i) whole = whole * 10 + (text[i] - '0');
-    bool endsHere = i == text.size() || !(isDigit(text[i]) || text[i] == '.' || text[i] == 'e' || text[i] == 'E');
-    if (endsHere) {
-        if (i == digitsStart) return 0.0;
+    while (p != end && isDigit(*p) && p - digitsStart < 15) whole = whole * 10 + (*p++ - '0');
+    if (p == end || !(isDigit(*p) || *p == '.' || *p == 'e' || *p == 'E')) {
+        if (p == digitsStart) return 0.0;
         return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
     }
+    size_t i = static_cast<size_t>(p - text.data());
+    size_t digitsStartIndex = static_cast<size_t>(digitsStart - text.data());
+    size_t startIndex = static_cast<size_t>(start - text.data());
     i = skipDigits(text, i);
-    size_t mantissaDigits = i - digitsStart;
+    size_t mantissaDigits = i - digitsStartIndex;
     if (i < text.size() && text[i] == '.') {
         size_t fractionEnd = skipDigits(text, i + 1);
         mantissaDigits += fractionEnd - (i + 1);
@@ -68,11 +72,24 @@ double textToDouble(std::string_view text) {
     }
     // strtod gets only the validated decimal prefix, so "inf", "nan" and hexadecimal forms,
     // which some C libraries accept and others do not, never reach it.
-    std::string number(text.substr(start, i - start));
+    std::string number(text.substr(startIndex, i - startIndex));
     return std::strtod(number.c_str(), nullptr);
 }
 
-std::string intToText(long long value) { return std::to_string(value); }
+std::string intToText(long long value) {
+    // Digits written from the end of a small buffer: cheaper than the general formatting.
+    char digits[24];
+    char* end = digits + sizeof digits;
+    char* first = end;
+    unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                             : static_cast<unsigned long long>(value);
+    do {
+        *--first = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) *--first = '-';
+    return std::string(first, end);
+}
 
 std::string upperCase(std::string_view text) {
     std::string result(text);
