@@ -247,6 +247,12 @@ TEST(ExecutorCall, RecursiveCallsUnwindOneByOne) {
     EXPECT_EQ(run.shown, (Shown{"in 1", "in 2", "in 3", "out 3", "out 2", "out 1", "done"}));
 }
 
+TEST(ExecutorCall, JumpOutOfASubroutineKeepsTheCallPending) {
+    CodeRun run = runLines({"R005sub", "R027'after call'", "R009", "RLBLsub", "R004elsewhere", "R027'no'",
+                            "RLBLelsewhere", "R027'elsewhere'", "R006"});
+    EXPECT_EQ(run.shown, (Shown{"elsewhere", "after call"}));
+}
+
 TEST(ExecutorCall, CallInACommandPartReturnsAfterThatLine) {
     CodeRun run = runLines({"R0IF'a'='a'R005sub", "R027'after'", "R009", "RLBLsub", "R027'sub'", "R006"});
     EXPECT_EQ(run.shown, (Shown{"sub", "after"}));
@@ -321,6 +327,15 @@ TEST(ExecutorLoop, ReturnRebuildsTheLoopsOpenAtTheCall) {
                             "RUNT[31]='3'", "R027'end'", "R009", "RLBLsub", "RRPT", "RRPT", "R006"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.shown, (Shown{"loop 1", "loop 2", "loop 3", "end"}));
+}
+
+TEST(ExecutorLoop, ReturnForgetsLoopsOpenedInTheSubroutine) {
+    // No loop is open at the call, so after the return the stray RUNT finds none, although the
+    // subroutine left one open.
+    CodeRun run = runLines({"R005sub", "R027'back'", "RUNT'a'='b'", "R027'end'", "R009", "RLBLsub", "RRPT",
+                            "R006"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.shown, (Shown{"back", "end"}));
 }
 
 TEST(ExecutorLoop, CallInsideTwoNestedLoops) {

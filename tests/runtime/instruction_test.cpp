@@ -111,6 +111,8 @@ TEST_F(DecodeInstruction, OperandsOfTheFixedForms) {
 TEST_F(DecodeInstruction, EmptyLiteralsAndEmptyValues) {
     EXPECT_EQ(valueNotations(decode("R027''")), Strings{"''"});
     EXPECT_EQ(valueNotations(decode("R007'''''OK'")), (Strings{"''", "''", "'OK'"}));
+    // Any opening character other than "[" starts a literal.
+    EXPECT_EQ(valueNotations(decode("R027(abc'rest")), Strings{"'abc'"});
     EXPECT_EQ(valueNotations(decode("RF00[31]''#''[32]")), (Strings{"''#''", "[32]"}));
 }
 

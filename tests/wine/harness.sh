@@ -425,3 +425,77 @@ answer_box() {
     press_keys "$window" "$key"
     wait_window_gone "$window"
 }
+
+# ---------------------------------------------------------------------------------------------
+# The compile chain: velcomp.exe, vellink.exe, velrun.rtl and the programs they make
+# ---------------------------------------------------------------------------------------------
+
+# Starts a test of the compile chain: takes velcomp.exe, vellink.exe, velrun.rtl and the artifacts
+# root; sets VELCOMP, VELLINK and VELRUN_RTL, then does what begin_test does.
+begin_compiled_test() {
+    (($# == 4)) || fail "usage: $(basename "$0") VELCOMP_EXE VELLINK_EXE VELRUN_RTL ARTIFACTS_DIR"
+    local file
+    for file in "$1" "$2" "$3"; do
+        [[ -f $file ]] || fail "no file at $file"
+    done
+    VELCOMP=$(realpath "$1")
+    VELLINK=$(realpath "$2")
+    VELRUN_RTL=$(realpath "$3")
+    begin_test "$VELCOMP" "$4"
+    VELINT=
+}
+
+# Makes the folder ARTIFACTS/NAME with copies of the compiler, the linker and the runtime side by
+# side, as they are shipped: velcomp starts vellink.exe from its own folder, and vellink reads
+# velrun.rtl from its own. Sets FOLDER to its path.
+compiler_folder() {
+    FOLDER=$ARTIFACTS/$1
+    { mkdir -p "$FOLDER" && cp "$VELCOMP" "$FOLDER/velcomp.exe" && cp "$VELLINK" "$FOLDER/vellink.exe" &&
+        cp "$VELRUN_RTL" "$FOLDER/velrun.rtl"; } || fail "cannot copy the compiler, linker and runtime into $FOLDER"
+}
+
+# Prints the Windows path under Wine of a Unix path: /x/y is Z:\x\y.
+windows_path() {
+    local path
+    path=$(realpath -m "$1")
+    printf 'Z:%s' "${path//\//\\}"
+}
+
+# Runs a console program under Wine to its end, with the given folder as its working directory and
+# its own time limit; its output goes to ARTIFACTS/NAME.log. Sets RUN_EXIT. The run is the program
+# under test meanwhile, so an early end of the test kills its process group (the programs it
+# starts included).
+run_console() {
+    local name=$1 folder=$2
+    shift 2
+    [[ -z ${PROGRAM_PID:-} ]] || fail "run_console: a program is already running"
+    PROGRAM_LOG=$ARTIFACTS/$name.log
+    note "run: $(basename "$1")${2:+ ${*:2}} (in $folder)"
+    (cd "$folder" && exec timeout -k 2 "$PROGRAM_TIMEOUT" "$WINE_LOADER" "$@") >"$PROGRAM_LOG" 2>&1 </dev/null &
+    PROGRAM_PID=$!
+    collect_exit
+    RUN_EXIT=$PROGRAM_EXIT
+    ((RUN_EXIT == 124 || RUN_EXIT == 137)) &&
+        fail "$(basename "$1") was stopped by its ${PROGRAM_TIMEOUT}s time limit; log: $PROGRAM_LOG"
+    note "$(basename "$1") ended with exit code $RUN_EXIT"
+}
+
+# Runs velcomp.exe of a compiler folder with the given arguments (working directory: that folder)
+# and checks its exit code; its console output is in ARTIFACTS/NAME.log.
+compile() {
+    local name=$1 folder=$2 expected=$3
+    shift 3
+    run_console "$name" "$folder" "$folder/velcomp.exe" "$@"
+    ((RUN_EXIT == expected)) ||
+        fail "velcomp.exe $* ended with exit code $RUN_EXIT, expected $expected; log: $(tr -d '\r' <"$PROGRAM_LOG")"
+}
+
+# Starts a Windows program in the background with exactly the given text after its name on its
+# command line. The Wine loader quotes every argument that holds a blank, so the line goes through
+# a batch file run by Wine's cmd, which passes it unchanged, waits for the program and ends with
+# the program's exit code.
+start_with_command_line() {
+    local program=$1 arguments=$2 batch=$ARTIFACTS/start_program.bat
+    printf '@"%s" %s\r\n' "$(windows_path "$program")" "$arguments" >"$batch" || fail "cannot write $batch"
+    start_program cmd /c "$(windows_path "$batch")"
+}
