@@ -9,7 +9,7 @@ namespace interp {
 
 namespace {
 
-constexpr const char* kLanguageVersion = "4.3";
+constexpr const char* kLanguageVersion = "4.3";  // also [VL_Version]
 constexpr const char* kInterpreterVersion = "1.6.7Pro";
 // Longest script path the interpreter accepts (its path buffer holds 2047 characters).
 constexpr size_t kMaxScriptPath = 2047;
@@ -26,31 +26,19 @@ void createSystemVariables(Interpreter& in, const LaunchArgs& args) {
     }
     vars.declare(vars.nameOf(V::errorcode));
     vars.set(V::ownname, in.scriptPath);
-    vars.set(V::Echo_Title, "Velmish Echo");
-    vars.set(V::Confirm_Title, "Velmish Confirmation");
+    setFixedStartValues(vars, {V::Echo_Title, V::Confirm_Title});
     vars.set(V::windir, system.environmentVariable("windir"));
     vars.set(V::IBox_Ok, "OK");
-    vars.set(V::IBox_Cancel, "Cancel");
+    setFixedStartValues(vars, {V::IBox_Cancel});
     vars.set(V::current, system.currentDirectory());
     vars.set(V::curuser, system.userName().value_or("unknown"));
     vars.set(V::winvers, windowsVersionName(system.windowsVersion()));
     for (V dateOrTime : {V::day, V::year, V::month, V::time}) vars.declare(vars.nameOf(dateOrTime));
-    vars.set(V::OpenBox_MultiSel, "-1");
-    vars.set(V::SaveBox_MultiSel, "-1");
-    vars.set(V::EditBox_Ok, "&Ok");
-    vars.set(V::EditBox_Cancel, "&Cancel");
-    vars.set(V::EditBox_Width, "350");
-    vars.set(V::EditBox_Height, "238");
-    vars.set(V::ListBox_Width, "130");
-    vars.set(V::ListBox_Height, "176");
-    vars.set(V::ListBox_Ok, "&Ok");
-    vars.set(V::InfoBox_Width, "300");
-    vars.set(V::InfoBox_Height, "24");
-    vars.set(V::InfoBox_Enabled, "-1");
+    setFixedStartValues(vars, {V::OpenBox_MultiSel, V::SaveBox_MultiSel, V::EditBox_Ok, V::EditBox_Cancel,
+                               V::EditBox_Width, V::EditBox_Height, V::ListBox_Width, V::ListBox_Height,
+                               V::ListBox_Ok, V::InfoBox_Width, V::InfoBox_Height, V::InfoBox_Enabled});
     vars.set(kUseOldFileFunctionsName, "-1");
-    vars.set(V::new_line, "\n");
-    vars.set(V::VL_Version, kLanguageVersion);
-    vars.set(V::VL_Pro, "0");
+    setFixedStartValues(vars, {V::new_line, V::VL_Version, V::VL_Pro});
 }
 
 // Runs commands until the script ends; returns the exit code.

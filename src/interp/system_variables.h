@@ -57,6 +57,10 @@ inline constexpr int kFirstUserVariableIndex = 31;
 // and compiled programs never name them.
 inline constexpr std::string_view kUseOldFileFunctionsName = "VL_UseOldFileFunctions";
 
+// The value a system variable starts with wherever it is the same in the interpreter and in
+// compiled programs (titles, button captions, box sizes, versions); nullopt for the others.
+std::optional<std::string_view> fixedStartValue(SystemVariable variable);
+
 // The script name of a system variable ("errorcode").
 std::string_view scriptName(SystemVariable variable);
 

@@ -158,4 +158,8 @@ void VariableTable::declare(std::string_view name) {
     if (variable.slot_->record < 0) variable.slot_->record = addRecord(variable.name());
 }
 
+void setFixedStartValues(VariableTable& vars, std::initializer_list<SystemVariable> order) {
+    for (SystemVariable variable : order) vars.set(variable, std::string(fixedStartValue(variable).value_or("")));
+}
+
 }  // namespace interp

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -102,5 +103,9 @@ private:
     // handles into it stay valid.
     std::unordered_map<std::string, Slot, NameHash, std::equal_to<>> slots_;
 };
+
+// Sets the system variables that have a fixed start value to it, in the order given (the order
+// in which their write hooks act).
+void setFixedStartValues(VariableTable& vars, std::initializer_list<SystemVariable> order);
 
 }  // namespace interp

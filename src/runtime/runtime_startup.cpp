@@ -17,8 +17,7 @@ void createSystemVariables(interp::VariableTable& vars, platform::Platform& syst
     vars.set(V::command, command);
     vars.set(V::current, system.currentDirectory());
     vars.set(V::ownname, ownPath);
-    vars.set(V::Echo_Title, "Velmish Echo");
-    vars.set(V::Confirm_Title, "Velmish Confirmation");
+    interp::setFixedStartValues(vars, {V::Echo_Title, V::Confirm_Title});
     vars.set(V::windir, system.environmentVariable("windir"));
     declare(V::time);
     vars.set(V::winvers, interp::windowsVersionName(system.windowsVersion()));
@@ -26,23 +25,11 @@ void createSystemVariables(interp::VariableTable& vars, platform::Platform& syst
     declare(V::year);
     declare(V::month);
     declare(V::day);
-    vars.set(V::IBox_Ok, "Ok");
-    vars.set(V::IBox_Cancel, "Cancel");
-    vars.set(V::OpenBox_MultiSel, "-1");
-    vars.set(V::SaveBox_MultiSel, "-1");
-    vars.set(V::EditBox_Ok, "&Ok");
-    vars.set(V::EditBox_Cancel, "&Cancel");
-    vars.set(V::EditBox_Width, "350");
-    vars.set(V::EditBox_Height, "238");
-    vars.set(V::ListBox_Width, "130");
-    vars.set(V::ListBox_Height, "176");
-    vars.set(V::ListBox_Ok, "&Ok");
-    vars.set(V::new_line, "\n");
-    vars.set(V::InfoBox_Width, "300");
-    vars.set(V::InfoBox_Height, "24");
-    vars.set(V::InfoBox_Enabled, "-1");
-    vars.set(V::VL_Version, "4.3");
-    vars.set(V::VL_Pro, "0");
+    vars.set(V::IBox_Ok, "Ok");  // the interpreter starts with "OK"
+    interp::setFixedStartValues(vars, {V::IBox_Cancel, V::OpenBox_MultiSel, V::SaveBox_MultiSel, V::EditBox_Ok,
+                                       V::EditBox_Cancel, V::EditBox_Width, V::EditBox_Height, V::ListBox_Width,
+                                       V::ListBox_Height, V::ListBox_Ok, V::new_line, V::InfoBox_Width,
+                                       V::InfoBox_Height, V::InfoBox_Enabled, V::VL_Version, V::VL_Pro});
 }
 
 int startAndRun(platform::Platform& platform, const std::string& command, const std::string& ownPath,
