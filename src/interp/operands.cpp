@@ -9,13 +9,6 @@ namespace interp {
 
 namespace {
 
-// A value as written, from the remembered reads.
-ValueShape readShape(Interpreter& in, ValueForm form) {
-    auto& memo = form == ValueForm::strict ? in.memo.strictValues : in.memo.lenientValues;
-    std::optional<ValueShape> scratch;
-    return rememberedRead<ValueShape>(in.reader, memo, nullptr, scratch, [&] { return readValueShape(in, form); });
-}
-
 // "[" target "]" "=": the head of LET and of every variable and string command.
 VariableTable::Handle readTarget(Interpreter& in) {
     VariableTable::Handle target = readVariableName(in);

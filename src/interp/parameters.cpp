@@ -51,21 +51,10 @@ ValueShape readValueShape(Interpreter& in, ValueForm form) {
     }
 }
 
-std::string readValue(Interpreter& in, ValueForm form) {
+ValueShape readShape(Interpreter& in, ValueForm form) {
     auto& memo = form == ValueForm::strict ? in.memo.strictValues : in.memo.lenientValues;
     std::optional<ValueShape> scratch;
-    return evaluateValue(in.vars, rememberedRead<ValueShape>(in.reader, memo, nullptr, scratch,
-                                                 [&] { return readValueShape(in, form); }));
-}
-
-std::string_view readValueView(Interpreter& in, ValueForm form, std::string& scratch) {
-    auto& memo = form == ValueForm::strict ? in.memo.strictValues : in.memo.lenientValues;
-    std::optional<ValueShape> shapeScratch;
-    const ValueShape& shape =
-        rememberedRead<ValueShape>(in.reader, memo, nullptr, shapeScratch, [&] { return readValueShape(in, form); });
-    // A shape read without remembering lives in shapeScratch only: copy its value out.
-    if (shapeScratch) return scratch = evaluateValue(in.vars, shape);
-    return viewValue(in.vars, shape, scratch);
+    return rememberedRead<ValueShape>(in.reader, memo, nullptr, scratch, [&] { return readValueShape(in, form); });
 }
 
 VariableTable::Handle readVariableName(Interpreter& in) {

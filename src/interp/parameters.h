@@ -28,14 +28,11 @@ int readSeparator(Interpreter& in);
 // The line must end here (blanks allowed).
 void expectLineEnd(Interpreter& in);
 
-std::string readValue(Interpreter& in, ValueForm form);
-// The same as a view where no copy is needed (see viewValue); it lasts until variables or
-// scratch change.
-std::string_view readValueView(Interpreter& in, ValueForm form, std::string& scratch);
-// The value as written, not yet evaluated and not remembered.
+// A value as written (literals and variable references, not yet evaluated), remembered per
+// script position.
+ValueShape readShape(Interpreter& in, ValueForm form);
+// The same read afresh, not remembered.
 ValueShape readValueShape(Interpreter& in, ValueForm form);
-inline std::string readStrictValue(Interpreter& in) { return readValue(in, ValueForm::strict); }
-inline std::string readLenientValue(Interpreter& in) { return readValue(in, ValueForm::lenient); }
 
 // "[" name "]": the variable to store into.
 VariableTable::Handle readVariableName(Interpreter& in);
