@@ -54,6 +54,12 @@ std::string parseControlLine(const std::string& bytes, LinkControl& control) {
 }
 
 std::string programPathFor(const std::string& controlPath) {
+    // velcomp names the control file by replacing the script's last two characters with "coc"
+    // and starts the program named with "exe" in their place: the same name, whatever the
+    // script was called.
+    if (controlPath.size() >= 3 && controlPath.compare(controlPath.size() - 3, 3, "coc") == 0) {
+        return controlPath.substr(0, controlPath.size() - 3) + "exe";
+    }
     std::size_t nameStart = controlPath.find_last_of("/\\");
     nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
     std::size_t dot = controlPath.rfind('.');

@@ -36,10 +36,25 @@ Translator::Status Translator::translateLabelLine(std::string& line) {
     return Status::Written;
 }
 
-Translator::Status Translator::translateKeyword(const std::string& word, std::string& line) {
-    keyword_ = interp::upperCase(word);
-    const Command* command = commandNamed(keyword_);
-    if (!command) return Status::UnknownKeyword;
+Translator::Status Translator::translateKeyword(std::string word, std::string& line) {
+    // One-line IFs continue with the command after their condition in this loop rather than by
+    // recursion, so a line of many nested IFs needs no deeper stack.
+    for (;;) {
+        keyword_ = interp::upperCase(word);
+        const Command* command = commandNamed(keyword_);
+        if (!command) return Status::UnknownKeyword;
+        if (command->kind == CommandKind::If) {
+            std::optional<std::string> inlineKeyword = translateIf(line);
+            if (!inlineKeyword) return Status::Written;
+            word = std::move(*inlineKeyword);
+            continue;
+        }
+        return translateCommand(*command, line);
+    }
+}
+
+Translator::Status Translator::translateCommand(const Command& commandEntry, std::string& line) {
+    const Command* command = &commandEntry;
     switch (command->kind) {
         case CommandKind::Operands:
             line += opcodeText(command->opcode);
@@ -51,8 +66,7 @@ Translator::Status Translator::translateKeyword(const std::string& word, std::st
         case CommandKind::Jump:
             translateJump(command->opcode, line);
             break;
-        case CommandKind::If:
-            return translateIf(line);
+        case CommandKind::If:  // handled by translateKeyword
         case CommandKind::ElseIf:
             translateElseIf(line);
             break;
@@ -83,19 +97,19 @@ Translator::Status Translator::translateKeyword(const std::string& word, std::st
 }
 
 // IF condition, then either the line end (a block IF) or a command on the same line, whose code
-// follows the condition in the same code line.
-Translator::Status Translator::translateIf(std::string& line) {
+// follows the condition in the same code line: returns that command's keyword.
+std::optional<std::string> Translator::translateIf(std::string& line) {
     std::string test = condition();
     int c = cursor_.readSeparator();
     if (c == kLineEnd) {
         line += opcodeText(Opcode::RXIF);
         line += test;
         ++ifDepth_;
-        return Status::Written;
+        return std::nullopt;
     }
     line += opcodeText(Opcode::R0IF);
     line += test;
-    return translateKeyword(cursor_.readKeywordAfter(static_cast<char>(c)), line);
+    return cursor_.readKeywordAfter(static_cast<char>(c));
 }
 
 void Translator::translateOperands(std::string_view form, std::string& line) {

@@ -4,9 +4,11 @@
 // replaced by their indices. Errors unwind as CompileError.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "compiler/command_table.h"
 #include "compiler/compile_tables.h"
 #include "compiler/opcodes.h"
 #include "compiler/source_cursor.h"
@@ -35,8 +37,9 @@ public:
 
 private:
     Status translateLabelLine(std::string& line);
-    Status translateKeyword(const std::string& word, std::string& line);
-    Status translateIf(std::string& line);
+    Status translateKeyword(std::string word, std::string& line);
+    Status translateCommand(const Command& command, std::string& line);
+    std::optional<std::string> translateIf(std::string& line);
     void translateOperands(std::string_view form, std::string& line);
     void translateDeclare(std::string& line);
     void translateJump(Opcode opcode, std::string& line);

@@ -75,6 +75,9 @@ int Executor::execute(const Instruction& instruction) {
         case Opcode::R006: returnFromSubroutine(); return kContinue;
         case Opcode::R0IF:
             if (!interp::evaluateCondition(vars_, instruction.condition)) return kContinue;
+            for (const auto& nested : instruction.nestedConditions) {
+                if (!interp::evaluateCondition(vars_, nested)) return kContinue;
+            }
             return execute(*instruction.inlineCommand);
         case Opcode::RXIF:
             if (!interp::evaluateCondition(vars_, instruction.condition)) skipFalseBlock();

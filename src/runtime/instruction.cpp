@@ -131,10 +131,17 @@ Instruction decodeInstruction(std::string_view codeLine, VariableTable& vars) {
                 cursor.step();
             }
             break;
-        case Opcode::R0IF:
+        case Opcode::R0IF: {
             instruction.condition = cursor.readCondition();
-            instruction.inlineCommand = std::make_unique<Instruction>(decodeInstruction(cursor.rest(), vars));
+            std::string_view rest = cursor.rest();
+            while (compiler::opcodeOf(rest) == Opcode::R0IF) {
+                OperandCursor nested(rest, 5, vars);
+                instruction.nestedConditions.push_back(nested.readCondition());
+                rest = nested.rest();
+            }
+            instruction.inlineCommand = std::make_unique<Instruction>(decodeInstruction(rest, vars));
             break;
+        }
         case Opcode::RF00:
             instruction.targets.push_back(cursor.readTarget());
             cursor.step();

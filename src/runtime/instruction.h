@@ -20,7 +20,10 @@ struct Instruction {
     std::vector<interp::ValueShape> values;          // the V operands in order
     std::string operators;                           // RF01: the operator before each further value
     interp::ConditionShape condition;                // R0IF, RXIF, RXIE, RUNT
-    std::unique_ptr<Instruction> inlineCommand;      // R0IF: the command after the condition
+    // R0IF: the conditions of further one-line IFs nested on the same line, in order, and the
+    // command they all guard (never itself an R0IF, so nesting needs no recursion).
+    std::vector<interp::ConditionShape> nestedConditions;
+    std::unique_ptr<Instruction> inlineCommand;
 };
 
 // Reads a code line's operands by the form its opcode has.

@@ -64,7 +64,11 @@ def control_name(script: str) -> str:
 
 
 def linked_name(control: str) -> str:
-    """vellink's naming: the control file's extension replaced by "exe" (added when it has none)."""
+    """vellink's naming: a control file ending in "coc" (as velcomp names them) gets "exe" in
+    its place, the very program velcomp starts; any other name gets its extension replaced by
+    "exe" (added when it has none)."""
+    if control.endswith("coc"):
+        return control[:-3] + "exe"
     folder, slash, name = control.rpartition("/")
     stem, dot, _ = name.rpartition(".")
     return folder + slash + (stem if dot else name) + ".exe"
@@ -288,7 +292,6 @@ def fixed_cases() -> List[Case]:
     for name, make in link_inputs.FIXED_LINK_FILES:
         cases.append(Case(f"fixed-vellink-{name}", "vellink", make))
     cases += odd_places()
-    cases = [c for c in cases if c.name not in found_cases.REPLACED]
     return cases + found_cases.cases(Case)
 
 

@@ -151,12 +151,15 @@ TEST_F(DecodeInstruction, IfWithCommandPart) {
     EXPECT_EQ(targetNames(*let.inlineCommand), Strings{"33"});
     EXPECT_EQ(valueNotations(*let.inlineCommand), Strings{"'v'#[31]"});
 
-    Instruction nested = decode("R0IF'a'='a'R0IF[31]='b'R027'x'");
+    // Nested one-line IFs on one line: their conditions in order, then the command they guard.
+    Instruction nested = decode("R0IF'a'='a'R0IF[31]='b'R0IF'c'!'d'R027'x'");
+    EXPECT_EQ(notation(nested.condition), "'a'='a'");
+    ASSERT_EQ(nested.nestedConditions.size(), 2u);
+    EXPECT_EQ(notation(nested.nestedConditions[0]), "[31]='b'");
+    EXPECT_EQ(notation(nested.nestedConditions[1]), "'c'!'d'");
     ASSERT_TRUE(nested.inlineCommand);
-    ASSERT_EQ(nested.inlineCommand->opcode, Opcode::R0IF);
-    EXPECT_EQ(notation(nested.inlineCommand->condition), "[31]='b'");
-    ASSERT_TRUE(nested.inlineCommand->inlineCommand);
-    EXPECT_EQ(valueNotations(*nested.inlineCommand->inlineCommand), Strings{"'x'"});
+    ASSERT_EQ(nested.inlineCommand->opcode, Opcode::R027);
+    EXPECT_EQ(valueNotations(*nested.inlineCommand), Strings{"'x'"});
 }
 
 TEST_F(DecodeInstruction, IfWithEmptyCommandPart) {

@@ -97,4 +97,11 @@ TEST(ProgramPath, ExtensionBecomesExe) {
     EXPECT_EQ(programPathFor("prog.exe"), "prog.exe");
 }
 
+TEST(ProgramPath, MatchesTheNameVelcompStarts) {
+    // velcomp turns a script "x" into the control file "coc" and starts "exe"; "a.vlx" gives
+    // "a.vcoc" and "a.vexe".
+    EXPECT_EQ(programPathFor("coc"), "exe");
+    EXPECT_EQ(programPathFor("dir/a.vcoc"), "dir/a.vexe");
+}
+
 }  // namespace
