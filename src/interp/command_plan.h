@@ -36,7 +36,7 @@ struct IfHead {
 struct CommandPlan {
     bool isLabel = false;                    // a label line ("%"), its name not yet read
     std::optional<Keyword> keyword;
-    std::string upperKeyword;
+    const std::string* upperKeyword = nullptr;  // kept by the interpreter (Interpreter::internKeyword)
     bool hasOperands = false;                // a command with Operands, read to its end
     Operands operands;
     bool hasIfHead = false;                  // an IF, read up to what follows its condition

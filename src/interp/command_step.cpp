@@ -49,7 +49,7 @@ int dispatch(Interpreter& in, std::optional<Keyword> keyword) {
         default:
             // Recognised in its place, but this build has no meaning for it yet: refuse it
             // rather than pretend it ran.
-            throw ScriptError{kUnknownInstruction, in.currentKeyword};
+            throw ScriptError{kUnknownInstruction, in.currentKeyword()};
     }
     return 0;
 }
@@ -80,8 +80,8 @@ CommandPlan readPlan(Interpreter& in) {
     KeywordRead read = readKeyword(in);
     plan.isLabel = read.word == "%";
     plan.keyword = read.keyword;
-    plan.upperKeyword = std::move(read.upper);
-    in.currentKeyword = plan.upperKeyword;
+    plan.upperKeyword = in.internKeyword(std::move(read.upper));
+    in.setCurrentKeyword(plan.upperKeyword);
     if (plan.keyword && hasPlainOperands(*plan.keyword)) {
         plan.operands = readOperands(in, *plan.keyword);
         plan.hasOperands = true;
@@ -105,7 +105,7 @@ int commandStep(Interpreter& in) {
         found = in.memo.plans.emplace(*key, std::move(plan)).first;
     } else {
         in.reader.replay(found->second.end);
-        in.currentKeyword = found->second.upperKeyword;
+        in.setCurrentKeyword(found->second.upperKeyword);
     }
     return runPlan(in, found->second);
 }

@@ -134,8 +134,8 @@ std::optional<InlineCommand> continueIf(Interpreter& in, const IfHead& head) {
     if (evaluateCondition(in.vars, head.condition)) {
         if (head.next == kLineEnd) return std::nullopt;
         // One-line IF: the character read starts the command that follows on the line.
-        in.currentKeyword = upperCase(static_cast<char>(head.next) + readKeyword(in).word);
-        return InlineCommand{keywordNamed(in.currentKeyword)};
+        in.setCurrentKeyword(in.internKeyword(upperCase(static_cast<char>(head.next) + readKeyword(in).word)));
+        return InlineCommand{keywordNamed(in.currentKeyword())};
     }
     if (head.next != kLineEnd) {
         skipRestOfLine(in);

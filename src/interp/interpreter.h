@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "interp/line_stack.h"
@@ -26,10 +27,16 @@ struct Interpreter {
     VariableTable vars;            // all variables
     LineStack gosubStack;          // return line numbers
     LineStack repeatStack;         // first lines of the open loops
-    std::string currentKeyword;    // upper-case keyword of the command being run
+    // The upper-case keyword of the command being run, which error messages quote. Keywords are
+    // kept once each in keywordTexts (never emptied), so naming the current one is a pointer.
+    const std::string& currentKeyword() const { return *currentKeyword_; }
+    void setCurrentKeyword(const std::string* keyword) { currentKeyword_ = keyword; }
+    const std::string* internKeyword(std::string text) { return &*keywordTexts.insert(std::move(text)).first; }
     int themeOffset = 0;           // 10 when visual themes are active
     ScriptMemo memo;               // remembered reads and jump targets
     std::vector<std::string> linkValues;  // LINKVAR's values, kept to reuse their room
+    std::unordered_set<std::string> keywordTexts;  // every keyword text met so far
+    const std::string* currentKeyword_ = internKeyword({});
 };
 
 // One command: reads a keyword and runs it. Returns 0, or -1 for a keyword that is no command.

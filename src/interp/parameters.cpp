@@ -5,7 +5,7 @@
 
 namespace interp {
 
-ScriptError parseError(const Interpreter& in) { return ScriptError{kParseError, in.currentKeyword}; }
+ScriptError parseError(const Interpreter& in) { return ScriptError{kParseError, in.currentKeyword()}; }
 
 int expectSeparator(Interpreter& in, std::string_view expected) {
     int c = in.reader.readSeparator();
@@ -35,7 +35,7 @@ ValueShape readValueShape(Interpreter& in, ValueForm form) {
             part.variable = in.vars.handle(in.reader.readUntil(']'));
         } else if (c == ScriptReader::kLineEnd) {
             // A value position left empty at the end of the line.
-            throw ScriptError{kParameterExpected, in.currentKeyword};
+            throw ScriptError{kParameterExpected, in.currentKeyword()};
         } else if (form == ValueForm::strict) {
             throw parseError(in);
         } else {

@@ -45,7 +45,7 @@ void createSystemVariables(Interpreter& in, const LaunchArgs& args) {
 int commandLoop(Interpreter& in) {
     try {
         while (!in.reader.atEnd()) {
-            if (commandStep(in) < 0) throw ScriptError{kUnknownInstruction, in.currentKeyword};
+            if (commandStep(in) < 0) throw ScriptError{kUnknownInstruction, in.currentKeyword()};
         }
         return 0;
     } catch (const ScriptExit& exit) {
