@@ -42,7 +42,8 @@ struct CommandPlan {
     bool hasIfHead = false;                  // an IF, read up to what follows its condition
     IfHead ifHead;
     ScriptReader::Advance end{};             // where the reading of the plan ended
-    std::optional<ScriptReader::Advance> afterRestOfLine;  // a false one-line IF: the end of its line
+    // A false one-line IF: where reading the rest of its line ended, filled the first time.
+    mutable std::optional<ScriptReader::Advance> afterRestOfLine;
 };
 
 // Commands whose parameters become Operands.

@@ -68,7 +68,7 @@ int runPlan(Interpreter& in, const CommandPlan& plan) {
         return 0;
     }
     if (plan.hasIfHead) {
-        auto inlineCommand = continueIf(in, plan.ifHead);
+        auto inlineCommand = continueIf(in, plan.ifHead, &plan.afterRestOfLine);
         return inlineCommand ? dispatch(in, inlineCommand->keyword) : 0;
     }
     return dispatch(in, plan.keyword);

@@ -130,14 +130,21 @@ std::string readLabelOperand(Interpreter& in) {
 
 std::optional<InlineCommand> handleIf(Interpreter& in) { return continueIf(in, readIfHead(in)); }
 
-std::optional<InlineCommand> continueIf(Interpreter& in, const IfHead& head) {
+std::optional<InlineCommand> continueIf(Interpreter& in, const IfHead& head,
+                                        std::optional<ScriptReader::Advance>* restOfLine) {
     if (evaluateCondition(in.vars, head.condition)) {
         if (head.next == kLineEnd) return std::nullopt;
         // One-line IF: the character read starts the command that follows on the line.
         in.setCurrentKeyword(in.internKeyword(upperCase(static_cast<char>(head.next) + readKeyword(in).word)));
         return InlineCommand{keywordNamed(in.currentKeyword())};
     }
-    if (head.next != kLineEnd) {
+    if (head.next != kLineEnd && restOfLine && *restOfLine) {
+        in.reader.replay(**restOfLine);
+    } else if (head.next != kLineEnd && restOfLine) {
+        ScriptReader::Position start = in.reader.position();
+        readRestOfLine(in);
+        *restOfLine = in.reader.advanceSince(start, false);
+    } else if (head.next != kLineEnd) {
         skipRestOfLine(in);
     } else {
         skipFalseBlock(in);

@@ -24,8 +24,10 @@ struct InlineCommand {
     std::optional<Keyword> keyword;
 };
 std::optional<InlineCommand> handleIf(Interpreter& in);
-// The rest of an IF once its head (condition and what follows it) has been read.
-std::optional<InlineCommand> continueIf(Interpreter& in, const IfHead& head);
+// The rest of an IF once its head (condition and what follows it) has been read. restOfLine,
+// where given, remembers how skipping the rest of a false one-line IF's line ended.
+std::optional<InlineCommand> continueIf(Interpreter& in, const IfHead& head,
+                                        std::optional<ScriptReader::Advance>* restOfLine = nullptr);
 void handleElse(Interpreter& in);  // ELSE and ELSEIF met while running a branch
 void handleRepeat(Interpreter& in);
 void handleUntil(Interpreter& in);
