@@ -1,6 +1,7 @@
 // Number and text conversions shared by the commands.
 #include "interp/text.h"
 
+#include <charconv>
 #include <climits>
 #include <cstdlib>
 
@@ -39,6 +40,17 @@ int textToInt(std::string_view text) {
 }
 
 double textToDouble(std::string_view text) {
+    // Most numbers in scripts are short runs of digits: read those in one tight loop.
+    if (!text.empty() && text.size() <= 15) {
+        long long whole = 0;
+        size_t i = 0;
+        for (; i < text.size(); ++i) {
+            unsigned digit = static_cast<unsigned char>(text[i]) - static_cast<unsigned>('0');
+            if (digit > 9) break;
+            whole = whole * 10 + digit;
+        }
+        if (i == text.size()) return static_cast<double>(whole);
+    }
     const char* p = text.data();
     const char* end = p + text.size();
     while (p != end && isCSpace(*p)) ++p;
@@ -77,18 +89,9 @@ double textToDouble(std::string_view text) {
 }
 
 std::string intToText(long long value) {
-    // Digits written from the end of a small buffer: cheaper than the general formatting.
     char digits[24];
-    char* end = digits + sizeof digits;
-    char* first = end;
-    unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
-                                             : static_cast<unsigned long long>(value);
-    do {
-        *--first = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (value < 0) *--first = '-';
-    return std::string(first, end);
+    auto result = std::to_chars(digits, digits + sizeof digits, value);
+    return std::string(digits, result.ptr);
 }
 
 std::string upperCase(std::string_view text) {
