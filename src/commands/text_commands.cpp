@@ -12,12 +12,12 @@ namespace commands {
 using interp::textToDouble;
 using interp::textToInt;
 
-void linkVar(Context& ctx, Target target, std::span<const std::string> values) {
+void linkVar(Context& ctx, Target target, std::span<const std::string_view> values) {
     size_t length = 0;
-    for (const std::string& value : values) length += value.size();
+    for (std::string_view value : values) length += value.size();
     std::string joined;
     joined.reserve(length);
-    for (const std::string& value : values) joined += value;
+    for (std::string_view value : values) joined += value;
     ctx.vars.set(target, std::move(joined));
 }
 

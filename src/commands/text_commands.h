@@ -11,7 +11,7 @@
 namespace commands {
 
 // LINKVAR: the values joined in order.
-void linkVar(Context& ctx, Target target, std::span<const std::string> values);
+void linkVar(Context& ctx, Target target, std::span<const std::string_view> values);
 
 // CALCVAR: left to right, no precedence. Feed the first value, then each operator and value.
 class Calculation {

@@ -42,6 +42,10 @@ struct CommandPlan {
     bool hasIfHead = false;                  // an IF, read up to what follows its condition
     IfHead ifHead;
     ScriptReader::Advance end{};             // where the reading of the plan ended
+    // UNTIL: its condition and where reading it ended, filled the first time it is read (an
+    // UNTIL without open loop does not read it).
+    mutable std::optional<ConditionShape> untilCondition;
+    mutable ScriptReader::Advance afterUntilCondition{};
     // A false one-line IF: where reading the rest of its line ended, filled the first time.
     mutable std::optional<ScriptReader::Advance> afterRestOfLine;
 };
@@ -52,5 +56,7 @@ Operands readOperands(Interpreter& in, Keyword keyword);
 void runOperands(Interpreter& in, Keyword keyword, const Operands& operands);
 
 IfHead readIfHead(Interpreter& in);
+// A condition alone (the head without what follows it).
+IfHead readConditionOnly(Interpreter& in);
 
 }  // namespace interp

@@ -71,6 +71,10 @@ int runPlan(Interpreter& in, const CommandPlan& plan) {
         auto inlineCommand = continueIf(in, plan.ifHead, &plan.afterRestOfLine);
         return inlineCommand ? dispatch(in, inlineCommand->keyword) : 0;
     }
+    if (plan.keyword == Keyword::UNTIL) {
+        handleUntil(in, &plan);
+        return 0;
+    }
     return dispatch(in, plan.keyword);
 }
 

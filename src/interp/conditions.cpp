@@ -36,6 +36,13 @@ bool evaluateCondition(Interpreter& in) {
     return evaluateCondition(in.vars, readCondition(in, scratch));
 }
 
+IfHead readConditionOnly(Interpreter& in) {
+    std::optional<ConditionShape> scratch;
+    IfHead head;
+    head.condition = readCondition(in, scratch);
+    return head;
+}
+
 IfHead readIfHead(Interpreter& in) {
     std::optional<ConditionShape> scratch;
     IfHead head;

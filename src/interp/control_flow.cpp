@@ -160,12 +160,26 @@ void handleRepeat(Interpreter& in) {
     pushLine(in, in.repeatStack, in.reader.line());
 }
 
-void handleUntil(Interpreter& in) {
+// The UNTIL condition's value, read from the plan where it is remembered.
+bool untilHolds(Interpreter& in, const CommandPlan* plan) {
+    if (!plan) return evaluateCondition(in);
+    if (!plan->untilCondition) {
+        ScriptReader::Position start = in.reader.position();
+        IfHead read = readConditionOnly(in);
+        plan->untilCondition = std::move(read.condition);
+        plan->afterUntilCondition = in.reader.advanceSince(start, false);
+    } else {
+        in.reader.replay(plan->afterUntilCondition);
+    }
+    return evaluateCondition(in.vars, *plan->untilCondition);
+}
+
+void handleUntil(Interpreter& in, const CommandPlan* plan) {
     if (in.repeatStack.empty()) {
         skipRestOfLine(in);
         return;
     }
-    if (evaluateCondition(in)) {
+    if (untilHolds(in, plan)) {
         in.repeatStack.pop();
         return;
     }

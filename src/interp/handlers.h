@@ -30,7 +30,8 @@ std::optional<InlineCommand> continueIf(Interpreter& in, const IfHead& head,
                                         std::optional<ScriptReader::Advance>* restOfLine = nullptr);
 void handleElse(Interpreter& in);  // ELSE and ELSEIF met while running a branch
 void handleRepeat(Interpreter& in);
-void handleUntil(Interpreter& in);
+// plan, where given, remembers the condition of the UNTIL it belongs to.
+void handleUntil(Interpreter& in, const CommandPlan* plan = nullptr);
 void handleGoto(Interpreter& in);
 void handleGosub(Interpreter& in);
 void handleResume(Interpreter& in);

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -34,7 +35,8 @@ struct Interpreter {
     const std::string* internKeyword(std::string text) { return &*keywordTexts.insert(std::move(text)).first; }
     int themeOffset = 0;           // 10 when visual themes are active
     ScriptMemo memo;               // remembered reads and jump targets
-    std::vector<std::string> linkValues;  // LINKVAR's values, kept to reuse their room
+    std::vector<std::string> linkScratch;      // LINKVAR: room for built values, reused
+    std::vector<std::string_view> linkViews;   // LINKVAR: its values, reused
     std::unordered_set<std::string> keywordTexts;  // every keyword text met so far
     const std::string* currentKeyword_ = internKeyword({});
 };

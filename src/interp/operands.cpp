@@ -95,11 +95,15 @@ void runOperands(Interpreter& in, Keyword keyword, const Operands& operands) {
     switch (keyword) {
         case Keyword::LET: in.vars.set(target, value(0)); break;
         case Keyword::LINKVAR: {
-            // The list is kept in the interpreter so its room is reused by the next LINKVAR.
-            std::vector<std::string>& values = in.linkValues;
-            values.clear();
-            for (size_t i = 0; i < operands.values.size(); ++i) values.push_back(value(i));
-            commands::linkVar(ctx, target, values);
+            // Views of the values, each with its own room for a value that must be built; both
+            // lists are kept in the interpreter so their room is reused by the next LINKVAR.
+            size_t count = operands.values.size();
+            if (in.linkScratch.size() < count) in.linkScratch.resize(count);
+            in.linkViews.clear();
+            for (size_t i = 0; i < count; ++i) {
+                in.linkViews.push_back(viewValue(in.vars, operands.values[i], in.linkScratch[i]));
+            }
+            commands::linkVar(ctx, target, in.linkViews);
             break;
         }
         case Keyword::CALCVAR: {

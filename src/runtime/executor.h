@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "interp/line_stack.h"
@@ -58,7 +59,8 @@ private:
     interp::LineStack repeatStack_;                      // line numbers of the RRPT lines
     std::map<std::string, JumpTarget> labels_;           // remembered label searches
     std::map<int, JumpTarget> returns_;                  // remembered return scans
-    std::vector<std::string> linkValues_;                // LINKVAR's values, kept to reuse their room
+    std::vector<std::string> linkScratch_;               // LINKVAR: room for built values, reused
+    std::vector<std::string_view> linkViews_;            // LINKVAR: its values, reused
 };
 
 }  // namespace runtime

@@ -30,9 +30,13 @@ int Executor::executeCommand(const Instruction& instruction) {
         case Opcode::R027: commands::echo(ctx, value(0)); break;
         case Opcode::R028: commands::confirm(ctx, value(0)); break;
         case Opcode::RF00: {
-            linkValues_.clear();
-            for (size_t i = 0; i < instruction.values.size(); ++i) linkValues_.push_back(value(i));
-            commands::linkVar(ctx, instruction.targets[0], linkValues_);
+            size_t count = instruction.values.size();
+            if (linkScratch_.size() < count) linkScratch_.resize(count);
+            linkViews_.clear();
+            for (size_t i = 0; i < count; ++i) {
+                linkViews_.push_back(interp::viewValue(vars_, instruction.values[i], linkScratch_[i]));
+            }
+            commands::linkVar(ctx, instruction.targets[0], linkViews_);
             break;
         }
         case Opcode::RF01: {
