@@ -9,14 +9,13 @@ Environment: VELLINK, WRESTOOL, TINY_PROGRAM (may be empty), VELMISH_ICO.
 
 import os
 import random
-import shutil
 import subprocess
-import tempfile
 import unittest
+
+from link_folder import LinkFolderTest
 
 import pe_files as pe
 
-VELLINK = os.environ["VELLINK"]
 WRESTOOL = os.environ["WRESTOOL"]
 CODE = b"RRLR'4.3'\x01R027'Hello'\x01R009\x01"
 
@@ -30,29 +29,10 @@ def wrestool(program, *selection):
     return result.stdout
 
 
-class Icons(unittest.TestCase):
+class Icons(LinkFolderTest):
     def setUp(self):
-        self.folder = tempfile.TemporaryDirectory()
-        root = self.folder.name
-        self.tools = os.path.join(root, "tools")
-        self.work = os.path.join(root, "work")
-        os.mkdir(self.tools)
-        os.mkdir(self.work)
-        self.vellink = os.path.join(self.tools, "vellink")
-        shutil.copy2(VELLINK, self.vellink)
+        super().setUp()
         self.program = os.path.join(self.work, "prog.exe")
-
-    def tearDown(self):
-        self.folder.cleanup()
-
-    def write(self, path, data):
-        with open(path, "wb") as stream:
-            stream.write(data)
-        return path
-
-    def read(self, path):
-        with open(path, "rb") as stream:
-            return stream.read()
 
     def link(self, runtime, icon_images=None, icon_bytes=None, icon_name="app.ico"):
         """Links CODE to the runtime bytes with the icon (images, or the bytes of a file)."""

@@ -12,39 +12,20 @@ import shutil
 import signal
 import stat
 import subprocess
-import tempfile
 import unittest
 
-VELLINK = os.environ["VELLINK"]
+from link_folder import LinkFolderTest
+
 CONTROL_LINE = b"COC2;170240;;velrun.rtl;\r\n"
 CODE = b"RRLR'4.3'\x01R027'Hello'\x01R009\x01"
 
 
-class Linking(unittest.TestCase):
+class Linking(LinkFolderTest):
     def setUp(self):
-        self.folder = tempfile.TemporaryDirectory()
-        root = self.folder.name
-        self.tools = os.path.join(root, "tools")
-        self.work = os.path.join(root, "work")
-        os.mkdir(self.tools)
-        os.mkdir(self.work)
-        self.vellink = os.path.join(self.tools, "vellink")
-        shutil.copy2(VELLINK, self.vellink)
+        super().setUp()
         # Every byte value, CR LF pairs and a NUL: the runtime must be copied byte for byte.
         self.runtime = bytes(range(256)) * 40 + b"\r\n\x00\r\ntrailer\r\n"
         self.write(os.path.join(self.tools, "velrun.rtl"), self.runtime)
-
-    def tearDown(self):
-        self.folder.cleanup()
-
-    def write(self, path, data):
-        with open(path, "wb") as stream:
-            stream.write(data)
-        return path
-
-    def read(self, path):
-        with open(path, "rb") as stream:
-            return stream.read()
 
     def control(self, data, name="prog.coc"):
         return self.write(os.path.join(self.work, name), data)
