@@ -13,6 +13,20 @@ void handleLabelLine(Interpreter& in) {
     if (trimBlanks(readRestOfLine(in)).empty()) throw ScriptError{kParameterExpected, "% Label descriptor"};
 }
 
+// DEBUGVARS AUTO, DEBUGVARS NONE, or DEBUGVARS [name], [name] ...
+void handleDebugVars(Interpreter& in) {
+    ScriptReader::Position start = in.reader.position();
+    std::string word = upperCase(evaluateValue(in.vars, readShape(in, ValueForm::lenient)));
+    if (word == "AUTO" || word == "NONE") {
+        in.debugger.setAutoWatch(word == "AUTO");
+        return;
+    }
+    in.reader.setPosition(start);
+    do {
+        in.debugger.watch(readVariableName(in).name());
+    } while (expectSeparator(in, ",") != ScriptReader::kLineEnd);
+}
+
 }  // namespace
 
 int dispatch(Interpreter& in, std::optional<Keyword> keyword) {
@@ -40,6 +54,7 @@ int dispatch(Interpreter& in, std::optional<Keyword> keyword) {
         case Keyword::UNTIL: handleUntil(in); break;
         case Keyword::HALT: handleHalt(in); break;
         case Keyword::END: handleEnd(in); break;
+        case Keyword::DEBUGVARS: handleDebugVars(in); break;
         case Keyword::TEXT:
         case Keyword::BACK:
         case Keyword::SHOWTEXT:

@@ -8,6 +8,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "commands/context.h"
+#include "commands/debugger.h"
 #include "interp/line_stack.h"
 #include "interp/script_memo.h"
 #include "interp/script_reader.h"
@@ -38,8 +40,13 @@ struct Interpreter {
     std::vector<std::string> linkScratch;      // LINKVAR: room for built values, reused
     std::vector<std::string_view> linkViews;   // LINKVAR: its values, reused
     std::unordered_set<std::string> keywordTexts;  // every keyword text met so far
+    commands::Session session;     // state the commands keep between uses
+    commands::Debugger debugger{vars, platform};
     const std::string* currentKeyword_ = internKeyword({});
 };
+
+// The next script line as the debugger shows it.
+std::string upcomingLine(const Interpreter& in);
 
 // One command: reads a keyword and runs it. Returns 0, or -1 for a keyword that is no command.
 int commandStep(Interpreter& in);

@@ -44,7 +44,10 @@ void createSystemVariables(Interpreter& in, const LaunchArgs& args) {
 // Runs commands until the script ends; returns the exit code.
 int commandLoop(Interpreter& in) {
     try {
+        auto nextLine = [&in] { return upcomingLine(in); };
+        in.debugger.applyEnvironment(nextLine);
         while (!in.reader.atEnd()) {
+            if (in.debugger.active()) in.debugger.beforeCommand(nextLine);
             if (commandStep(in) < 0) throw ScriptError{kUnknownInstruction, in.currentKeyword()};
         }
         return 0;
@@ -70,6 +73,10 @@ int runOpenScript(platform::Platform& platform, const LaunchArgs& args, std::uni
 }
 
 }  // namespace
+
+std::string upcomingLine(const Interpreter& in) {
+    return commands::upcomingScriptLine(in.reader.text(), in.reader.offset());
+}
 
 std::string bannerText() {
     return std::string("Velmish v") + kLanguageVersion + " Interpreter " + kInterpreterVersion +

@@ -61,6 +61,9 @@ public:
     }
 
     bool atEnd() const { return atEnd_; }
+    // The script's bytes and the reading position in them, for looking ahead without reading.
+    const std::string& text() const { return *text_; }
+    size_t offset() const { return offset_; }
     int line() const { return line_; }
     int keywordTerminator() const { return keywordTerminator_; }
 

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -48,6 +49,49 @@ inline constexpr int kContinue = 11;
 enum class DialogButton { inputOk, inputCancel, editOk, editCancel, listOk };
 
 // What the system reports about its version (GetVersionExA's fields).
+// What the file dialogs are asked (OPENBOX, SAVEBOX).
+struct FileDialogRequest {
+    bool save = false;             // the save dialog rather than the open dialog
+    std::string title;
+    std::string filter;            // "description|pattern|description|pattern", as the script wrote it
+    std::string initialDirectory;
+    bool multiSelect = false;
+};
+
+// What the folder browser gave back (FOLDERBOX).
+struct FolderChoice {
+    enum class Outcome { chosen, cancelled, failed };
+    Outcome outcome = Outcome::cancelled;
+    std::string path;  // the chosen folder's file-system path when outcome is chosen
+};
+
+// What the debugger window shows.
+struct DebuggerView {
+    std::string line;                 // the next script line
+    bool traceMode = false;           // picks the window title
+    std::vector<std::string> watches; // the watch list entries, in order
+};
+
+// The debugger's side of its window: the window reports the user's actions here, whenever it
+// handles messages (during the step wait and during any dialog).
+class DebuggerEvents {
+public:
+    virtual ~DebuggerEvents() = default;
+    // Step: run one command, trace mode off. Trace: run on without waiting.
+    virtual void stepPressed() = 0;
+    virtual void tracePressed() = 0;
+    // Halt or the close box: ends the program with exit code 0; does not return.
+    [[noreturn]] virtual void haltPressed() = 0;
+    // Set with watch-list entry `index` selected: assigns value to that watched variable and
+    // returns the rebuilt watch list.
+    virtual std::vector<std::string> setPressed(int index, const std::string& value) = 0;
+    // Set by name (the terminal front end's "set NAME=VALUE"): assigns value to the variable and
+    // returns the rebuilt watch list.
+    virtual std::vector<std::string> setNamed(const std::string& name, const std::string& value) = 0;
+    // The current value of the variable watched at entry `index`, for the value entry.
+    virtual std::string watchedValue(int index) = 0;
+};
+
 struct WindowsVersion {
     unsigned platformId;  // 1 for the 9x family, 2 for the NT family
     unsigned major;
@@ -79,6 +123,46 @@ public:
     // Settings of the dialog windows that scripts change through system variables.
     virtual void setButtonCaption(DialogButton button, const std::string& caption) = 0;
     virtual void setInfoBoxVisible(bool visible) = 0;
+
+    // The modal dialogs; nullopt when the user cancelled or closed them.
+    // inputBox: the entry's text. editBox: the control's text (line breaks as CR LF both ways).
+    // listBox: the selected entry's text (nullopt also when nothing is selected).
+    virtual std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
+                                                const std::string& initialText) = 0;
+    virtual std::optional<std::string> editBox(const std::string& title, const std::string& text, bool readOnly,
+                                               int width, int height) = 0;
+    virtual std::optional<std::string> listBox(const std::string& title, const std::vector<std::string>& entries,
+                                               int width, int height) = 0;
+    // The system's file dialog: the chosen path, or with multi-selection the directory and the
+    // names joined by "|"; nullopt when cancelled or failed.
+    virtual std::optional<std::string> fileDialog(const FileDialogRequest& request) = 0;
+    virtual FolderChoice folderBox(const std::string& title, const std::string& startFolder) = 0;
+    // Sizes the info box, centred, and sets its text; setInfoBoxVisible shows or hides it.
+    virtual void placeInfoBox(const std::string& text, int width, int height) = 0;
+
+    // The debugger window. events receives the user's actions from the first show on.
+    virtual void setDebuggerEvents(DebuggerEvents* events) = 0;
+    // Puts this content into the window and shows it (when hidden).
+    virtual void showDebugger(const DebuggerView& view) = 0;
+    // Enables or disables the Step and Trace buttons.
+    virtual void enableDebuggerButtons(bool step, bool trace) = 0;
+    virtual void hideDebugger() = 0;
+    // Waits until the user releases the next command (Step or Trace; Halt ends the program).
+    virtual void waitForDebuggerStep() = 0;
+
+    // Keystrokes for another window (SENDKEYS): brings the top-level window with exactly this
+    // title to the front; false when there is none.
+    virtual bool activateWindow(const std::string& title) = 0;
+    // One key event with a Win32 virtual-key code, down or up.
+    virtual void keyEvent(int virtualKey, bool up) = 0;
+    // The key and shift state that type this character (VkKeyScanA: low byte the key, high byte
+    // 1 Shift, 2 Ctrl, 4 Alt); -1 when no key types it.
+    virtual int keyForCharacter(char character) = 0;
+    // A command string for the multimedia control interface; its error code (0 success).
+    virtual unsigned mciCommand(const std::string& command) = 0;
+    // Hands a document or address to the program associated with it, without waiting; above 32
+    // on success, else the system's error code (2 not found, 31 no associated program).
+    virtual int openDocument(const std::string& target) = 0;
 
     // Clipboard text; the empty text when there is none or the clipboard cannot be opened.
     virtual std::string clipboardText() = 0;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "commands/context.h"
 #include "interp/line_stack.h"
 #include "interp/variable_table.h"
 #include "runtime/code_image.h"
@@ -52,6 +53,7 @@ private:
 
     platform::Platform& platform_;
     interp::VariableTable& vars_;
+    commands::Session session_;  // state the commands keep between uses
     std::unique_ptr<CodeImage> code_;
     std::vector<std::unique_ptr<Instruction>> decoded_;  // by line number - 1, filled on first use
     int lineCounter_ = 0;                                // code lines read since the last restart

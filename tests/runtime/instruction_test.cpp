@@ -102,7 +102,7 @@ TEST_F(DecodeInstruction, OperandsOfTheFixedForms) {
     ASSERT_EQ(header.opcode, Opcode::RRLR);
     EXPECT_EQ(valueNotations(header), Strings{"'4.3'"});
 
-    // Unbuilt commands still have their operands read by form.
+    // The dialog commands have their operands read by form like every other command.
     Instruction input = decode("R008[31]'Title''Prompt''Default'");
     EXPECT_EQ(targetNames(input), Strings{"31"});
     EXPECT_EQ(valueNotations(input), (Strings{"'Title'", "'Prompt'", "'Default'"}));

@@ -171,7 +171,7 @@ class CompiledMode:
     # Behaviour only the interpreter has: script errors and start-up boxes (standard error),
     # exit codes from HALT values or errors, END (compiling stops there) and the file it runs
     # from (ownname). A script can also opt out with a sidecar <name>.interponly.
-    INTERPRETER_ONLY = re.compile(rb"(?im)^[ \t]*(?:IF\b.*\s)?(?:END|HALT[ \t]+\S)|\[ownname\]|VL_UseOldFileFunctions")
+    INTERPRETER_ONLY = re.compile(rb"(?im)^[ \t]*(?:IF\b.*\s)?(?:END\b|HALT[ \t]+\S)|\[ownname\]|VL_UseOldFileFunctions")
 
     def __init__(self, velcomp: str, timeout: float):
         self.velcomp = str(Path(velcomp).resolve())

@@ -122,4 +122,102 @@ RunResult runScript(const std::string& text, std::vector<int> answers, const int
 std::string crlf(const std::vector<std::string>& lines) { return joinLines(lines, "\r\n"); }
 std::string lf(const std::vector<std::string>& lines) { return joinLines(lines, "\n"); }
 
+std::optional<std::string> FakePlatform::nextDialogAnswer() {
+    if (dialogAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = dialogAnswers.front();
+    dialogAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> FakePlatform::inputBox(const std::string& title, const std::string& prompt,
+                                                  const std::string& initialText) {
+    dialogs.push_back(DialogCall{DialogCall::Kind::input, title, prompt, initialText, {}, false, 0, 0, {}});
+    return nextDialogAnswer();
+}
+
+std::optional<std::string> FakePlatform::editBox(const std::string& title, const std::string& text, bool readOnly,
+                                                 int width, int height) {
+    dialogs.push_back(DialogCall{DialogCall::Kind::edit, title, text, {}, {}, readOnly, width, height, {}});
+    return nextDialogAnswer();
+}
+
+std::optional<std::string> FakePlatform::listBox(const std::string& title, const std::vector<std::string>& entries,
+                                                 int width, int height) {
+    dialogs.push_back(DialogCall{DialogCall::Kind::list, title, {}, {}, entries, false, width, height, {}});
+    return nextDialogAnswer();
+}
+
+std::optional<std::string> FakePlatform::fileDialog(const platform::FileDialogRequest& request) {
+    dialogs.push_back(DialogCall{DialogCall::Kind::file, request.title, {}, {}, {}, false, 0, 0, request});
+    return nextDialogAnswer();
+}
+
+platform::FolderChoice FakePlatform::folderBox(const std::string& title, const std::string& startFolder) {
+    dialogs.push_back(DialogCall{DialogCall::Kind::folder, title, {}, startFolder, {}, false, 0, 0, {}});
+    if (folderAnswers.empty()) return {};
+    platform::FolderChoice choice = folderAnswers.front();
+    folderAnswers.pop_front();
+    return choice;
+}
+
+void FakePlatform::placeInfoBox(const std::string& text, int width, int height) {
+    infoBoxPlacements.push_back(text + " " + std::to_string(width) + "x" + std::to_string(height));
+}
+
+void FakePlatform::showDebugger(const platform::DebuggerView& view) {
+    debuggerCalls.push_back("show");
+    debuggerViews.push_back(view);
+}
+
+void FakePlatform::enableDebuggerButtons(bool step, bool trace) {
+    debuggerCalls.push_back(std::string("buttons step=") + (step ? "1" : "0") + " trace=" + (trace ? "1" : "0"));
+}
+
+void FakePlatform::waitForDebuggerStep() {
+    debuggerCalls.push_back("wait");
+    while (!debuggerActions.empty()) {
+        std::string action = debuggerActions.front();
+        debuggerActions.pop_front();
+        if (action.empty()) break;
+        if (action == "t") {
+            debuggerEvents->tracePressed();
+            return;
+        }
+        if (action == "h") debuggerEvents->haltPressed();
+        size_t equals = action.find('=');
+        if (action.rfind("set ", 0) == 0 && equals != std::string::npos) {
+            debuggerViews.back().watches = debuggerEvents->setNamed(action.substr(4, equals - 4), action.substr(equals + 1));
+        } else if (action.rfind("setsel ", 0) == 0 && equals != std::string::npos) {
+            int index = std::stoi(action.substr(7, equals - 7));
+            debuggerViews.back().watches = debuggerEvents->setPressed(index, action.substr(equals + 1));
+        } else if (action.rfind("select ", 0) == 0) {
+            selectedValues.push_back(debuggerEvents->watchedValue(std::stoi(action.substr(7))));
+        }
+    }
+    debuggerEvents->stepPressed();
+}
+
+bool FakePlatform::activateWindow(const std::string& title) {
+    activatedWindows.push_back(title);
+    for (const std::string& window : windowTitles) {
+        if (window == title) return true;
+    }
+    return false;
+}
+
+int FakePlatform::keyForCharacter(char character) {
+    auto found = characterKeys.find(character);
+    return found == characterKeys.end() ? -1 : found->second;
+}
+
+unsigned FakePlatform::mciCommand(const std::string& command) {
+    mciCommands.push_back(command);
+    return mciResult;
+}
+
+int FakePlatform::openDocument(const std::string& target) {
+    openedDocuments.push_back(target);
+    return openResult;
+}
+
 }  // namespace velmish_test

@@ -14,6 +14,19 @@
 
 namespace velmish_test {
 
+// One modal dialog the interpreter asked for.
+struct DialogCall {
+    enum class Kind { input, edit, list, file, folder };
+    Kind kind;
+    std::string title;
+    std::string text;                  // input: the prompt; edit: the text as handed over
+    std::string initialText;           // input: the default; folder: the start folder
+    std::vector<std::string> entries;  // list
+    bool readOnly = false;             // edit
+    int width = 0, height = 0;         // edit, list
+    platform::FileDialogRequest fileRequest;  // file
+};
+
 struct Box {
     enum class Kind { message, error };
     Kind kind;
@@ -35,7 +48,33 @@ public:
     // Called after a message box has been recorded and before it returns its answer.
     std::function<void(const Box&)> onMessageBox;
 
+    // Answers for the modal dialogs, one per dialog in order; nullopt (or an empty queue) is a
+    // cancel.
+    std::deque<std::optional<std::string>> dialogAnswers;
+    std::deque<platform::FolderChoice> folderAnswers;  // empty: cancelled
+    // What the debugger's step waits do, one per wait: "" Step, "t" Trace, "h" Halt,
+    // "set NAME=VALUE" (then the next action), "select N" picks watch entry N and records its
+    // value in selectedValues, "setsel N=VALUE" presses Set with entry N selected. An empty
+    // queue is Step.
+    std::deque<std::string> debuggerActions;
+    // Top-level window titles that SENDKEYS can find, and the keys of the characters (as
+    // VkKeyScanA would give them); a character missing here has no key.
+    std::vector<std::string> windowTitles;
+    std::map<char, int> characterKeys;
+    unsigned mciResult = 0;
+    int openResult = 42;
+
     // What the interpreter did, in order.
+    std::vector<DialogCall> dialogs;
+    std::vector<std::string> infoBoxPlacements;  // "TEXT wxh"
+    std::vector<platform::DebuggerView> debuggerViews;  // every refresh
+    std::vector<std::string> debuggerCalls;   // "buttons step=1 trace=0", "hide", "wait", "show"
+    std::vector<std::string> selectedValues;  // values handed over by "select N"
+    std::vector<std::string> activatedWindows;
+    std::vector<std::pair<int, bool>> keyEvents;  // (virtual key, up)
+    std::vector<std::string> mciCommands;
+    std::vector<std::string> openedDocuments;
+    platform::DebuggerEvents* debuggerEvents = nullptr;
     std::vector<Box> boxes;                  // message and error boxes
     std::vector<std::string> calls;          // system queries and setting changes, e.g. "caption inputOk=OK"
     std::map<platform::DialogButton, std::string> captions;
@@ -58,7 +97,31 @@ public:
     void errorBox(const std::string& text, const std::string& caption, unsigned style) override;
     void setButtonCaption(platform::DialogButton button, const std::string& caption) override;
     void setInfoBoxVisible(bool visible) override;
+    std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
+                                        const std::string& initialText) override;
+    std::optional<std::string> editBox(const std::string& title, const std::string& text, bool readOnly, int width,
+                                       int height) override;
+    std::optional<std::string> listBox(const std::string& title, const std::vector<std::string>& entries, int width,
+                                       int height) override;
+    std::optional<std::string> fileDialog(const platform::FileDialogRequest& request) override;
+    platform::FolderChoice folderBox(const std::string& title, const std::string& startFolder) override;
+    void placeInfoBox(const std::string& text, int width, int height) override;
+    void setDebuggerEvents(platform::DebuggerEvents* events) override { debuggerEvents = events; }
+    void showDebugger(const platform::DebuggerView& view) override;
+    void enableDebuggerButtons(bool step, bool trace) override;
+    void hideDebugger() override { debuggerCalls.push_back("hide"); }
+    void waitForDebuggerStep() override;
+    bool activateWindow(const std::string& title) override;
+    void keyEvent(int virtualKey, bool up) override { keyEvents.emplace_back(virtualKey, up); }
+    int keyForCharacter(char character) override;
+    unsigned mciCommand(const std::string& command) override;
+    int openDocument(const std::string& target) override;
     std::string clipboardText() override { return clipboard; }
+
+private:
+    std::optional<std::string> nextDialogAnswer();
+
+public:
     void setClipboardText(const std::string& text) override;
 };
 

@@ -14,7 +14,8 @@ class TextCommandTest : public ::testing::Test {
 protected:
     FakePlatform fake;
     interp::VariableTable vars{fake, interp::NameScheme::scriptNames};
-    commands::Context ctx{vars, fake};
+    commands::Session session;
+    commands::Context ctx{vars, fake, session};
 
     std::string calc(const std::string& first, const std::vector<std::pair<char, std::string>>& steps = {}) {
         commands::Calculation calculation(first);

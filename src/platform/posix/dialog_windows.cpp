@@ -1,4 +1,6 @@
 // Settings of the dialogs, kept for the terminal front end's dialogs.
+#include <ostream>
+
 #include "platform/posix/console_platform.h"
 
 namespace platform {
@@ -9,6 +11,12 @@ void ConsolePlatform::setButtonCaption(DialogButton button, const std::string& c
     buttonCaptions_[static_cast<int>(button)] = caption;
 }
 
-void ConsolePlatform::setInfoBoxVisible(bool visible) { infoBoxVisible_ = visible; }
+// Showing the info box writes its text; hiding it writes nothing.
+void ConsolePlatform::setInfoBoxVisible(bool visible) {
+    infoBoxVisible_ = visible;
+    if (!visible) return;
+    out_ << "[info] " << infoBoxText_ << '\n';
+    out_.flush();
+}
 
 }  // namespace platform

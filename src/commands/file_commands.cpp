@@ -1,0 +1,160 @@
+// File contents: each command opens its file with a C stream, works and closes it again.
+//
+// The stream modes are those of the Windows run-time: "t" is its text mode (CR LF on disk, LF
+// in memory); C libraries without a text mode ignore the letter and keep bytes as they are.
+#include "commands/file_commands.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <string_view>
+
+#include "interp/text.h"
+#include "platform/file_system.h"
+
+namespace commands {
+
+using interp::SystemVariable;
+
+namespace {
+
+struct StreamCloser {
+    void operator()(std::FILE* stream) const { std::fclose(stream); }
+};
+using Stream = std::unique_ptr<std::FILE, StreamCloser>;
+
+constexpr size_t kChunkSize = 64 * 1024;
+
+void setErrorcode(Context& ctx, bool ok) { ctx.vars.set(SystemVariable::errorcode, ok ? "0" : "-1"); }
+
+bool isDirectory(const std::string& name) {
+    auto attributes = platform::fileAttributes(name);
+    return attributes && (*attributes & platform::attribute::kDirectory);
+}
+
+// Opens a file for reading. Some systems open directories as streams; a directory never counts
+// as a readable file here, as on Windows.
+Stream openForReading(const std::string& name, const char* mode) {
+    if (isDirectory(name)) return nullptr;
+    return Stream(std::fopen(name.c_str(), mode));
+}
+
+// Everything from the stream's position to its end.
+std::string readRest(std::FILE* stream) {
+    std::string text;
+    char chunk[kChunkSize];
+    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, stream)) > 0;) text.append(chunk, got);
+    return text;
+}
+
+// Reads a text stream in chunks and hands out its lines: lines end at a line feed, and the line
+// that is wanted also ends at a carriage return, so CR LF files read as LF files do.
+class LineReader {
+public:
+    explicit LineReader(std::FILE* stream) : stream_(stream), buffer_(kChunkSize, '\0') {}
+
+    // Skips one line of any length; false when the stream ended before its line feed.
+    bool skipLine() {
+        for (;;) {
+            if (pos_ == size_ && !refill()) return false;
+            size_t found = held().find('\n', pos_);
+            if (found != std::string_view::npos) {
+                pos_ = found + 1;
+                return true;
+            }
+            pos_ = size_;
+        }
+    }
+
+    // The text up to the next carriage return, line feed or the end of the stream.
+    std::string line() {
+        std::string text;
+        for (;;) {
+            if (pos_ == size_ && !refill()) return text;
+            size_t end = std::min(held().find_first_of("\r\n", pos_), size_);
+            text.append(held().substr(pos_, end - pos_));
+            if (end < size_) return text;
+            pos_ = size_;
+        }
+    }
+
+private:
+    std::string_view held() const { return std::string_view(buffer_.data(), size_); }
+
+    bool refill() {
+        size_ = std::fread(buffer_.data(), 1, buffer_.size(), stream_);
+        pos_ = 0;
+        return size_ > 0;
+    }
+
+    std::FILE* stream_;
+    std::string buffer_;  // the last chunk read; only its first size_ bytes hold data
+    size_t pos_ = 0;      // next unread byte in buffer_
+    size_t size_ = 0;     // bytes read into buffer_
+};
+
+void readWholeFile(Context& ctx, Target target, const std::string& file) {
+    Stream stream = openForReading(file, "rb");
+    if (!stream) return setErrorcode(ctx, false);
+    std::string text = readRest(stream.get());
+    setErrorcode(ctx, true);
+    ctx.vars.set(target, std::move(text));
+}
+
+// Line number: "EOF" and errorcode "-1" when the file has fewer lines before it.
+void readLine(Context& ctx, Target target, const std::string& file, int number) {
+    Stream stream = openForReading(file, "rt");
+    if (!stream) return setErrorcode(ctx, false);
+    LineReader reader(stream.get());
+    for (int skipped = 1; skipped < number; ++skipped) {
+        if (!reader.skipLine()) {
+            ctx.vars.set(target, "EOF");
+            return setErrorcode(ctx, false);
+        }
+    }
+    std::string text = reader.line();
+    setErrorcode(ctx, true);
+    ctx.vars.set(target, std::move(text));
+}
+
+}  // namespace
+
+void newFile(Context& ctx, const std::string& file) {
+    Stream stream(std::fopen(file.c_str(), "w"));
+    setErrorcode(ctx, stream != nullptr);
+}
+
+void writeFile(Context& ctx, const std::string& file, const std::string& text) {
+    Stream stream(std::fopen(file.c_str(), "at"));
+    if (!stream) return setErrorcode(ctx, false);
+    setErrorcode(ctx, true);
+    std::fwrite(text.data(), 1, text.size(), stream.get());
+    std::fputc('\n', stream.get());
+}
+
+void readFile(Context& ctx, Target target, const std::string& file, const std::string& line) {
+    int number = interp::textToInt(line);
+    if (number < 1) {
+        readWholeFile(ctx, target, file);
+    } else {
+        readLine(ctx, target, file, number);
+    }
+}
+
+void fileSize(Context& ctx, Target target, const std::string& file) {
+    Stream stream = openForReading(file, "rb");
+    long size = -1;
+    if (stream && std::fseek(stream.get(), 0, SEEK_END) == 0) size = std::ftell(stream.get());
+    ctx.vars.set(target, interp::intToText(size));
+}
+
+void fileExists(Context& ctx, const std::string& file) {
+    Stream stream = openForReading(file, "r");
+    setErrorcode(ctx, stream != nullptr);
+}
+
+void openDocument(Context& ctx, const std::string& target) {
+    ctx.vars.set(SystemVariable::errorcode, interp::intToText(ctx.platform.openDocument(target)));
+}
+
+}  // namespace commands

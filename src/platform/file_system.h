@@ -1,0 +1,59 @@
+// The file system as the file commands see it: the shell's copy, move and delete, attributes,
+// directories and the search for matching names.
+//
+// Win32 answers with its own calls; POSIX systems give each the nearest native meaning (see the
+// user manual's section on Linux).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// File attribute bits, with the values of the Win32 FILE_ATTRIBUTE_ flags.
+namespace attribute {
+inline constexpr std::uint32_t kReadOnly = 0x1;
+inline constexpr std::uint32_t kHidden = 0x2;
+inline constexpr std::uint32_t kSystem = 0x4;
+inline constexpr std::uint32_t kDirectory = 0x10;
+inline constexpr std::uint32_t kArchive = 0x20;
+inline constexpr std::uint32_t kNormal = 0x80;
+inline constexpr std::uint32_t kCompressed = 0x800;
+}  // namespace attribute
+
+enum class ShellOperation { copy, move, remove };
+
+// The shell's file operation: wildcards in the source's last component, missing target
+// directories created, existing files replaced, directories with their contents, nothing asked.
+// The target is ignored by remove. True when everything succeeded.
+bool shellFileOperation(ShellOperation operation, const std::string& source, const std::string& target);
+
+// The attribute bits of a file or directory; nullopt when it does not exist.
+std::optional<std::uint32_t> fileAttributes(const std::string& path);
+// Sets the attribute bits; false when the system refused.
+bool setFileAttributes(const std::string& path, std::uint32_t attributes);
+
+// True when both names lead to the same existing file.
+bool sameFile(const std::string& first, const std::string& second);
+// The run-time's rename: fails when the new name exists.
+bool renameFile(const std::string& from, const std::string& to);
+
+bool changeDirectory(const std::string& path);
+bool makeDirectory(const std::string& path);
+// Removes an empty directory.
+bool removeDirectory(const std::string& path);
+
+// A running search for the names matching a pattern (directory part plus "*"/"?" pattern).
+class FileSearch {
+public:
+    virtual ~FileSearch() = default;
+    // The next matching name, without its directory; nullopt when there are no more.
+    virtual std::optional<std::string> next() = 0;
+};
+
+// Starts a search; nullptr when nothing matches. firstName receives the first match.
+std::unique_ptr<FileSearch> startFileSearch(const std::string& pattern, std::string& firstName);
+
+}  // namespace platform

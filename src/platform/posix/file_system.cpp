@@ -1,0 +1,327 @@
+// The file system on POSIX systems: the nearest native meaning of the Windows shell operation,
+// attributes and name search.
+//
+// Wildcards ("*" any run of characters, "?" one character, everything else literal and case
+// sensitive) are understood in the last component of a name only. Attributes come from the
+// mode bits and the name: READONLY is "no write permission for anyone", HIDDEN a name that
+// begins with ".", DIRECTORY a directory, NORMAL a writable regular file that is not hidden.
+#include "platform/file_system.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+namespace platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+
+// ---- names and wildcards ----
+
+bool hasWildcard(const std::string& text) { return text.find_first_of("*?") != std::string::npos; }
+
+// "*" matches any run of characters (also none and a leading "."), "?" exactly one.
+bool matchesMask(const char* mask, const char* name) {
+    const char* star = nullptr;  // the last "*" seen, to retry from when a later part fails
+    const char* resume = nullptr;
+    while (*name) {
+        if (*mask == '*') {
+            star = mask++;
+            resume = name;
+        } else if (*mask == '?' || *mask == *name) {
+            ++mask;
+            ++name;
+        } else if (star) {
+            mask = star + 1;
+            name = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (*mask == '*') ++mask;
+    return *mask == '\0';
+}
+
+// A name split before its last component: "dir/a*.txt" is "dir/" and "a*.txt".
+struct SplitName {
+    std::string directory;  // with its final "/", or empty for the current directory
+    std::string last;
+};
+
+SplitName splitName(const std::string& name) {
+    size_t slash = name.rfind('/');
+    if (slash == std::string::npos) return {std::string(), name};
+    return {name.substr(0, slash + 1), name.substr(slash + 1)};
+}
+
+// The names in the directory that match the mask, "." and ".." included, in byte order.
+std::vector<std::string> matchingNames(const std::string& directory, const std::string& mask) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
+    if (!dir) return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (matchesMask(mask.c_str(), entry->d_name)) names.emplace_back(entry->d_name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool isDotEntry(const std::string& name) { return name == "." || name == ".."; }
+
+// The last component of a path as written, ignoring trailing slashes.
+std::string lastComponent(const std::string& path) {
+    size_t end = path.find_last_not_of('/');
+    if (end == std::string::npos) return std::string();
+    size_t start = path.rfind('/', end);
+    start = (start == std::string::npos) ? 0 : start + 1;
+    return path.substr(start, end - start + 1);
+}
+
+bool isHiddenName(const std::string& path) {
+    std::string name = lastComponent(path);
+    return !name.empty() && name[0] == '.' && !isDotEntry(name);
+}
+
+// ---- the shell operation ----
+
+bool isPresent(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+bool isDirectory(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_directory(fs::status(path, ec));
+}
+
+bool isSame(const fs::path& first, const fs::path& second) {
+    std::error_code ec;
+    return fs::equivalent(first, second, ec);
+}
+
+// A directory that is not reached through a symbolic link: copied and moved with its contents.
+bool isRealDirectory(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_directory(fs::symlink_status(path, ec));
+}
+
+// True when inner lies in outer or is outer: copying or moving a directory there would never end.
+bool liesWithin(const fs::path& inner, const fs::path& outer) {
+    std::error_code ec;
+    fs::path in = fs::weakly_canonical(inner, ec);
+    if (ec) return false;
+    fs::path out = fs::weakly_canonical(outer, ec);
+    if (ec) return false;
+    // A trailing "/" leaves an empty last element in outer, which matches nothing.
+    auto outEnd = std::mismatch(out.begin(), out.end(), in.begin(), in.end()).first;
+    return outEnd == out.end() || (std::next(outEnd) == out.end() && outEnd->empty());
+}
+
+// Clears the way for a new target file: an existing one is removed first, so a read-only target
+// is replaced as the shell does and a hard link to the target keeps its old content.
+bool clearTarget(const fs::path& target) {
+    std::error_code ec;
+    return !isPresent(target) || fs::remove(target, ec);
+}
+
+// A file's content (a symbolic link is followed) under the target name.
+bool copyOneFile(const fs::path& source, const fs::path& target) {
+    if (isSame(source, target) || !clearTarget(target)) return false;
+    std::error_code ec;
+    fs::copy_file(source, target, ec);
+    return !ec;
+}
+
+// Inside a copied directory symbolic links stay links, so a link to a parent cannot make the copy
+// endless.
+bool copyLink(const fs::path& source, const fs::path& target) {
+    if (!clearTarget(target)) return false;
+    std::error_code ec;
+    fs::copy_symlink(source, target, ec);
+    return !ec;
+}
+
+// A directory with its contents, merged into the target when that exists.
+bool copyTree(const fs::path& source, const fs::path& target) {
+    if (liesWithin(target, source)) return false;
+    std::error_code ec;
+    if (!isDirectory(target) && !fs::create_directory(target, ec)) return false;
+    bool ok = true;
+    fs::directory_iterator entry(source, ec);
+    for (; !ec && entry != fs::directory_iterator(); entry.increment(ec)) {
+        const fs::path& from = entry->path();
+        fs::path into = target / from.filename();
+        std::error_code kindError;
+        if (entry->is_symlink(kindError)) {
+            ok = copyLink(from, into) && ok;
+        } else if (isRealDirectory(from)) {
+            ok = copyTree(from, into) && ok;
+        } else {
+            ok = copyOneFile(from, into) && ok;
+        }
+    }
+    return ok && !ec;
+}
+
+// Copies a file or directory to the exact target name. A file does not replace a directory, nor
+// a directory a file.
+bool copyEntry(const fs::path& source, const fs::path& target) {
+    bool sourceIsDirectory = isDirectory(source);
+    if (isPresent(target) && isDirectory(target) != sourceIsDirectory) return false;
+    return sourceIsDirectory ? copyTree(source, target) : copyOneFile(source, target);
+}
+
+// Never "." or "..": removing those would take the directories they stand for.
+bool removeEntry(const fs::path& path) {
+    std::string name = lastComponent(path.string());
+    if (name.empty() || isDotEntry(name)) return false;
+    std::error_code ec;
+    return fs::remove_all(path, ec) != static_cast<std::uintmax_t>(-1) && !ec;
+}
+
+// Moves by renaming where the system can (same file system, target free or a file); otherwise
+// (a directory into an existing one, another file system) by copying and removing the source.
+bool moveEntry(const fs::path& source, const fs::path& target) {
+    if (isSame(source, target) || liesWithin(target, source)) return false;
+    bool sourceIsDirectory = isRealDirectory(source);
+    bool targetExists = isPresent(target);
+    if (targetExists && isDirectory(target) != sourceIsDirectory) return false;
+    if (!(targetExists && sourceIsDirectory) && ::rename(source.c_str(), target.c_str()) == 0) return true;
+    return copyEntry(source, target) && removeEntry(source);
+}
+
+bool applyTo(ShellOperation operation, const fs::path& source, const fs::path& target) {
+    switch (operation) {
+        case ShellOperation::copy: return copyEntry(source, target);
+        case ShellOperation::move: return moveEntry(source, target);
+        case ShellOperation::remove: return removeEntry(source);
+    }
+    return false;
+}
+
+// Missing directories up to and including the path; true when it is a directory afterwards.
+bool makeDirectories(const fs::path& path) {
+    if (path.empty()) return true;
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    return isDirectory(path);
+}
+
+// Every match of a wildcard source: removed, or copied or moved into the target directory.
+bool operateOnMatches(ShellOperation operation, const std::string& source, const fs::path& target) {
+    SplitName split = splitName(source);
+    std::vector<std::string> names = matchingNames(split.directory, split.last);
+    names.erase(std::remove_if(names.begin(), names.end(), isDotEntry), names.end());
+    if (names.empty()) return false;
+    if (operation != ShellOperation::remove && !makeDirectories(target)) return false;
+    bool ok = true;
+    for (const std::string& name : names) {
+        fs::path from = fs::path(split.directory.empty() ? "." : split.directory) / name;
+        ok = applyTo(operation, from, target / name) && ok;
+    }
+    return ok;
+}
+
+// One named source: into the target when that is an existing directory (or written as one,
+// ending in "/"), else to the target name, creating its missing parent directories.
+bool operateOnOne(ShellOperation operation, const fs::path& source, const std::string& target) {
+    if (!isPresent(source)) return false;
+    if (operation == ShellOperation::remove) return removeEntry(source);
+    fs::path destination(target);
+    bool intoDirectory = isDirectory(destination) || (!target.empty() && target.back() == '/');
+    if (intoDirectory) {
+        if (!makeDirectories(destination)) return false;
+        destination /= fs::path(lastComponent(source.string()));
+    } else if (!makeDirectories(destination.parent_path())) {
+        return false;
+    }
+    return applyTo(operation, source, destination);
+}
+
+// ---- the search ----
+
+class PosixFileSearch : public FileSearch {
+public:
+    explicit PosixFileSearch(std::vector<std::string> names) : names_(std::move(names)) {}
+
+    std::optional<std::string> next() override {
+        if (next_ >= names_.size()) return std::nullopt;
+        return names_[next_++];
+    }
+
+private:
+    std::vector<std::string> names_;  // every match, in name order
+    size_t next_ = 0;                 // the one the next call gives
+};
+
+}  // namespace
+
+bool shellFileOperation(ShellOperation operation, const std::string& source, const std::string& target) {
+    if (source.empty()) return false;
+    if (operation != ShellOperation::remove && target.empty()) return false;
+    if (hasWildcard(splitName(source).last)) return operateOnMatches(operation, source, fs::path(target));
+    return operateOnOne(operation, fs::path(source), target);
+}
+
+std::optional<std::uint32_t> fileAttributes(const std::string& path) {
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) != 0) return std::nullopt;
+    std::uint32_t bits = 0;
+    if ((info.st_mode & kWriteBits) == 0) bits |= attribute::kReadOnly;
+    if (isHiddenName(path)) bits |= attribute::kHidden;
+    if (S_ISDIR(info.st_mode)) bits |= attribute::kDirectory;
+    if (S_ISREG(info.st_mode) && bits == 0) bits = attribute::kNormal;
+    return bits;
+}
+
+// Only the write permission can change: READONLY takes it from everyone, any word without
+// READONLY gives it back to the owner. Other attributes cannot be given to a file that lacks
+// them (HIDDEN and DIRECTORY follow from its name and kind); asking for one changes nothing.
+bool setFileAttributes(const std::string& path, std::uint32_t attributes) {
+    auto current = fileAttributes(path);
+    if (!current) return false;
+    constexpr std::uint32_t kFixed = attribute::kHidden | attribute::kDirectory;
+    constexpr std::uint32_t kSettable = attribute::kReadOnly | attribute::kNormal | kFixed;
+    if ((attributes & ~kSettable) != 0 || (attributes & kFixed & ~*current) != 0) return false;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return false;
+    mode_t mode = info.st_mode & 07777;
+    mode = (attributes & attribute::kReadOnly) ? (mode & ~kWriteBits) : (mode | S_IWUSR);
+    return ::chmod(path.c_str(), mode) == 0;
+}
+
+bool sameFile(const std::string& first, const std::string& second) { return isSame(first, second); }
+
+bool renameFile(const std::string& from, const std::string& to) {
+    struct stat info {};
+    if (::lstat(to.c_str(), &info) == 0) return false;
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool changeDirectory(const std::string& path) { return ::chdir(path.c_str()) == 0; }
+
+bool makeDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
+
+bool removeDirectory(const std::string& path) { return ::rmdir(path.c_str()) == 0; }
+
+std::unique_ptr<FileSearch> startFileSearch(const std::string& pattern, std::string& firstName) {
+    SplitName split = splitName(pattern);
+    std::vector<std::string> names = matchingNames(split.directory, split.last);
+    if (names.empty()) return nullptr;
+    auto search = std::make_unique<PosixFileSearch>(std::move(names));
+    firstName = *search->next();
+    return search;
+}
+
+}  // namespace platform

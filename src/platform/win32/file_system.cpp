@@ -1,0 +1,144 @@
+// The file system on Windows: the shell's file operation, attributes, directories and FindFirstFileA.
+#include "platform/file_system.h"
+
+#include <direct.h>
+// windows.h brings SHFileOperationA (shellapi.h) along.
+#include <windows.h>
+
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// The full path of a name, wildcards left as they are; the name itself when there is none.
+std::string fullPath(const std::string& name) {
+    if (name.empty()) return name;
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        DWORD length = GetFullPathNameA(name.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+        if (length == 0) return name;
+        if (length < buffer.size()) return std::string(buffer.data(), length);
+        buffer.resize(length + 1);
+    }
+}
+
+// The shell takes lists of names, each ended by a zero byte and the list by a second one. The
+// buffer grows with the name, so no length limit applies. The shell wants full paths: it works
+// relative names out on its own only in part (Wine copies no wildcard match of a relative source).
+std::vector<char> nameList(const std::string& name) {
+    std::string path = fullPath(name);
+    std::vector<char> list(path.begin(), path.end());
+    list.push_back('\0');
+    list.push_back('\0');
+    return list;
+}
+
+// FOF_MULTIDESTFILES | FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI: nothing
+// is ever asked or shown, missing target directories are created.
+constexpr FILEOP_FLAGS kCopyMoveFlags = 0x615;
+// FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI; no FOF_ALLOWUNDO, so nothing goes to the recycle bin.
+constexpr FILEOP_FLAGS kDeleteFlags = 0x414;
+
+class Win32FileSearch : public FileSearch {
+  public:
+    explicit Win32FileSearch(HANDLE handle) : handle_(handle) {}
+    ~Win32FileSearch() override { FindClose(handle_); }
+    Win32FileSearch(const Win32FileSearch&) = delete;
+    Win32FileSearch& operator=(const Win32FileSearch&) = delete;
+
+    std::optional<std::string> next() override {
+        WIN32_FIND_DATAA found{};
+        if (!FindNextFileA(handle_, &found)) return std::nullopt;
+        return std::string(found.cFileName);
+    }
+
+  private:
+    HANDLE handle_;  // the open search, closed with the object
+};
+
+// Opens a file or directory only to ask who it is; INVALID_HANDLE_VALUE when it does not exist.
+HANDLE openForIdentity(const std::string& path) {
+    // FILE_FLAG_BACKUP_SEMANTICS lets CreateFileA open directories too.
+    return CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+std::optional<BY_HANDLE_FILE_INFORMATION> identityOf(const std::string& path) {
+    HANDLE file = openForIdentity(path);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    bool known = GetFileInformationByHandle(file, &info) != 0;
+    CloseHandle(file);
+    if (!known) return std::nullopt;
+    return info;
+}
+
+}  // namespace
+
+bool shellFileOperation(ShellOperation operation, const std::string& source, const std::string& target) {
+    std::vector<char> from = nameList(source);
+    std::vector<char> to = nameList(target);
+    SHFILEOPSTRUCTA request{};  // owner, aborted flag, name mappings and progress title stay zero
+    request.pFrom = from.data();
+    switch (operation) {
+        case ShellOperation::copy:
+            request.wFunc = FO_COPY;
+            request.pTo = to.data();
+            request.fFlags = kCopyMoveFlags;
+            break;
+        case ShellOperation::move:
+            request.wFunc = FO_MOVE;
+            request.pTo = to.data();
+            request.fFlags = kCopyMoveFlags;
+            break;
+        case ShellOperation::remove:
+            request.wFunc = FO_DELETE;
+            request.fFlags = kDeleteFlags;
+            break;
+    }
+    return SHFileOperationA(&request) == 0;
+}
+
+std::optional<std::uint32_t> fileAttributes(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return attributes;
+}
+
+bool setFileAttributes(const std::string& path, std::uint32_t attributes) {
+    return SetFileAttributesA(path.c_str(), attributes) != 0;
+}
+
+bool sameFile(const std::string& first, const std::string& second) {
+    auto a = identityOf(first);
+    if (!a) return false;
+    auto b = identityOf(second);
+    if (!b) return false;
+    return a->dwVolumeSerialNumber == b->dwVolumeSerialNumber && a->nFileIndexHigh == b->nFileIndexHigh &&
+           a->nFileIndexLow == b->nFileIndexLow;
+}
+
+bool renameFile(const std::string& from, const std::string& to) {
+    // The run-time's rename is MoveFileA: it fails when the new name exists.
+    return MoveFileA(from.c_str(), to.c_str()) != 0;
+}
+
+bool changeDirectory(const std::string& path) {
+    // The run-time's call also keeps the drive's current directory ("=C:") in the environment.
+    return _chdir(path.c_str()) == 0;
+}
+
+bool makeDirectory(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+
+bool removeDirectory(const std::string& path) { return RemoveDirectoryA(path.c_str()) != 0; }
+
+std::unique_ptr<FileSearch> startFileSearch(const std::string& pattern, std::string& firstName) {
+    WIN32_FIND_DATAA found{};
+    HANDLE handle = FindFirstFileA(pattern.c_str(), &found);
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    firstName = found.cFileName;
+    return std::make_unique<Win32FileSearch>(handle);
+}
+
+}  // namespace platform

@@ -1,0 +1,34 @@
+# Wine tests of the dialog windows (input, edit, list and info box, the file and folder dialogs) and
+# the debugger window, driven with xdotool. Included by CMakeLists.txt in this folder.
+
+# Prints the interpreter's windows with their controls, styles, ids, fonts and texts from inside Wine.
+add_executable(window_probe dialogs/window_probe.cpp)
+target_link_libraries(window_probe PRIVATE user32 gdi32)
+set_target_properties(window_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+
+foreach(test
+        dialog_input_box
+        dialog_edit_and_list
+        dialog_file_and_folder
+        dialog_info_box
+        dialog_debugger)
+    add_test(NAME wine_${test}
+        COMMAND bash ${wine_dir}/test_${test}.sh $<TARGET_FILE:velint> ${wine_artifacts})
+    set_tests_properties(wine_${test} PROPERTIES
+        FIXTURES_REQUIRED wine_session
+        RESOURCE_LOCK wine_display
+        LABELS wine
+        TIMEOUT 240
+        ENVIRONMENT "VELMISH_WINE_SESSION=${wine_state}/session.env;VELMISH_BOX_READER=$<TARGET_FILE:box_reader>;VELMISH_WINDOW_PROBE=$<TARGET_FILE:window_probe>")
+endforeach()
+
+# The same windows in a compiled program: the compile chain builds it first.
+add_test(NAME wine_dialog_compiled
+    COMMAND bash ${wine_dir}/test_dialog_compiled.sh $<TARGET_FILE:velcomp> $<TARGET_FILE:vellink>
+            ${CMAKE_BINARY_DIR}/velrun.rtl ${wine_artifacts})
+set_tests_properties(wine_dialog_compiled PROPERTIES
+    FIXTURES_REQUIRED wine_session
+    RESOURCE_LOCK wine_display
+    LABELS wine
+    TIMEOUT 300
+    ENVIRONMENT "VELMISH_WINE_SESSION=${wine_state}/session.env;VELMISH_BOX_READER=$<TARGET_FILE:box_reader>;VELMISH_WINDOW_PROBE=$<TARGET_FILE:window_probe>")
