@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "platform/file_system.h"
+
 namespace interp {
 
 namespace {
@@ -17,7 +19,9 @@ constexpr std::chrono::milliseconds kRecheckInterval{20};
 
 std::unique_ptr<ScriptSource> ScriptSource::openFile(const std::string& path) {
     auto source = std::unique_ptr<ScriptSource>(new ScriptSource);
-    source->path_ = path;
+    // Kept as a full path: the script is read again after jumps, also after CHDIR has changed
+    // the current directory.
+    source->path_ = platform::fullPath(path);
     if (!source->load()) return nullptr;
     return source;
 }

@@ -35,6 +35,10 @@ std::optional<std::uint32_t> fileAttributes(const std::string& path);
 // Sets the attribute bits; false when the system refused.
 bool setFileAttributes(const std::string& path, std::uint32_t attributes);
 
+// The full path of a name, relative to the current directory; wildcards are left as they are.
+// The name itself when it is empty or cannot be resolved.
+std::string fullPath(const std::string& name);
+
 // True when both names lead to the same existing file.
 bool sameFile(const std::string& first, const std::string& second);
 // The run-time's rename: fails when the new name exists.

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <iterator>
@@ -322,6 +323,18 @@ std::unique_ptr<FileSearch> startFileSearch(const std::string& pattern, std::str
     auto search = std::make_unique<PosixFileSearch>(std::move(names));
     firstName = *search->next();
     return search;
+}
+
+std::string fullPath(const std::string& name) {
+    if (name.empty() || name.front() == '/') return name;
+    std::vector<char> buffer(4096);
+    while (!::getcwd(buffer.data(), buffer.size())) {
+        if (errno != ERANGE) return name;
+        buffer.resize(buffer.size() * 2);
+    }
+    std::string path(buffer.data());
+    if (path.empty() || path.back() != '/') path += '/';
+    return path + name;
 }
 
 }  // namespace platform

@@ -9,9 +9,6 @@
 
 namespace platform {
 
-namespace {
-
-// The full path of a name, wildcards left as they are; the name itself when there is none.
 std::string fullPath(const std::string& name) {
     if (name.empty()) return name;
     std::vector<char> buffer(MAX_PATH);
@@ -22,6 +19,8 @@ std::string fullPath(const std::string& name) {
         buffer.resize(length + 1);
     }
 }
+
+namespace {
 
 // The shell takes lists of names, each ended by a zero byte and the list by a second one. The
 // buffer grows with the name, so no length limit applies. The shell wants full paths: it works
