@@ -10,9 +10,7 @@ export FILEBENCH_DIR="$WORK/files-scratch"
 unset FILEBENCH_PARTS
 mkdir -p "$FILEBENCH_DIR"
 
-# The script is named by its full path: it changes the directory, and every jump re-opens the
-# script by the name it was started with.
-entry velint -- "$VELINT" "$BENCH_DIR/files/files.vl"
+entry velint -- "$VELINT" files.vl
 entry bash   -- bash files.sh
 entry python -- "$PYTHON" files.py
 

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "interp/variable_table.h"
 #include "platform/file_system.h"
@@ -17,11 +18,24 @@ namespace commands {
 // The variable a command stores its result in.
 using Target = interp::VariableTable::Handle;
 
+// READFILE by line number: the text file read last, kept while its stamp stays the same, so a
+// script that reads a file line after line does not scan it from the start for every line.
+struct TextFileCache {
+    std::string path;                // full path; empty while nothing is kept
+    platform::FileStamp stamp;
+    std::string text;                // the bytes a text stream delivers
+    std::vector<size_t> lineStarts;  // 0, then the offset after each line feed
+};
+
 // State that lives for the whole run, one per interpreter or compiled program.
 struct Session {
     // FINDFILES: the pattern of the running search and the search itself (none when exhausted).
     std::string lastPattern;
     std::unique_ptr<platform::FileSearch> search;
+    TextFileCache textFile;
+
+    // Commands that write files or start programs call this: what was kept may be outdated.
+    void forgetFileContents() { textFile = TextFileCache{}; }
 };
 
 struct Context {

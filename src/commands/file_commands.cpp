@@ -101,10 +101,49 @@ void readWholeFile(Context& ctx, Target target, const std::string& file) {
     ctx.vars.set(target, std::move(text));
 }
 
+// Files up to this size are kept for reading line by line; larger ones are read afresh.
+constexpr long long kMaxKeptFile = 64LL * 1024 * 1024;
+
+// The text file as a text stream delivers it, with its line starts, from the session when its
+// stamp is unchanged; nullptr when it cannot be kept.
+const TextFileCache* keptTextFile(Session& session, const std::string& file) {
+    std::string path = platform::fullPath(file);
+    // The stamp is taken before the bytes are read: a change during the read shows at the next use.
+    auto stamp = platform::fileStamp(path);
+    if (!stamp || stamp->size > kMaxKeptFile) return nullptr;
+    TextFileCache& kept = session.textFile;
+    if (kept.path == path && kept.stamp == *stamp) return &kept;
+    session.forgetFileContents();
+    Stream raw = openForReading(file, "rb");
+    if (!raw) return nullptr;
+    std::string text = readRest(raw.get());
+    if (platform::kTextEndsAtCtrlZ) text.resize(std::min(text.size(), text.find('\x1a')));
+    kept.lineStarts.push_back(0);
+    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
+        kept.lineStarts.push_back(at + 1);
+    }
+    kept.text = std::move(text);
+    kept.stamp = *stamp;
+    kept.path = std::move(path);
+    return &kept;
+}
+
 // Line number: "EOF" and errorcode "-1" when the file has fewer lines before it.
 void readLine(Context& ctx, Target target, const std::string& file, int number) {
     Stream stream = openForReading(file, "rt");
     if (!stream) return setErrorcode(ctx, false);
+    // A line of the kept text ends where a text stream's line would: lines are skipped at line
+    // feeds and the line read stops at a carriage return or a line feed.
+    if (const TextFileCache* kept = keptTextFile(ctx.session, file)) {
+        if (static_cast<size_t>(number) > kept->lineStarts.size()) {
+            ctx.vars.set(target, "EOF");
+            return setErrorcode(ctx, false);
+        }
+        std::string_view rest = std::string_view(kept->text).substr(kept->lineStarts[number - 1]);
+        setErrorcode(ctx, true);
+        ctx.vars.set(target, std::string(rest.substr(0, rest.find_first_of("\r\n"))));
+        return;
+    }
     LineReader reader(stream.get());
     for (int skipped = 1; skipped < number; ++skipped) {
         if (!reader.skipLine()) {
@@ -120,11 +159,13 @@ void readLine(Context& ctx, Target target, const std::string& file, int number) 
 }  // namespace
 
 void newFile(Context& ctx, const std::string& file) {
+    ctx.session.forgetFileContents();
     Stream stream(std::fopen(file.c_str(), "w"));
     setErrorcode(ctx, stream != nullptr);
 }
 
 void writeFile(Context& ctx, const std::string& file, const std::string& text) {
+    ctx.session.forgetFileContents();
     Stream stream(std::fopen(file.c_str(), "at"));
     if (!stream) return setErrorcode(ctx, false);
     setErrorcode(ctx, true);
@@ -154,6 +195,7 @@ void fileExists(Context& ctx, const std::string& file) {
 }
 
 void openDocument(Context& ctx, const std::string& target) {
+    ctx.session.forgetFileContents();
     ctx.vars.set(SystemVariable::errorcode, interp::intToText(ctx.platform.openDocument(target)));
 }
 

@@ -101,6 +101,7 @@ FileFunctions fileFunctionsOf(const interp::VariableTable& vars) {
 }
 
 void copyFile(Context& ctx, const std::string& source, const std::string& target, FileFunctions functions) {
+    ctx.session.forgetFileContents();
     if (functions == FileFunctions::old) return setErrorcode(ctx, oldCopy(source, target));
     // A copy onto the file itself has nothing to do and must not harm it.
     if (platform::sameFile(source, target)) return setErrorcode(ctx, false);
@@ -108,11 +109,13 @@ void copyFile(Context& ctx, const std::string& source, const std::string& target
 }
 
 void renameFile(Context& ctx, const std::string& from, const std::string& to, FileFunctions functions) {
+    ctx.session.forgetFileContents();
     if (functions == FileFunctions::old) return setErrorcode(ctx, platform::renameFile(from, to));
     setErrorcode(ctx, platform::shellFileOperation(platform::ShellOperation::move, from, to));
 }
 
 void delFile(Context& ctx, const std::string& name) {
+    ctx.session.forgetFileContents();
     setErrorcode(ctx, platform::shellFileOperation(platform::ShellOperation::remove, name, std::string()));
 }
 
@@ -149,6 +152,7 @@ void getFileAtt(Context& ctx, Target target, const std::string& file, const std:
 
 // "-1" for an unknown attribute, a missing file or a setting the system refuses.
 void letFileAtt(Context& ctx, const std::string& file, const std::string& attribute) {
+    ctx.session.forgetFileContents();
     auto bit = attributeBit(attribute);
     auto attributes = bit ? platform::fileAttributes(file) : std::nullopt;
     if (!attributes) return setErrorcode(ctx, false);

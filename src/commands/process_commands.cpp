@@ -190,16 +190,19 @@ std::optional<int> shellShowMode(const std::string& mode) {
 int callShowMode(const std::string& mode) { return shellShowMode(mode).value_or(platform::show::kShow); }
 
 void shell(Context& ctx, const std::string& commandLine, const std::string& mode) {
+    ctx.session.forgetFileContents();
     std::optional<int> show = shellShowMode(mode);
     std::string result = show ? interp::intToText(platform::startProgram(commandLine, *show)) : "-1";
     ctx.vars.set(SystemVariable::errorcode, std::move(result));
 }
 
 void call(Context& ctx, const std::string& commandLine, const std::string& mode) {
+    ctx.session.forgetFileContents();
     setErrorcode(ctx, platform::createProcess(commandLine, callShowMode(mode)));
 }
 
 void system(Context& ctx, const std::string& command) {
+    ctx.session.forgetFileContents();
     ctx.vars.set(SystemVariable::errorcode, interp::intToText(platform::runSystemCommand(command)));
 }
 

@@ -718,5 +718,62 @@ TEST_F(FileCommandTest, RmDirRemovesOnlyEmptyDirectories) {
     EXPECT_EQ(rmDir("missing"), "-1");
 }
 
+// ---- reading a file line after line: what a kept copy must never hide ----
+
+TEST_F(FileCommandTest, LineAfterLineSeesLinesAppendedByWriteFile) {
+    put("log.txt", "one\n");
+    EXPECT_EQ(readFile("log.txt", "1"), "one");
+    EXPECT_EQ(readFile("log.txt", "2"), "");
+    EXPECT_EQ(readFile("log.txt", "3"), "EOF");
+    commands::writeFile(ctx, at("log.txt"), "two");
+    EXPECT_EQ(readFile("log.txt", "2"), "two");
+    EXPECT_EQ(errorcode(), "0");
+}
+
+TEST_F(FileCommandTest, LineAfterLineSeesAFileChangedByAnotherProgram) {
+    put("data.txt", "a\nb\n");
+    EXPECT_EQ(readFile("data.txt", "2"), "b");
+    put("data.txt", "a\nbee\nc\n");
+    EXPECT_EQ(readFile("data.txt", "2"), "bee");
+    EXPECT_EQ(readFile("data.txt", "3"), "c");
+    fs::remove(dir / "data.txt");
+    EXPECT_EQ(readFile("data.txt", "1"), "unchanged");
+    EXPECT_EQ(errorcode(), "-1");
+}
+
+TEST_F(FileCommandTest, LineAfterLineSeesCopiesAndDeletions) {
+    put("a.txt", "from a\n");
+    put("b.txt", "from b\n");
+    EXPECT_EQ(readFile("b.txt", "1"), "from b");
+    EXPECT_EQ(copy("a.txt", "b.txt"), "0");
+    EXPECT_EQ(readFile("b.txt", "1"), "from a");
+    commands::delFile(ctx, at("b.txt"));
+    EXPECT_EQ(readFile("b.txt", "1"), "unchanged");
+}
+
+TEST_F(FileCommandTest, LinesOfTwoFilesReadInTurnStayApart) {
+    put("x.txt", "x1\r\nx2\r\n");
+    put("y.txt", "y1\ry1b\ny2");
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(readFile("x.txt", "2"), "x2");
+        EXPECT_EQ(readFile("y.txt", "1"), "y1");
+        EXPECT_EQ(readFile("y.txt", "2"), "y2");
+        EXPECT_EQ(readFile("y.txt", "3"), "EOF");
+        EXPECT_EQ(readFile("x.txt", "1"), "x1");
+    }
+}
+
+TEST_F(FileCommandTest, RelativeNamesAfterChdirReadTheFileOfTheNewDirectory) {
+    put("one/same.txt", "in one\n");
+    put("two/same.txt", "in two\n");
+    commands::chDir(ctx, at("one"));
+    vars.set("r", "");
+    commands::readFile(ctx, vars.handle("r"), "same.txt", "1");
+    EXPECT_EQ(vars.get("r"), "in one");
+    commands::chDir(ctx, at("two"));
+    commands::readFile(ctx, vars.handle("r"), "same.txt", "1");
+    EXPECT_EQ(vars.get("r"), "in two");
+}
+
 }  // namespace
 }  // namespace velmish_test

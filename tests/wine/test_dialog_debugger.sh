@@ -3,7 +3,8 @@
 # runs it shows the first script line and both watches as not existing, laid out by its client
 # size; Step runs one command; selecting a watch puts its value into the entry, Set assigns the
 # typed value; Trace runs on without waiting and Step turns step mode back on; Halt ends the program
-# with exit code 0 before the script's own HALT 7.
+# with exit code 0 before the script's own HALT 7. Then VL_DEBUGMODE=TRACE: the window shows the line
+# with Trace disabled while the script runs on, and its close box ends the program with exit code 0.
 # Usage: test_dialog_debugger.sh VELINT_EXE ARTIFACTS_DIR
 source "$(dirname "$0")/dialogs/dialog_harness.sh"
 begin_dialog_test "$@"
@@ -90,4 +91,20 @@ wait_probe "$STEP_TITLE" "^child class=Edit id=13 .* text=HALT 7$" 07-before-hal
 grep -q '^child class=Button id=16 .* enabled=1 ' <<<"$BLOCK" || fail "Step did not enable Trace again: $PROBE"
 screenshot 07-before-halt
 click_control "$STEP_TITLE" 15
+expect_exit 0
+
+# ---- TRACE from the environment runs on at once; the close box ends the program with code 0 ----
+write_script close_box.vl "ECHO 'tracing'" "HALT 7"
+export VL_DEBUGMODE=TRACE
+start_velint close_box.vl
+unset VL_DEBUGMODE
+wait_window "Velmish Debug :: Trace Mode"
+wait_window "Velmish Echo"
+probe_windows 08-trace-environment
+block=$(window_block "Velmish Debug :: Trace Mode")
+grep -q "^child class=Edit id=13 .* text=ECHO 'tracing'$" <<<"$block" || fail "trace mode shows the wrong line: $PROBE"
+grep -q '^child class=Button id=16 .* enabled=0 ' <<<"$block" || fail "Trace is enabled in trace mode: $PROBE"
+grep -q '^child class=Button id=14 .* enabled=1 ' <<<"$block" || fail "Step is disabled in trace mode: $PROBE"
+screenshot 08-trace-environment
+click_close_box "$block"
 expect_exit 0

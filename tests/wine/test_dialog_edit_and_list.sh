@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # EDITBOX with EditBox_Width 500: the window is 500 pixels wide and centred (xwininfo), the text's
 # line feeds show as separate lines, a line typed at the end comes back joined with a line feed, and
-# WM_SIZE lays the controls out by the new size. LISTBOX "a|b||c": four entries, the third empty,
+# WM_SIZE lays the controls out by the new size. EDITBOX in mode "readonly" ignores typing and gives
+# its text back on OK. LISTBOX "a|b||c": four entries, the third empty,
 # the first selected; Down and Enter choose "b". A list entry of 3000 characters is chosen whole.
 # Usage: test_dialog_edit_and_list.sh VELINT_EXE ARTIFACTS_DIR
 source "$(dirname "$0")/dialogs/dialog_harness.sh"
@@ -10,6 +11,7 @@ begin_dialog_test "$@"
 write_script edit_and_list.vl \
     "LET [EditBox_Width] = '500'" \
     "EDITBOX [e] = 'Velmish Edit','first'#[new_line]#'second'#[new_line]#'third','editable'" \
+    "EDITBOX [r] = 'Velmish Read Only','fixed text','readonly'" \
     "LISTBOX [l] = 'Velmish List','a|b||c'" \
     "LET [t] = '0123456789'" \
     "LET [t] = [t]#[t]#[t]#[t]#[t]#[t]#[t]#[t]#[t]#[t]" \
@@ -19,7 +21,7 @@ write_script edit_and_list.vl \
     "GETLEN [n] = [long]" \
     "LET [same] = 'differs'" \
     "IF [long] = [t] LET [same] = 'same'" \
-    "ECHO '<'#[e]#'>|<'#[l]#'>|'#[n]#' '#[same]"
+    "ECHO '<'#[e]#'>|<'#[r]#'>|<'#[l]#'>|'#[n]#' '#[same]"
 start_velint edit_and_list.vl
 
 # ---- The edit box ----
@@ -54,12 +56,22 @@ type_text "$edit_window" "fourth"
 wait_probe "Velmish Edit" '^child class=Edit id=7 .* text=first\\r\\nsecond\\r\\nthird\\r\\nfourth$' 02-edit-typed
 screenshot 02-edit-typed
 click_control "Velmish Edit" 8
-wait_window_gone "$edit_window"
+wait_dialog_closed "$edit_window" "Velmish Edit"
+
+# ---- Read-only ("readonly" in lower case): typing changes nothing, OK gives the text back ----
+show_dialog "Velmish Read Only" 03-read-only
+readonly_window=$WINDOW
+type_text "$readonly_window" "typed"
+probe_windows 03-read-only
+expect_child "$(window_block "Velmish Read Only")" "read-only text" 1 Edit 7 $((CHILD | ES_MULTILINE | ES_READONLY)) \
+    $WS_EX_CLIENTEDGE "*" "fixed text"
+click_control "Velmish Read Only" 8
+wait_window_gone "$readonly_window"
 
 # ---- The list box ----
-show_dialog "Velmish List" 03-list
+show_dialog "Velmish List" 04-list
 list_window=$WINDOW
-probe_windows 03-list
+probe_windows 04-list
 block=$(window_block "Velmish List")
 expect_window "$block" "list box" 1 $((WS_CAPTION | WS_SYSMENU | WS_THICKFRAME)) 0 0 130 176 \
     $((CX / 2 - 65)) $((CY / 2 - 88 + THEME))
@@ -74,12 +86,12 @@ send_keys "$list_window" Down Return
 wait_dialog_closed "$list_window" "Velmish List"
 
 # ---- An entry longer than any fixed buffer comes back whole ----
-show_dialog "Velmish Long" 04-long
+show_dialog "Velmish Long" 05-long
 long_window=$WINDOW
 send_keys "$long_window" Down Return
 wait_window_gone "$long_window"
 
-read_echo 05-answers
-expected='<first\nsecond\nthird\nfourth>|<b>|3000 same'
+read_echo 06-answers
+expected='<first\nsecond\nthird\nfourth>|<fixed text>|<b>|3000 same'
 [[ $ECHOED == "$expected" ]] || fail "the answers were \"$ECHOED\", expected \"$expected\""
 expect_exit 0

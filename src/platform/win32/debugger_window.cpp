@@ -10,10 +10,6 @@ namespace {
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
-void setText(HWND window, const std::string& text) {
-    SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 }  // namespace
 
 void Win32Platform::createDebuggerWindow() {
@@ -21,7 +17,8 @@ void Win32Platform::createDebuggerWindow() {
     // Positions come from the layout below, which WM_SIZE repeats whenever the window is resized.
     watchList_ = createControl(debugger_, "listbox", "", kWatchList, WS_EX_CLIENTEDGE,
                                kChild | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 0, 0, 0, 0);
-    lineDisplay_ = createControl(debugger_, "edit", "", kLineDisplay, WS_EX_CLIENTEDGE, kChild | ES_READONLY, 0, 0, 0, 0);
+    lineDisplay_ =
+        createControl(debugger_, "edit", "", kLineDisplay, WS_EX_CLIENTEDGE, kChild | ES_READONLY, 0, 0, 0, 0);
     stepButton_ =
         createControl(debugger_, "button", "&Step", kStep, 0, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0);
     traceButton_ = createControl(debugger_, "button", "&Trace", kTrace, 0, kChild | WS_TABSTOP, 0, 0, 0, 0);
@@ -92,11 +89,19 @@ void Win32Platform::onDebuggerCommand(int id, int code) {
     // release a command, so they are not acted on here.
     if (code != BN_CLICKED) return;
     switch (id) {
-        case kStep: onStep(); break;
-        case kTrace: onTrace(); break;
-        case kSet: onSet(); break;
-        case kHalt: onHalt();
-        default: break;
+        case kStep:
+            onStep();
+            break;
+        case kTrace:
+            onTrace();
+            break;
+        case kSet:
+            onSet();
+            break;
+        case kHalt:
+            onHalt();
+        default:
+            break;
     }
 }
 

@@ -2,8 +2,6 @@
 // their window procedure, the modal loop and the settings scripts change through system variables.
 #include "platform/win32/win32_platform.h"
 
-#include <cstdlib>
-
 namespace platform {
 
 namespace {
@@ -21,6 +19,10 @@ std::string windowText(HWND window) {
         SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data())));
     text.resize(static_cast<size_t>(copied < 0 ? 0 : copied));
     return text;
+}
+
+void setText(HWND window, const std::string& text) {
+    SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 bool Win32Platform::registerDialogClass() {
@@ -43,8 +45,8 @@ bool Win32Platform::visualThemesActive() {
     HMODULE uxTheme = LoadLibraryA("UxTheme.dll");
     if (!uxTheme) return false;
     using IsThemeActiveFunction = BOOL(WINAPI*)();
-    auto isThemeActive = reinterpret_cast<IsThemeActiveFunction>(
-        reinterpret_cast<void*>(GetProcAddress(uxTheme, "IsThemeActive")));
+    auto isThemeActive =
+        reinterpret_cast<IsThemeActiveFunction>(reinterpret_cast<void*>(GetProcAddress(uxTheme, "IsThemeActive")));
     return isThemeActive && isThemeActive() == 1;
 }
 
@@ -58,9 +60,9 @@ HWND Win32Platform::createTopWindow(DWORD exStyle, DWORD style, int x, int y, in
 
 HWND Win32Platform::createControl(HWND parent, const char* className, const char* text, int id, DWORD exStyle,
                                   DWORD style, int x, int y, int width, int height) {
-    HWND control = CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                                   nullptr);
+    HWND control =
+        CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
     return control;
 }
@@ -82,17 +84,19 @@ void Win32Platform::createDialogWindows(int themeOffset) {
 
     // Without WS_POPUP or WS_CHILD the window is an overlapped one, which always gets a caption.
     editBox_ = createTopWindow(0, WS_SYSMENU | WS_THICKFRAME, cx / 2 - 175, cy / 2 + themeOffset - 119, 350, 238);
-    editText_ = createControl(editBox_, "edit", "", kEditText, WS_EX_CLIENTEDGE,
-                              kChild | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL | WS_HSCROLL |
-                                  WS_VSCROLL,
-                              1, 1, 342, 180);
-    editOk_ = createControl(editBox_, "button", "", kEditOk, 0, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 1, 185, 100, 25);
+    editText_ =
+        createControl(editBox_, "edit", "", kEditText, WS_EX_CLIENTEDGE,
+                      kChild | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL | WS_HSCROLL | WS_VSCROLL,
+                      1, 1, 342, 180);
+    editOk_ =
+        createControl(editBox_, "button", "", kEditOk, 0, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 1, 185, 100, 25);
     editCancel_ = createControl(editBox_, "button", "", kEditCancel, 0, kChild | WS_TABSTOP, 242, 185, 100, 25);
 
     listBox_ = createTopWindow(0, WS_SYSMENU | WS_THICKFRAME, cx / 2 - 65, cy / 2 + themeOffset - 88, 130, 176);
     listList_ = createControl(listBox_, "listbox", "", kListList, WS_EX_CLIENTEDGE,
                               kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 1, 1, 122, 140);
-    listOk_ = createControl(listBox_, "button", "", kListOk, 0, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 1, 125, 122, 24);
+    listOk_ =
+        createControl(listBox_, "button", "", kListOk, 0, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 1, 125, 122, 24);
 
     infoBox_ = createTopWindow(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, WS_POPUPWINDOW, cx / 2 - 150, cy / 2 - 12, 300, 24);
     infoText_ = createControl(infoBox_, "static", "", kInfoText, 0, kChild | SS_CENTER, 0, 2, 300, 30);
@@ -111,11 +115,16 @@ void Win32Platform::createDialogWindows(int themeOffset) {
 
 HWND Win32Platform::buttonWindow(DialogButton button) const {
     switch (button) {
-        case DialogButton::inputOk: return inputOk_;
-        case DialogButton::inputCancel: return inputCancel_;
-        case DialogButton::editOk: return editOk_;
-        case DialogButton::editCancel: return editCancel_;
-        case DialogButton::listOk: return listOk_;
+        case DialogButton::inputOk:
+            return inputOk_;
+        case DialogButton::inputCancel:
+            return inputCancel_;
+        case DialogButton::editOk:
+            return editOk_;
+        case DialogButton::editCancel:
+            return editCancel_;
+        case DialogButton::listOk:
+            return listOk_;
     }
     return nullptr;
 }
@@ -124,7 +133,7 @@ void Win32Platform::setButtonCaption(DialogButton button, const std::string& cap
     auto index = static_cast<int>(button);
     buttonCaptions_[index] = caption;
     buttonCaptionSet_[index] = true;
-    if (HWND window = buttonWindow(button)) SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+    if (HWND window = buttonWindow(button)) setText(window, caption);
 }
 
 void Win32Platform::setInfoBoxVisible(bool visible) {
@@ -157,16 +166,23 @@ LRESULT CALLBACK Win32Platform::windowProcedure(HWND window, UINT message, WPARA
 
 LRESULT Win32Platform::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_SIZE: onSize(window, LOWORD(lParam), HIWORD(lParam)); return 0;
-        case WM_COMMAND: onCommand(window, LOWORD(wParam), HIWORD(wParam)); return 0;
+        case WM_SIZE:
+            onSize(window, LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_COMMAND:
+            onCommand(window, LOWORD(wParam), HIWORD(wParam));
+            return 0;
         case WM_CLOSE:
             if (window == debugger_) onHalt();
             // The window stays; the dialog ends as after Cancel.
             dialogResult_ = 1;
             dialogDone_ = true;
             return 0;
-        case WM_DESTROY: PostQuitMessage(0); return 0;
-        default: return DefWindowProcA(window, message, wParam, lParam);
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
@@ -206,7 +222,8 @@ void Win32Platform::onCommand(HWND window, int id, int code) {
             dialogResult_ = 1;
             dialogDone_ = true;
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -15,10 +15,6 @@ constexpr DWORD kMultiFileBuffer = 262144;
 // The path conversion of the folder browser writes at most MAX_PATH characters.
 constexpr size_t kFolderPathBuffer = 520;
 
-void setText(HWND window, const std::string& text) {
-    SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 // Moves a dialog window to the middle of the screen, lowered by the theme offset.
 void centre(HWND window, int width, int height, int offset) {
     MoveWindow(window, GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2,

@@ -140,4 +140,19 @@ std::unique_ptr<FileSearch> startFileSearch(const std::string& pattern, std::str
     return std::make_unique<Win32FileSearch>(handle);
 }
 
+const bool kTextEndsAtCtrlZ = true;
+
+std::optional<FileStamp> fileStamp(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    auto ticks = [](const FILETIME& time) {
+        return static_cast<long long>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+    };
+    FileStamp stamp;
+    stamp.size = static_cast<long long>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+    stamp.modified = ticks(data.ftLastWriteTime);
+    stamp.changed = ticks(data.ftCreationTime);
+    return stamp;
+}
+
 }  // namespace platform

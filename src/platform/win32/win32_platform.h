@@ -13,6 +13,8 @@ namespace platform {
 
 // The text of a window or control, of any length (WM_GETTEXTLENGTH, then WM_GETTEXT).
 std::string windowText(HWND window);
+// Sets a window's title or a control's text (WM_SETTEXT).
+void setText(HWND window, const std::string& text);
 
 class Win32Platform : public Platform {
 public:
@@ -93,8 +95,8 @@ private:
 
     // Window creation (dialog_windows.cpp, debugger_window.cpp).
     HWND createTopWindow(DWORD exStyle, DWORD style, int x, int y, int width, int height);
-    HWND createControl(HWND parent, const char* className, const char* text, int id, DWORD exStyle, DWORD style,
-                       int x, int y, int width, int height);
+    HWND createControl(HWND parent, const char* className, const char* text, int id, DWORD exStyle, DWORD style, int x,
+                       int y, int width, int height);
     void createDebuggerWindow();
     void layoutDebugger(int width, int height);
     void fillWatchList(const std::vector<std::string>& entries);
@@ -113,8 +115,8 @@ private:
     std::string dialogClassName_;
     int themeOffset_ = 0;
     // Captions and info box visibility set before the windows exist; applied when they are built.
-    std::string buttonCaptions_[5];   // by DialogButton; empty: not set yet
-    bool buttonCaptionSet_[5] = {};   // by DialogButton
+    std::string buttonCaptions_[5];  // by DialogButton
+    bool buttonCaptionSet_[5] = {};  // by DialogButton
     bool infoBoxVisible_ = false;
 
     // The shared dialog state: the window procedure sets it, the modal loops read it.

@@ -1,11 +1,10 @@
-# shellcheck shell=bash
+# shellcheck shell=bash disable=SC2034 # the style constants below are used by the test scripts
 # Functions shared by the dialog window tests (test_dialog_*.sh), on top of harness.sh: reading the
 # interpreter's windows from inside Wine with window_probe.exe, checking their styles, ids, positions
 # and texts, and clicking their controls.
 source "$(dirname "${BASH_SOURCE[0]}")/../harness.sh"
 
 # Window style bits, as the Win32 headers define them (used by the test scripts).
-# shellcheck disable=SC2034
 WS_POPUP=0x80000000 WS_CHILD=0x40000000 WS_VISIBLE=0x10000000 WS_CAPTION=0x00C00000
 WS_BORDER=0x00800000 WS_VSCROLL=0x00200000 WS_HSCROLL=0x00100000 WS_SYSMENU=0x00080000
 WS_THICKFRAME=0x00040000 WS_TABSTOP=0x00010000
@@ -147,6 +146,21 @@ click_control() {
     local sx=$((wx + border + cx + dx)) sy=$((wy + top + cy + dy))
     xdotool mousemove "$sx" "$sy" click 1 >/dev/null 2>&1 || fail "xdotool could not click at $sx,$sy"
     note "clicked control $id of \"$title\" at $sx,$sy"
+}
+
+# Clicks the close box at the right end of a window's caption, found from the last probe's block of
+# that window: the frame is as wide as the window and the client area differ, the caption is what
+# remains above the client area.
+click_close_box() {
+    local block=$1 line ww wh clw clh
+    line=$(head -n 1 <<<"$block")
+    IFS=, read -r wx wy ww wh <<<"$(field "$line" rect)"
+    IFS=, read -r clw clh <<<"$(field "$line" client)"
+    local border=$(((ww - clw) / 2))
+    local top=$((wh - clh - border))
+    local sx=$((wx + ww - border - 10)) sy=$((wy + (border + top) / 2))
+    xdotool mousemove "$sx" "$sy" click 1 >/dev/null 2>&1 || fail "xdotool could not click at $sx,$sy"
+    note "clicked the close box at $sx,$sy"
 }
 
 # Reads the text of the ECHO box and presses Return; sets ECHOED.

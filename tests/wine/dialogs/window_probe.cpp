@@ -54,8 +54,8 @@ std::string messageText(HWND window) {
     if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return "<no answer>";
     std::string text(length + 1, '\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                        5000, &copied);
+    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
+                        &copied);
     text.resize(std::min<size_t>(copied, length));
     return text;
 }
@@ -130,8 +130,8 @@ bool themed() {
     HMODULE uxTheme = LoadLibraryA("UxTheme.dll");
     if (!uxTheme) return false;
     using IsThemeActiveFunction = BOOL(WINAPI*)();
-    auto isThemeActive = reinterpret_cast<IsThemeActiveFunction>(
-        reinterpret_cast<void*>(GetProcAddress(uxTheme, "IsThemeActive")));
+    auto isThemeActive =
+        reinterpret_cast<IsThemeActiveFunction>(reinterpret_cast<void*>(GetProcAddress(uxTheme, "IsThemeActive")));
     return isThemeActive && isThemeActive() == 1;
 }
 
