@@ -12,23 +12,11 @@ foreach(test
         dialog_file_and_folder
         dialog_info_box
         dialog_debugger)
-    add_test(NAME wine_${test}
-        COMMAND bash ${wine_dir}/test_${test}.sh $<TARGET_FILE:velint> ${wine_artifacts})
-    set_tests_properties(wine_${test} PROPERTIES
-        FIXTURES_REQUIRED wine_session
-        RESOURCE_LOCK wine_display
-        LABELS wine
-        TIMEOUT 240
-        ENVIRONMENT "VELMISH_WINE_SESSION=${wine_state}/session.env;VELMISH_BOX_READER=$<TARGET_FILE:box_reader>;VELMISH_WINDOW_PROBE=$<TARGET_FILE:window_probe>")
+    velmish_wine_test(${test} 240 ARGS $<TARGET_FILE:velint> ${wine_artifacts}
+                      ENVIRONMENT "VELMISH_WINDOW_PROBE=$<TARGET_FILE:window_probe>")
 endforeach()
 
 # The same windows in a compiled program: the compile chain builds it first.
-add_test(NAME wine_dialog_compiled
-    COMMAND bash ${wine_dir}/test_dialog_compiled.sh $<TARGET_FILE:velcomp> $<TARGET_FILE:vellink>
-            ${CMAKE_BINARY_DIR}/velrun.rtl ${wine_artifacts})
-set_tests_properties(wine_dialog_compiled PROPERTIES
-    FIXTURES_REQUIRED wine_session
-    RESOURCE_LOCK wine_display
-    LABELS wine
-    TIMEOUT 300
-    ENVIRONMENT "VELMISH_WINE_SESSION=${wine_state}/session.env;VELMISH_BOX_READER=$<TARGET_FILE:box_reader>;VELMISH_WINDOW_PROBE=$<TARGET_FILE:window_probe>")
+velmish_wine_test(dialog_compiled 300
+    ARGS $<TARGET_FILE:velcomp> $<TARGET_FILE:vellink> ${CMAKE_BINARY_DIR}/velrun.rtl ${wine_artifacts}
+    ENVIRONMENT "VELMISH_WINDOW_PROBE=$<TARGET_FILE:window_probe>")
