@@ -21,8 +21,8 @@ using Target = interp::VariableTable::Handle;
 // READFILE by line number: the text file read last, kept while its stamp stays the same, so a
 // script that reads a file line after line does not scan it from the start for every line.
 struct TextFileCache {
-    std::string path;                // full path; empty while nothing is kept
-    platform::FileStamp stamp;
+    bool kept = false;
+    platform::FileStamp stamp;       // which file, and which version of it
     std::string text;                // the bytes a text stream delivers
     std::vector<size_t> lineStarts;  // 0, then the offset after each line feed
 };

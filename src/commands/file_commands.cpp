@@ -27,16 +27,14 @@ constexpr size_t kChunkSize = 64 * 1024;
 
 void setErrorcode(Context& ctx, bool ok) { ctx.vars.set(SystemVariable::errorcode, ok ? "0" : "-1"); }
 
-bool isDirectory(const std::string& name) {
-    auto attributes = platform::fileAttributes(name);
-    return attributes && (*attributes & platform::attribute::kDirectory);
-}
-
 // Opens a file for reading. Some systems open directories as streams; a directory never counts
 // as a readable file here, as on Windows.
 Stream openForReading(const std::string& name, const char* mode) {
-    if (isDirectory(name)) return nullptr;
-    return Stream(std::fopen(name.c_str(), mode));
+    Stream stream(std::fopen(name.c_str(), mode));
+    if (!stream) return nullptr;
+    auto stamp = platform::streamStamp(stream.get());
+    if (stamp && stamp->directory) return nullptr;
+    return stream;
 }
 
 // Everything from the stream's position to its end.
@@ -104,27 +102,22 @@ void readWholeFile(Context& ctx, Target target, const std::string& file) {
 // Files up to this size are kept for reading line by line; larger ones are read afresh.
 constexpr long long kMaxKeptFile = 64LL * 1024 * 1024;
 
-// The text file as a text stream delivers it, with its line starts, from the session when its
-// stamp is unchanged; nullptr when it cannot be kept.
-const TextFileCache* keptTextFile(Session& session, const std::string& file) {
-    std::string path = platform::fullPath(file);
+// The text the open text stream delivers, with its line starts: from the session when the
+// stream reads the very version of the very file kept there; nullptr when it cannot be kept.
+const TextFileCache* keptTextFile(Session& session, std::FILE* stream) {
     // The stamp is taken before the bytes are read: a change during the read shows at the next use.
-    auto stamp = platform::fileStamp(path);
-    if (!stamp || stamp->size > kMaxKeptFile) return nullptr;
+    auto stamp = platform::streamStamp(stream);
+    if (!stamp || stamp->directory || stamp->size > kMaxKeptFile) return nullptr;
     TextFileCache& kept = session.textFile;
-    if (kept.path == path && kept.stamp == *stamp) return &kept;
+    if (kept.kept && kept.stamp == *stamp) return &kept;
     session.forgetFileContents();
-    Stream raw = openForReading(file, "rb");
-    if (!raw) return nullptr;
-    std::string text = readRest(raw.get());
-    if (platform::kTextEndsAtCtrlZ) text.resize(std::min(text.size(), text.find('\x1a')));
+    kept.text = readRest(stream);
     kept.lineStarts.push_back(0);
-    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
+    for (size_t at = kept.text.find('\n'); at != std::string::npos; at = kept.text.find('\n', at + 1)) {
         kept.lineStarts.push_back(at + 1);
     }
-    kept.text = std::move(text);
     kept.stamp = *stamp;
-    kept.path = std::move(path);
+    kept.kept = true;
     return &kept;
 }
 
@@ -134,7 +127,7 @@ void readLine(Context& ctx, Target target, const std::string& file, int number) 
     if (!stream) return setErrorcode(ctx, false);
     // A line of the kept text ends where a text stream's line would: lines are skipped at line
     // feeds and the line read stops at a carriage return or a line feed.
-    if (const TextFileCache* kept = keptTextFile(ctx.session, file)) {
+    if (const TextFileCache* kept = keptTextFile(ctx.session, stream.get())) {
         if (static_cast<size_t>(number) > kept->lineStarts.size()) {
             ctx.vars.set(target, "EOF");
             return setErrorcode(ctx, false);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,20 +40,18 @@ bool setFileAttributes(const std::string& path, std::uint32_t attributes);
 // The name itself when it is empty or cannot be resolved.
 std::string fullPath(const std::string& name);
 
-// What tells one version of a file's contents from another: its size, the time of its last
-// change (as finely as the system keeps it) and which file it is.
+// What tells one version of a file's contents from another: which file it is, its size and the
+// times of its last changes, as finely as the system keeps them.
 struct FileStamp {
+    unsigned long long identity = 0;  // device and inode, or volume and file index
     long long size = 0;
     long long modified = 0;
     long long changed = 0;            // status change (POSIX), creation (Windows)
-    unsigned long long identity = 0;  // device and inode where the system has them
+    bool directory = false;
     bool operator==(const FileStamp&) const = default;
 };
-std::optional<FileStamp> fileStamp(const std::string& path);
-
-// Text streams of the C run-time end at a Ctrl-Z (0x1A) byte on Windows; elsewhere they hold
-// every byte.
-extern const bool kTextEndsAtCtrlZ;
+// The stamp of the file an open C stream reads; nullopt when the system cannot tell.
+std::optional<FileStamp> streamStamp(std::FILE* stream);
 
 // True when both names lead to the same existing file.
 bool sameFile(const std::string& first, const std::string& second);

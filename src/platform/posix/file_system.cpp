@@ -337,16 +337,15 @@ std::string fullPath(const std::string& name) {
     return path + name;
 }
 
-const bool kTextEndsAtCtrlZ = false;
-
-std::optional<FileStamp> fileStamp(const std::string& path) {
+std::optional<FileStamp> streamStamp(std::FILE* stream) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    if (::fstat(::fileno(stream), &info) != 0) return std::nullopt;
     FileStamp stamp;
+    stamp.identity = (static_cast<unsigned long long>(info.st_dev) << 40) ^ static_cast<unsigned long long>(info.st_ino);
     stamp.size = static_cast<long long>(info.st_size);
     stamp.modified = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
     stamp.changed = static_cast<long long>(info.st_ctim.tv_sec) * 1000000000LL + info.st_ctim.tv_nsec;
-    stamp.identity = (static_cast<unsigned long long>(info.st_dev) << 40) ^ static_cast<unsigned long long>(info.st_ino);
+    stamp.directory = S_ISDIR(info.st_mode);
     return stamp;
 }
 

@@ -2,6 +2,7 @@
 #include "platform/file_system.h"
 
 #include <direct.h>
+#include <io.h>
 // windows.h brings SHFileOperationA (shellapi.h) along.
 #include <windows.h>
 
@@ -140,18 +141,20 @@ std::unique_ptr<FileSearch> startFileSearch(const std::string& pattern, std::str
     return std::make_unique<Win32FileSearch>(handle);
 }
 
-const bool kTextEndsAtCtrlZ = true;
-
-std::optional<FileStamp> fileStamp(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-    auto ticks = [](const FILETIME& time) {
-        return static_cast<long long>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+std::optional<FileStamp> streamStamp(std::FILE* stream) {
+    auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (handle == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(handle, &info)) return std::nullopt;
+    auto joined = [](DWORD high, DWORD low) {
+        return (static_cast<unsigned long long>(high) << 32) | static_cast<unsigned long long>(low);
     };
     FileStamp stamp;
-    stamp.size = static_cast<long long>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
-    stamp.modified = ticks(data.ftLastWriteTime);
-    stamp.changed = ticks(data.ftCreationTime);
+    stamp.identity = joined(info.nFileIndexHigh, info.nFileIndexLow) ^
+                     (static_cast<unsigned long long>(info.dwVolumeSerialNumber) << 32);
+    stamp.size = static_cast<long long>(joined(info.nFileSizeHigh, info.nFileSizeLow));
+    stamp.modified = static_cast<long long>(joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime));
+    stamp.changed = static_cast<long long>(joined(info.ftCreationTime.dwHighDateTime, info.ftCreationTime.dwLowDateTime));
+    stamp.directory = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     return stamp;
 }
 
