@@ -25,6 +25,11 @@ PLAIN_KEYWORDS = [
     b"ECHO", b"ECHOLN", b"ECHOBOX", b"MSGBOX", b"CONFIRM", b"IF", b"ELSEIF", b"ELSE", b"ENDIF",
     b"REPEAT", b"LET", b"DEC", b"CALCVAR", b"LINKVAR", b"COPYVAR", b"GETPOS", b"GETCHR", b"GETLEN",
     b"UPVAR", b"LOWVAR", b"TRIMVAR", b"HALT", b"END", b"REM", b"TITLE",
+    # Dialogs (answered from standard input) and commands that only read files or the
+    # environment, or write files by names made of the literals below (never a path out of the
+    # case's own folder). Commands that delete, move, start programs or wait are left out.
+    b"INPUTBOX", b"EDITBOX", b"LISTBOX", b"INFOBOX", b"READFILE", b"FILESIZE", b"FILEEXISTS",
+    b"GETFILEATT", b"FINDFILES", b"GETENV", b"DEBUGVARS", b"WRITEFILE", b"NEWFILE",
 ]
 PUNCTUATION = b"'[]#=!<>&|,:+-*/~"
 # Literal contents: no letters that could spell GOTO, GOSUB, RESUME or UNTIL with their neighbours.
@@ -79,7 +84,7 @@ def well_formed_command(rng: random.Random, budget: Budget, compilable: bool = F
     """A command as a script writer would write it (so the mix also reaches the handlers' ends).
 
     compilable leaves out what only the interpreter accepts (a HALT value, a stray ELSE)."""
-    kind = rng.choices(range(14), weights=[4, 2, 2, 4, 3, 3, 2, 2, 3, 1, 2, 1, 1, 1])[0]
+    kind = rng.choices(range(15), weights=[4, 2, 2, 4, 3, 3, 2, 2, 3, 1, 2, 1, 1, 1, 3])[0]
     v = lambda: budget.joined(rng)  # noqa: E731 - short local helper
     if kind == 0:
         return rng.choice([b"ECHO ", b"ECHOLN ", b"echo "]) + rng.choice([v(), v(), b"unquoted text  "])
@@ -112,6 +117,20 @@ def well_formed_command(rng: random.Random, budget: Budget, compilable: bool = F
         return b"HALT " + rng.choice([literal(rng), b"[n]", b"3", b"", b"-7", b"99999999999"])
     if kind == 12:
         return b"REM " + literal(rng)
+    if kind == 14:
+        return rng.choice([
+            lambda: b"INPUTBOX " + target(rng) + b" = " + v() + b", " + v() + b", " + v(),
+            lambda: b"EDITBOX " + target(rng) + b" = " + v() + b", " + v() + b", " + rng.choice([b"'READONLY'", b"'0'", v()]),
+            lambda: b"LISTBOX " + target(rng) + b" = " + v() + b", " + rng.choice([b"'a|b||c'", b"''", b"'|'", v()]),
+            lambda: b"INFOBOX " + v() + b", " + rng.choice([b"'HIDE'", b"'show'", b"'-1'", v()]),
+            lambda: b"READFILE " + target(rng) + b" = " + rng.choice([b"'f.txt'", v()]) + b", " + literal(rng),
+            lambda: b"WRITEFILE " + rng.choice([b"'f.txt'", b"'g.txt'"]) + b", " + v(),
+            lambda: b"NEWFILE " + rng.choice([b"'f.txt'", b"g.txt"]),
+            lambda: rng.choice([b"FILESIZE ", b"FINDFILES ", b"GETENV "]) + target(rng) + b" = " + rng.choice([b"*", b"f.txt", v()]),
+            lambda: b"FILEEXISTS " + rng.choice([b"f.txt", v()]),
+            lambda: b"GETFILEATT " + target(rng) + b" = " + rng.choice([b"'f.txt'", v()]) + b", " + rng.choice([b"'readonly'", b"'4'", v()]),
+            lambda: b"DEBUGVARS " + rng.choice([b"AUTO", b"none", b"[a], [b]", b"[x]"]),
+        ])()
     if compilable:
         return rng.choice([b"END", b"TITLE x", b"REM"])
     return rng.choice([b"END", b"ELSE", b"ENDIF", b"ELSEIF '1' = '1'", b"TITLE x"])
