@@ -44,4 +44,10 @@ struct Context {
     Session& session;
 };
 
+// The result convention of the commands that act on the user or the system: errorcode "0" for
+// success (or yes), "-1" for failure (or no).
+inline void setErrorcode(Context& ctx, bool success) {
+    ctx.vars.set(interp::SystemVariable::errorcode, success ? "0" : "-1");
+}
+
 }  // namespace commands

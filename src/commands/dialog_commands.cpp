@@ -79,7 +79,7 @@ void fileBox(Context& ctx, Target target, const std::string& title, const std::s
     SystemVariable multiSel = save ? SystemVariable::SaveBox_MultiSel : SystemVariable::OpenBox_MultiSel;
     request.multiSelect = ctx.vars.get(multiSel) != "-1";
     auto chosen = ctx.platform.fileDialog(request);
-    ctx.vars.set(SystemVariable::errorcode, chosen ? "0" : "-1");
+    setErrorcode(ctx, chosen.has_value());
     ctx.vars.set(target, chosen.value_or(std::string()));
 }
 
@@ -88,7 +88,7 @@ void folderBox(Context& ctx, Target target, const std::string& title, const std:
     using Outcome = platform::FolderChoice::Outcome;
     // A cancel is no failure: the answer is simply empty.
     ctx.vars.set(target, choice.outcome == Outcome::chosen ? choice.path : std::string());
-    ctx.vars.set(SystemVariable::errorcode, choice.outcome == Outcome::failed ? "-1" : "0");
+    setErrorcode(ctx, choice.outcome != Outcome::failed);
 }
 
 void infoBox(Context& ctx, const std::string& text, const std::string& mode) {

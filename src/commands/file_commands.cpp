@@ -25,7 +25,6 @@ using Stream = std::unique_ptr<std::FILE, StreamCloser>;
 
 constexpr size_t kChunkSize = 64 * 1024;
 
-void setErrorcode(Context& ctx, bool ok) { ctx.vars.set(SystemVariable::errorcode, ok ? "0" : "-1"); }
 
 // Opens a file for reading. Some systems open directories as streams; a directory never counts
 // as a readable file here, as on Windows.

@@ -15,7 +15,6 @@ namespace attribute = platform::attribute;
 
 namespace {
 
-void setErrorcode(Context& ctx, bool ok) { ctx.vars.set(SystemVariable::errorcode, ok ? "0" : "-1"); }
 
 struct StreamCloser {
     void operator()(std::FILE* stream) const { std::fclose(stream); }

@@ -38,7 +38,7 @@ void echo(Context& ctx, const std::string& text) {
 void confirm(Context& ctx, const std::string& question) {
     int chosen = ctx.platform.messageBox(question, ctx.vars.get(SystemVariable::Confirm_Title),
                                          style::kSetForeground | style::kIconQuestion | style::kYesNo);
-    ctx.vars.set(SystemVariable::errorcode, chosen == platform::answer::kYes ? "0" : "-1");
+    setErrorcode(ctx, chosen == platform::answer::kYes);
 }
 
 }  // namespace commands

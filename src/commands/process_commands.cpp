@@ -60,7 +60,6 @@ constexpr ShowMode kShowModes[] = {
     {"MINIMIZED", platform::show::kShowMinimized},
 };
 
-void setErrorcode(Context& ctx, bool success) { ctx.vars.set(SystemVariable::errorcode, success ? "0" : "-1"); }
 
 // One keystroke: the key goes down and comes up again.
 void press(platform::Platform& desktop, int key) {

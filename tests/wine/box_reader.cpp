@@ -20,7 +20,12 @@
 #include <string>
 #include <vector>
 
+#include "window_text.h"
+
 namespace {
+
+using wine_probe::className;
+using wine_probe::escaped;
 
 // Control id of a message box's text: the same on Windows and in Wine.
 constexpr int kMessageTextId = 0xFFFF;
@@ -30,12 +35,6 @@ constexpr const char* kDialogClass = "#32770";
 std::string windowText(HWND window) {
     char buffer[4096] = {};
     GetWindowTextA(window, buffer, sizeof buffer);
-    return buffer;
-}
-
-std::string className(HWND window) {
-    char buffer[256] = {};
-    GetClassNameA(window, buffer, sizeof buffer);
     return buffer;
 }
 
@@ -66,21 +65,6 @@ BOOL CALLBACK collectButton(HWND window, LPARAM param) {
         buttons->push_back({rect.left, windowText(window)});
     }
     return TRUE;
-}
-
-// Makes a text fit on one output line.
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else {
-            out += c;
-        }
-    }
-    return out;
 }
 
 std::string withoutMnemonics(const std::string& text) {

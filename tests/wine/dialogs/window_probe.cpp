@@ -27,27 +27,12 @@
 #include <string>
 #include <vector>
 
+#include "../window_text.h"
+
 namespace {
 
-std::string className(HWND window) {
-    char buffer[256] = {};
-    GetClassNameA(window, buffer, sizeof buffer);
-    return buffer;
-}
-
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
+using wine_probe::className;
+using wine_probe::escaped;
 
 std::string messageText(HWND window) {
     DWORD_PTR length = 0;
