@@ -33,9 +33,15 @@ struct Session {
     std::string lastPattern;
     std::unique_ptr<platform::FileSearch> search;
     TextFileCache textFile;
+    // Counts the commands that may have changed files; the interpreter compares it to know when
+    // its script file must be looked at again.
+    unsigned fileChanges = 0;
 
     // Commands that write files or start programs call this: what was kept may be outdated.
-    void forgetFileContents() { textFile = TextFileCache{}; }
+    void forgetFileContents() {
+        textFile = TextFileCache{};
+        ++fileChanges;
+    }
 };
 
 struct Context {

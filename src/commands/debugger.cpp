@@ -123,9 +123,9 @@ std::string upcomingScriptLine(const std::string& script, size_t offset) {
         if (end == std::string::npos) end = script.size();
         std::string line = interp::trimBlanks(std::string_view(script).substr(offset, end - offset));
         if (line.size() >= 2) return line;
-        // A carriage return takes the byte after it along, as the script reader does.
+        // CR LF is one line end, as the script reader reads it.
         offset = end + 1;
-        if (end < script.size() && script[end] == '\r') ++offset;
+        if (end + 1 < script.size() && script[end] == '\r' && script[end + 1] == '\n') ++offset;
     }
     return {};
 }

@@ -18,8 +18,8 @@ struct Entry {
     Command command;
 };
 
-// One entry per interpreter keyword the compiler translates. LETFILEATT is missing on purpose:
-// the compiler's keyword for that command is LETFILEATTS (below).
+// One entry per keyword the compiler translates; second spellings (LETFILEATTS) find their
+// keyword's entry.
 constexpr Entry kEntries[] = {
     {Keyword::ENDIF, {K::EndIf, O::RXEI, ""}},
     {Keyword::DEC, {K::Declare, O::R000, ""}},
@@ -66,7 +66,7 @@ constexpr Entry kEntries[] = {
     {Keyword::READFILE, {K::Operands, O::R024, "[] = V :, V"}},
     {Keyword::WRITEFILE, {K::Operands, O::R025, "V :, V"}},
     {Keyword::COPYFILE, {K::Operands, O::R026, "V :, V"}},
-    {Keyword::END, {K::End, O::R009, ""}},
+    {Keyword::END, {K::Operands, O::R009, ""}},
     {Keyword::ECHO, {K::Operands, O::R027, "V*"}},
     {Keyword::ECHOLN, {K::Operands, O::R027, "V*"}},
     {Keyword::CONFIRM, {K::Operands, O::R028, "V*"}},
@@ -77,6 +77,7 @@ constexpr Entry kEntries[] = {
     {Keyword::FOLDERBOX, {K::Operands, O::R037, "[] = V , V"}},
     {Keyword::INFOBOX, {K::Operands, O::R038, "V , V $"}},
     {Keyword::GETFILEATT, {K::Operands, O::R039, "[] = V ,: V"}},
+    {Keyword::LETFILEATT, {K::Operands, O::R040, "V ,: V"}},
     {Keyword::DEBUGVARS, {K::Ignored, O::R009, ""}},
     {Keyword::DEBUGMODE, {K::Ignored, O::R009, ""}},
     {Keyword::TEXT, {K::Ignored, O::R009, ""}},
@@ -86,10 +87,6 @@ constexpr Entry kEntries[] = {
     {Keyword::TITLE, {K::Ignored, O::R009, ""}},
     {Keyword::REM, {K::Ignored, O::R009, ""}},
 };
-
-// The compiler's own spelling of the interpreter's LETFILEATT.
-constexpr std::string_view kLetFileAttsKeyword = "LETFILEATTS";
-constexpr Command kLetFileAtts{K::Operands, O::R040, "V ,: V"};
 
 #define VELMISH_COUNT_KEYWORD(word) +1
 constexpr size_t kKeywordCount = 0 VELMISH_KEYWORDS(VELMISH_COUNT_KEYWORD);
@@ -108,7 +105,6 @@ const std::array<const Command*, kKeywordCount>& commandsByKeyword() {
 }  // namespace
 
 const Command* commandNamed(std::string_view upperCaseKeyword) {
-    if (upperCaseKeyword == kLetFileAttsKeyword) return &kLetFileAtts;
     auto keyword = interp::keywordNamed(upperCaseKeyword);
     if (!keyword) return nullptr;
     return commandsByKeyword()[static_cast<size_t>(*keyword)];

@@ -18,7 +18,6 @@ enum class CommandKind {
     EndIf,      // ENDIF: closes a block IF
     Join,       // LINKVAR: values separated by "+" or ","
     Calculate,  // CALCVAR: values separated by arithmetic operators, which are written
-    End,        // END: the translation stops
     Ignored,    // the rest of the line is read and nothing is written
 };
 
@@ -29,7 +28,7 @@ enum class CommandKind {
 //   anything else: a separator, any one of its characters; it is not written
 struct Command {
     CommandKind kind;
-    Opcode opcode;          // the code line's opcode; not used by End and Ignored
+    Opcode opcode;          // the code line's opcode; not used by Ignored
     std::string_view form;  // the operand form (Operands)
 };
 

@@ -14,7 +14,8 @@ void appendCodeLine(std::string& code, std::string_view content) {
     code += kLineTerminator;
 }
 
-// Translates commands until END or the end of the script.
+// Translates every command of the script; END is a command like any other (the halt
+// instruction), so labels and subroutines after it are translated too.
 void translateAll(Translator& translator, std::string& code) {
     std::string line;
     while (!translator.atEnd()) {
@@ -23,12 +24,7 @@ void translateAll(Translator& translator, std::string& code) {
         if (status == Translator::Status::UnknownKeyword) {
             throw CompileError{kUnknownInstruction, translator.currentKeyword(), translator.lineCounter()};
         }
-        if (status == Translator::Status::Stop) {
-            // An inline IF whose command is END keeps its condition as a line of its own, so
-            // that the end marker stays a code line by itself.
-            if (!line.empty()) appendCodeLine(code, line);
-            return;
-        }
+        if (status == Translator::Status::Stop) return;
         appendCodeLine(code, line);
     }
 }

@@ -18,7 +18,7 @@ std::string SourceCursor::readKeywordAfter(char first) {
 
 std::string SourceCursor::gatherKeyword(int c, std::string word, bool labelMarker) {
     for (;;) {
-        if (reader_.atEnd()) return "End";
+        if (reader_.atEnd()) return std::string();
         if (c == ' ') return word;
         if (c == kLineEnd) {
             lineDone_ = true;

@@ -23,12 +23,13 @@ public:
 
     // Skips line ends, tabs and blanks and reads a keyword up to a blank or a line end, which is
     // consumed. "%" anywhere in the word gives "%" (a label line; the label text stays unread).
-    // The end of the script met while gathering gives "End".
+    // The end of the script met while gathering gives the empty text: a keyword that is the
+    // last thing in the script is not a command, as the interpreter never runs it either.
     std::string readKeyword();
 
     // The rest of a keyword whose first character has been read already (the command after an
     // inline IF condition). A "%" there is an ordinary character; the end of the script gives
-    // "End".
+    // the empty text.
     std::string readKeywordAfter(char first);
 
     // The next character after blanks, consumed; kLineEnd at the line end or the end of the script.

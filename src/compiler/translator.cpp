@@ -22,6 +22,7 @@ Translator::Translator(interp::ScriptReader& reader, VariableNames& variables, L
 
 Translator::Status Translator::step(std::string& line) {
     std::string word = cursor_.readKeyword();
+    if (word.empty()) return Status::Stop;
     if (word == "%") return translateLabelLine(line);
     return translateKeyword(word, line);
 }
@@ -46,6 +47,7 @@ Translator::Status Translator::translateKeyword(std::string word, std::string& l
         if (command->kind == CommandKind::If) {
             std::optional<std::string> inlineKeyword = translateIf(line);
             if (!inlineKeyword) return Status::Written;
+            if (inlineKeyword->empty()) return Status::Stop;
             word = std::move(*inlineKeyword);
             continue;
         }
@@ -87,8 +89,6 @@ Translator::Status Translator::translateCommand(const Command& commandEntry, std
             line += opcodeText(command->opcode);
             translateList("+-/*~", true, line);
             break;
-        case CommandKind::End:
-            return Status::Stop;
         case CommandKind::Ignored:
             skipRestOfLine();
             break;
@@ -227,8 +227,11 @@ std::string Translator::variableReference(const std::string& name) {
 }
 
 std::string Translator::literal(const std::string& text) {
-    // The terminator byte would split the code line.
-    if (text.find(kLineTerminator) != std::string::npos) fail(kParseError);
+    // The code format has no escapes: the terminator byte would split the code line, and a
+    // single quote would end the literal early (only unquoted text can hold one).
+    if (text.find(kLineTerminator) != std::string::npos || text.find('\'') != std::string::npos) {
+        fail(kParseError);
+    }
     return "'" + text + "'";
 }
 

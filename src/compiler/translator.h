@@ -20,14 +20,15 @@ class Translator {
 public:
     enum class Status {
         Written,         // one code line's content has been appended (it may be empty)
-        Stop,            // END or the end of the script: nothing more is translated
+        Stop,            // the end of the script: nothing more is translated
         UnknownKeyword,  // the keyword is no command; currentKeyword() names it
     };
 
     Translator(interp::ScriptReader& reader, VariableNames& variables, LabelTables& labels);
 
     // Reads one command and appends its code line's content, without the terminator, to line.
-    // On Stop, line may already hold the start of an inline IF whose command was END.
+    // On Stop, line may hold the start of an inline IF whose command ran into the end of the
+    // script; that command is never run, so the line is not written.
     Status step(std::string& line);
 
     const std::string& currentKeyword() const { return keyword_; }

@@ -92,15 +92,24 @@ bool writeOutput(std::FILE* output, const std::string& iconPath, const std::stri
 }
 
 // vellink joins the code to the runtime; the linked program is named like the script with "exe".
-void linkAndRun(const std::string& scriptArg, const std::string& outputName, const DriverOptions& options,
-                const DriverSystem& system, const HostConventions& host) {
+// A linker that is missing or fails leaves the link control file in place, so the compiled code
+// is not lost and can be linked later; the exit code says that there is no program.
+int linkAndRun(const std::string& scriptArg, const std::string& outputName, const DriverOptions& options,
+               const DriverSystem& system, const HostConventions& host) {
     system.print("Automatic link...\n");
-    system.runAndWait(system.ownDirectory() + std::string(host.linkerFileName), outputName);
+    std::string linker = system.ownDirectory() + std::string(host.linkerFileName);
+    std::optional<int> linked = system.runAndWait(linker, outputName);
+    if (!linked || *linked != 0) {
+        system.print(linked ? std::string("Error: linking failed.\n") : "Error: linker not found: " + linker + "\n");
+        system.print("The compiled code is kept in " + outputName + ".\n");
+        return 1;
+    }
     deleteFile(outputName);
-    if (!options.run) return;
+    if (!options.run) return 0;
     std::string program = replaceLastTwo(hostFileName(scriptArg, host), "exe");
     if (host.prefixBareProgramNames && program.find('/') == std::string::npos) program = "./" + program;
     system.runAndWait(program, "");
+    return 0;
 }
 
 // Compiles the script into the link control file; returns the exit code (0 when it was written).
@@ -153,7 +162,7 @@ int runVelcomp(const std::vector<std::string>& args, const DriverSystem& system,
     DriverOptions options = readOptions(args, system);
     std::string outputName = hostFileName(replaceLastTwo(scriptArg, "coc"), host);
     int code = compileIntoFile(hostFileName(scriptArg, host), outputName, options, system);
-    if (code == 0 && options.link) linkAndRun(scriptArg, outputName, options, system, host);
+    if (code == 0 && options.link) code = linkAndRun(scriptArg, outputName, options, system, host);
     return code;
 }
 

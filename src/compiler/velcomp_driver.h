@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,8 @@ struct DriverSystem {
     std::function<void()> waitForKey;                                        // one key, no echo
     std::function<std::string()> ownDirectory;                               // with its trailing separator
     std::function<bool(const std::string&)> changeDirectory;                 // false on failure
-    std::function<bool(const std::string&, const std::string&)> runAndWait;  // program, argument
+    // Program, argument; the program's exit code, nullopt when it could not be started.
+    std::function<std::optional<int>(const std::string&, const std::string&)> runAndWait;
 };
 
 // The settings taken from the options after the script path.

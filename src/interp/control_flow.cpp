@@ -77,8 +77,12 @@ void pushLine(Interpreter& in, LineStack& stack, int line) {
 }
 
 // Restarts the script from its first byte; a script that can no longer be opened ends the run.
+// After a command of the script's own that may have written files or started programs, the
+// file is looked at now, so a script that rewrites or deletes itself sees that at its next jump.
 void restart(Interpreter& in) {
-    if (!in.reader.restart()) {
+    bool filesChanged = in.session.fileChanges != in.fileChangesSeen;
+    in.fileChangesSeen = in.session.fileChanges;
+    if (!in.reader.restart(filesChanged)) {
         in.platform.errorBox("File does not exists.", "ERROR", platform::style::kIconError);
         throw ScriptExit{1};
     }

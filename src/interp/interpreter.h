@@ -41,6 +41,7 @@ struct Interpreter {
     std::vector<std::string_view> linkViews;   // LINKVAR: its values, reused
     std::unordered_set<std::string> keywordTexts;  // every keyword text met so far
     commands::Session session;     // state the commands keep between uses
+    unsigned fileChangesSeen = 0;  // session.fileChanges at the last restart
     commands::Debugger debugger{vars, platform};
     const std::string* currentKeyword_ = internKeyword({});
 };

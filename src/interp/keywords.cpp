@@ -20,6 +20,9 @@ const std::unordered_map<std::string_view, Keyword>& keywordIndex() {
     static const std::unordered_map<std::string_view, Keyword> index = [] {
         std::unordered_map<std::string_view, Keyword> built;
         for (size_t i = 0; i < std::size(kTexts); ++i) built.emplace(kTexts[i], static_cast<Keyword>(i));
+#define VELMISH_KEYWORD_SPELLING(spelling, word) built.emplace(#spelling, Keyword::word);
+        VELMISH_KEYWORD_SPELLINGS(VELMISH_KEYWORD_SPELLING)
+#undef VELMISH_KEYWORD_SPELLING
         return built;
     }();
     return index;

@@ -71,6 +71,10 @@
     X(TITLE)                             \
     X(REM)
 
+// Second spellings of a keyword: (spelling, keyword). Both programs accept either.
+#define VELMISH_KEYWORD_SPELLINGS(X) \
+    X(LETFILEATTS, LETFILEATT)
+
 #include <optional>
 #include <string_view>
 
@@ -82,7 +86,7 @@ enum class Keyword {
 #undef VELMISH_KEYWORD_ENUM
 };
 
-// The keyword spelled exactly like this upper-case text, if any.
+// The keyword spelled exactly like this upper-case text, if any (second spellings included).
 std::optional<Keyword> keywordNamed(std::string_view upperCaseText);
 
 // The keyword's text ("ECHO").

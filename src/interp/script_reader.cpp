@@ -70,8 +70,8 @@ int ScriptReader::readSeparator() {
     }
 }
 
-bool ScriptReader::restart() {
-    if (!source_->reopen()) return false;
+bool ScriptReader::restart(bool recheckNow) {
+    if (!source_->reopen(recheckNow)) return false;
     text_ = &source_->text();
     offset_ = 0;
     countedUntil_ = 0;

@@ -27,10 +27,10 @@ public:
 
     explicit ScriptReader(std::unique_ptr<ScriptSource> source);
 
-    // The next byte (0-255), kLineEnd for a line end, kEnd at the end of the script. A carriage
-    // return takes the byte after it along (the line feed of the pair). Each line end raises the
-    // line counter the first time it is read after a restart; reading it again after a push
-    // back does not count it twice.
+    // The next byte (0-255), kLineEnd for a line end, kEnd at the end of the script. Line ends
+    // are CR LF, a lone LF or a lone CR; a CR takes only a line feed after it along, never any
+    // other byte. Each line end raises the line counter the first time it is read after a
+    // restart; reading it again after a push back does not count it twice.
     int next() {
         if (offset_ >= text_->size()) {
             atEnd_ = true;
@@ -39,7 +39,7 @@ public:
         unsigned char c = static_cast<unsigned char>((*text_)[offset_++]);
         if (c == '\r') {
             size_t at = offset_ - 1;
-            if (offset_ < text_->size()) ++offset_;
+            if (offset_ < text_->size() && (*text_)[offset_] == '\n') ++offset_;
             countLineEnd(at);
             return kLineEnd;
         }
@@ -80,8 +80,8 @@ public:
     int readSeparator();
 
     // Starts again at the first byte with line counter 1; false when the script file can no
-    // longer be opened.
-    bool restart();
+    // longer be opened. recheckNow: the file may have changed, look at it now.
+    bool restart(bool recheckNow = false);
     // After a restart: reads to the start of line n, as n - 1 reads of whole lines would.
     void skipToLine(int line);
 

@@ -15,6 +15,13 @@ namespace {
 // restart thousands of times a second and need not look at the disk each time.
 constexpr std::chrono::milliseconds kRecheckInterval{20};
 
+// Editors on Windows often start UTF-8 files with a byte-order mark. It is not part of the
+// script: without this the first keyword would carry three invisible bytes. Scripts are
+// otherwise taken byte for byte.
+void dropByteOrderMark(std::string& text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+}
+
 }  // namespace
 
 std::unique_ptr<ScriptSource> ScriptSource::openFile(const std::string& path) {
@@ -29,6 +36,7 @@ std::unique_ptr<ScriptSource> ScriptSource::openFile(const std::string& path) {
 std::unique_ptr<ScriptSource> ScriptSource::fromText(std::string text) {
     auto source = std::unique_ptr<ScriptSource>(new ScriptSource);
     source->text_ = std::move(text);
+    dropByteOrderMark(source->text_);
     return source;
 }
 
@@ -55,6 +63,7 @@ bool ScriptSource::load() {
     bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) return false;
+    dropByteOrderMark(text);
     text_ = std::move(text);
     stamp_ = stampOf(path_).value_or(FileStamp{});
     lastCheck_ = std::chrono::steady_clock::now();
@@ -64,10 +73,10 @@ bool ScriptSource::load() {
     return true;
 }
 
-bool ScriptSource::reopen() {
+bool ScriptSource::reopen(bool recheckNow) {
     if (path_.empty()) return true;
     auto now = std::chrono::steady_clock::now();
-    if (now - lastCheck_ < kRecheckInterval) return true;
+    if (!recheckNow && now - lastCheck_ < kRecheckInterval) return true;
     lastCheck_ = now;
     auto stamp = stampOf(path_);
     if (!stamp) return false;
@@ -76,14 +85,13 @@ bool ScriptSource::reopen() {
 }
 
 void ScriptSource::indexLines() {
-    // The same line-end rules as the reader: a carriage return ends a line and takes the byte
-    // after it along; a line feed alone ends a line.
+    // The same line-end rules as the reader: CR LF, a lone CR or a lone LF ends a line.
     lineStarts_.clear();
     const size_t size = text_.size();
     for (size_t i = 0; i < size;) {
         char c = text_[i];
         if (c == '\r') {
-            i = i + 2 <= size ? i + 2 : size;
+            i += i + 1 < size && text_[i + 1] == '\n' ? 2 : 1;
             lineStarts_.push_back(i);
         } else if (c == '\n') {
             ++i;

@@ -25,8 +25,9 @@ public:
     const std::string& text() const { return text_; }
 
     // Prepares a restart from the first byte. Reloads the text when the file on disk changed;
-    // false when the file can no longer be opened.
-    bool reopen();
+    // false when the file can no longer be opened. The file is looked at most every few
+    // milliseconds, unless recheckNow says that the script itself may have changed it.
+    bool reopen(bool recheckNow);
 
     // The offset where line n (n >= 1) starts, as reading n - 1 line ends from the first byte
     // reaches it; nullopt when the text has fewer line ends.

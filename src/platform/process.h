@@ -1,6 +1,7 @@
 // Programs: where the running one lives, and starting another one to wait for its end.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -12,8 +13,8 @@ std::string ownExecutablePath();
 std::string ownDirectory();
 
 // Starts the program by its path (never looked up along PATH) with one argument (none when
-// empty) and waits for its end. False when it could not be started.
-bool runAndWait(const std::string& program, const std::string& argument);
+// empty) and waits for its end. Its exit code, or nullopt when it could not be started.
+std::optional<int> runAndWait(const std::string& program, const std::string& argument);
 
 // How a started program's window is shown (the Win32 SW_ values).
 namespace show {

@@ -43,12 +43,20 @@ TEST(NextCharacter, LineFeedAloneEndsAndCountsALine) {
     EXPECT_EQ(reader.next(), 'b');
 }
 
-TEST(NextCharacter, CarriageReturnTakesTheFollowingByteAlongWhateverItIs) {
-    ScriptReader reader = readerOf("a\rXb");
+TEST(NextCharacter, LoneCarriageReturnEndsTheLineAndTakesNoOtherByte) {
+    ScriptReader reader = readerOf("a\rXb\r\rc");
     EXPECT_EQ(reader.next(), 'a');
     EXPECT_EQ(reader.next(), kLineEnd);
-    EXPECT_EQ(reader.next(), 'b');
+    EXPECT_EQ(reader.next(), 'X');
     EXPECT_EQ(reader.line(), 2);
+    EXPECT_EQ(reader.next(), 'b');
+    EXPECT_EQ(reader.next(), kLineEnd);
+    // Read again after a push back, a lone carriage return is not counted twice.
+    reader.pushBack();
+    EXPECT_EQ(reader.next(), kLineEnd);
+    EXPECT_EQ(reader.next(), kLineEnd);
+    EXPECT_EQ(reader.next(), 'c');
+    EXPECT_EQ(reader.line(), 4);
 }
 
 TEST(NextCharacter, CarriageReturnAsLastByteIsALineEnd) {
@@ -233,7 +241,7 @@ TEST(Restart, StartsAgainAtLineOne) {
 }
 
 TEST(Restart, SkipToLineLandsOnTheLineForEveryLineEndForm) {
-    ScriptReader reader = readerOf("one\r\ntwo\nthree\rXfour\r\n");
+    ScriptReader reader = readerOf("one\r\ntwo\nthree\rfour\r\n");
     reader.restart();
     reader.skipToLine(4);
     EXPECT_EQ(reader.line(), 4);
@@ -249,11 +257,11 @@ TEST(Restart, SkipToLineLandsOnTheLineForEveryLineEndForm) {
 }
 
 TEST(ScriptSourceLines, LineStartsFollowTheReaderRules) {
-    auto source = ScriptSource::fromText("a\r\nb\nc\rXd");
+    auto source = ScriptSource::fromText("a\r\nb\nc\rd");
     EXPECT_EQ(source->lineStart(1), 0u);
     EXPECT_EQ(source->lineStart(2), 3u);
     EXPECT_EQ(source->lineStart(3), 5u);
-    EXPECT_EQ(source->lineStart(4), 8u);
+    EXPECT_EQ(source->lineStart(4), 7u);
     EXPECT_EQ(source->lineStart(5), std::nullopt);
     EXPECT_EQ(source->lineEndCount(), 3);
 }

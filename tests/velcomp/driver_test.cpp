@@ -36,6 +36,7 @@ struct FakeSystem {
     std::vector<std::pair<std::string, std::string>> started;  // runAndWait calls
     std::vector<std::string> linkInputs;                       // the file vellink was given, as it was then
     bool programsStart = true;
+    int linkerExitCode = 0;
 
     compiler::DriverSystem system() {
         return compiler::DriverSystem{
@@ -49,7 +50,7 @@ struct FakeSystem {
             [this](const std::string& program, const std::string& argument) {
                 started.emplace_back(program, argument);
                 if (!argument.empty()) linkInputs.push_back(readFile(argument));
-                return programsStart;
+                return programsStart ? std::optional<int>(argument.empty() ? 0 : linkerExitCode) : std::nullopt;
             },
         };
     }
@@ -211,12 +212,21 @@ TEST_F(Driver, LinkStartsVellinkFromTheCompilerDirectoryAndDeletesTheFile) {
     EXPECT_FALSE(fs::exists(dir_ / "prog.coc"));
 }
 
-TEST_F(Driver, LinkFailureIsSilent) {
+// Without a linker there is no program: the run fails, says why and keeps the compiled code.
+TEST_F(Driver, MissingOrFailingLinkerIsReportedAndKeepsTheCode) {
     fake_.programsStart = false;
-    EXPECT_EQ(fake_.run({script("prog.vl", ""), "/L", "/R"}), 0);
-    EXPECT_EQ(fake_.afterBanner(), "Compiling...Done\nTotal lines: 1\nAutomatic link...\n");
-    EXPECT_EQ(fake_.started.size(), 2u);
-    EXPECT_FALSE(fs::exists(dir_ / "prog.coc"));
+    EXPECT_EQ(fake_.run({script("prog.vl", ""), "/L", "/R"}), 1);
+    std::string kept = "The compiled code is kept in " + (dir_ / "prog.coc").string() + ".\n";
+    EXPECT_EQ(fake_.afterBanner(), "Compiling...Done\nTotal lines: 1\nAutomatic link...\n"
+                                   "Error: linker not found: /opt/velmish/vellink\n" + kept);
+    EXPECT_EQ(fake_.started.size(), 1u);
+    EXPECT_TRUE(fs::exists(dir_ / "prog.coc"));
+
+    FakeSystem failing;
+    failing.linkerExitCode = 1;
+    EXPECT_EQ(failing.run({script("prog.vl", ""), "/L", "/R"}), 1);
+    EXPECT_TRUE(failing.afterBanner().ends_with("Error: linking failed.\n" + kept));
+    EXPECT_EQ(failing.started.size(), 1u);
 }
 
 TEST_F(Driver, RunStartsTheLinkedProgramAfterVellink) {

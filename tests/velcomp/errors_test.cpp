@@ -39,10 +39,8 @@ TEST_P(Errors, UnknownInstructionFollowedByText) {
     EXPECT_EQ(shownLine(error), 1);
 }
 
-TEST_P(Errors, InterpreterSpellingLetFileAttIsUnknown) {
-    CompileError error = errorOf(script({"LETFILEATT 'x', 'R'"}));
-    EXPECT_EQ(error.number, 1);
-    EXPECT_EQ(error.filling, "LETFILEATT");
+TEST_P(Errors, BothSpellingsOfLetFileAttCompile) {
+    EXPECT_FALSE(compileText(script({"LETFILEATT 'x', 'R'", "LETFILEATTS 'x', 'R'"})).error);
 }
 
 TEST_P(Errors, HaltTakesNoExitCode) {

@@ -30,7 +30,7 @@ WORKED_EXAMPLE = (b"LET [a] = 'Hello'\r\n%loop\r\nIF [a] = 'Hello' GOTO loop\r\n
                   b"IF [a] ! 'x'\r\nELSEIF [a] = 'y'\r\nELSE\r\nENDIF\r\nDEC [b], [c]\r\nEND\r\n")
 WORKED_EXAMPLE_CODE = (b"RRLR'4.3'\x01R001[31]'Hello'\x01RLBLloop\x01R0IF[31]='Hello'R004loop\x01"
                        b"R027'Value: '#[31]\x01RXIF[31]!'x'\x01RXIE[31]='y'\x01RXEL\x01RXEI\x01"
-                       b"R000[32][33]\x01R009\x01")
+                       b"R000[32][33]\x01R009\x01R009\x01")
 
 
 def after_banner(out: bytes) -> bytes:
@@ -159,7 +159,8 @@ class VelcompTest(unittest.TestCase):
 
     def test_error_1_unknown_instruction(self):
         self.check_error(b"REM\r\nREM\r\nfoo\r\n", b"Line 3, Error 1 Unknown instruction: FOO")
-        self.check_error(b"LETFILEATT 'a', 'b'\r\n", b"Line 0, Error 1 Unknown instruction: LETFILEATT")
+        # Text after END is compiled like any other.
+        self.check_error(b"END\r\nfoo\r\n", b"Line 2, Error 1 Unknown instruction: FOO")
 
     def test_error_2_label_not_found(self):
         self.check_error(b"REM\r\nGOTO nowhere\r\nECHO 'x'\r\n", b"Line 2, Error 2 Label not found: nowhere")
@@ -185,14 +186,17 @@ class VelcompTest(unittest.TestCase):
 
     # ---- link hand-off ----
 
-    def test_link_without_vellink_reports_nothing(self):
+    def test_link_without_vellink_fails_and_keeps_the_code(self):
         velcomp = self.velcomp_beside()
         script = self.write("prog.vl", b"ECHO 'x'\r\n")
         got = self.velcomp(script, "/L", "/R", program=velcomp)
-        self.assertEqual(got.returncode, 0)
-        self.assertEqual(after_banner(got.stdout), b"Compiling...Done\nTotal lines: 2\nAutomatic link...\n")
-        self.assertEqual(got.stderr, b"")
-        self.assertFalse((self.tmp / "prog.coc").exists())
+        self.assertEqual(got.returncode, 1)
+        self.assertEqual(after_banner(got.stdout),
+                         b"Compiling...Done\nTotal lines: 2\nAutomatic link...\nError: linker not found: "
+                         + str(velcomp.parent / "vellink").encode() + b"\nThe compiled code is kept in "
+                         + str(script.with_suffix(".coc")).encode() + b".\n")
+        self.assertTrue((self.tmp / "prog.coc").exists())
+        self.assertFalse((self.tmp / "prog.exe").exists())
 
     def test_link_and_run(self):
         log = self.tmp / "log"

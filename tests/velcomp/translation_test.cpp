@@ -18,7 +18,7 @@ TEST(Translation, WorkedExample) {
         "ENDIF\r\n"
         "DEC [b], [c]\r\n"
         "END\r\n"
-        "ECHO 'never read'\r\n";
+        "ECHO 'after END'\r\n";
     compiler::Compilation compilation = compileText(script);
     ASSERT_FALSE(compilation.error);
     EXPECT_EQ(compilation.code,
@@ -32,6 +32,8 @@ TEST(Translation, WorkedExample) {
               "RXEL\x01"
               "RXEI\x01"
               "R000[32][33]\x01"
+              "R009\x01"
+              "R027'after END'\x01"
               "R009\x01");
 }
 
@@ -138,9 +140,23 @@ std::string formName(const testing::TestParamInfo<FormCase>& info) {
 
 INSTANTIATE_TEST_SUITE_P(EveryCommand, CommandForms, testing::ValuesIn(kForms), formName);
 
-TEST(Translation, EndStopsTheTranslation) {
-    EXPECT_EQ(bodyOf("ECHO 'a'\r\nEND\r\nfoo bar\r\n"), (std::vector<std::string>{"R027'a'"}));
-    EXPECT_EQ(bodyOf("end\r\n"), std::vector<std::string>{});
+// END is the halt instruction wherever it stands; what follows it is translated and checked.
+TEST(Translation, EndIsTheHaltInstructionAndTheTranslationGoesOn) {
+    EXPECT_EQ(bodyOf("ECHO 'a'\r\nEND\r\nECHO 'b'\r\n"), (std::vector<std::string>{"R027'a'", "R009", "R027'b'"}));
+    EXPECT_EQ(bodyOf("end\r\n"), std::vector<std::string>{"R009"});
+    EXPECT_EQ(bodyOf("IF [a] = '1'\r\nEND\r\nENDIF\r\n"), (std::vector<std::string>{"RXIF[31]='1'", "R009", "RXEI"}));
+    compiler::CompileError error = errorOf("END\r\nREM\r\nfoo bar\r\n");
+    EXPECT_EQ(error.number, 1);
+    EXPECT_EQ(error.filling, "FOO");
+}
+
+// The code format has no escape for a single quote inside a literal.
+TEST(Translation, UnquotedTextWithASingleQuoteIsRefused) {
+    compiler::CompileError error = errorOf("REM\r\nECHO it's me\r\n");
+    EXPECT_EQ(error.number, 0);
+    EXPECT_EQ(error.lineCounter - 1, 2);
+    EXPECT_EQ(errorOf("LET [a] = x'y\r\n").number, 0);
+    EXPECT_EQ(codeLineOf("ECHO its me\r\n"), "R027'its me'");
 }
 
 TEST(Translation, KeywordsIgnoreCase) {
@@ -287,10 +303,10 @@ TEST(InlineIf, SingleCharacterKeyword) {
     EXPECT_EQ(error.filling, "X");
 }
 
-TEST(InlineIf, EndStopsAndTheConditionStaysALineOfItsOwn) {
-    compiler::Compilation compilation = compileText("IF [a] = 'x' END\r\nECHO 'never'\r\n");
+TEST(InlineIf, EndIsTheInlineCommand) {
+    compiler::Compilation compilation = compileText("IF [a] = 'x' END\r\nECHO 'b'\r\n");
     ASSERT_FALSE(compilation.error);
-    EXPECT_EQ(compilation.code, "RRLR'4.3'\x01R0IF[31]='x'\x01R009\x01");
+    EXPECT_EQ(compilation.code, "RRLR'4.3'\x01R0IF[31]='x'R009\x01R027'b'\x01R009\x01");
 }
 
 TEST(InlineIf, CommandMissingAfterTheConditionIsAParseError) {

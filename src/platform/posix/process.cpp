@@ -28,17 +28,18 @@ std::string ownDirectory() {
     return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
 }
 
-bool runAndWait(const std::string& program, const std::string& argument) {
+std::optional<int> runAndWait(const std::string& program, const std::string& argument) {
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     if (!argument.empty()) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     pid_t child;
-    if (::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return false;
+    if (::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return std::nullopt;
     int status;
     while (::waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) return false;
+        if (errno != EINTR) return std::nullopt;
     }
-    return true;
+    // A program ended by a signal reports the shell's convention, 128 plus the signal.
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 }  // namespace platform

@@ -23,7 +23,7 @@ std::string ownDirectory() {
     return slash == std::string::npos ? std::string(".\\") : path.substr(0, slash + 1);
 }
 
-bool runAndWait(const std::string& program, const std::string& argument) {
+std::optional<int> runAndWait(const std::string& program, const std::string& argument) {
     // The program's path in quotes keeps CreateProcessA from looking it up anywhere else.
     std::string commandLine = "\"" + program + "\"";
     if (!argument.empty()) commandLine += " \"" + argument + "\"";
@@ -33,12 +33,14 @@ bool runAndWait(const std::string& program, const std::string& argument) {
     startup.cb = sizeof startup;  // 68 bytes
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        return false;
+        return std::nullopt;
     }
     WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.hProcess, &exitCode);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
-    return true;
+    return static_cast<int>(exitCode);
 }
 
 }  // namespace platform
