@@ -1,4 +1,6 @@
-// File contents: each command opens its file with a C stream, works and closes it again.
+// File contents: each command opens its file with a C stream, works and closes it again. Only
+// regular files are read (platform::openStream): a directory, pipe or device counts as a file
+// that cannot be opened, so no command waits for data that may never come.
 //
 // The stream modes are those of the Windows run-time: "t" is its text mode (CR LF on disk, LF
 // in memory); C libraries without a text mode ignore the letter and keep bytes as they are.
@@ -6,7 +8,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <string_view>
 
 #include "interp/text.h"
@@ -18,22 +19,30 @@ using interp::SystemVariable;
 
 namespace {
 
-struct StreamCloser {
-    void operator()(std::FILE* stream) const { std::fclose(stream); }
-};
-using Stream = std::unique_ptr<std::FILE, StreamCloser>;
+using platform::Stream;
 
 constexpr size_t kChunkSize = 64 * 1024;
 
+// Whether a text stream still holds the carriage returns of CR LF line ends. The Windows run-time
+// takes them out itself (and keeps any other carriage return), so there the line reader must not
+// take one more.
+#ifdef _WIN32
+constexpr bool kTextStreamKeepsCrLf = false;
+#else
+constexpr bool kTextStreamKeepsCrLf = true;
+#endif
 
-// Opens a file for reading. Some systems open directories as streams; a directory never counts
-// as a readable file here, as on Windows.
-Stream openForReading(const std::string& name, const char* mode) {
-    Stream stream(std::fopen(name.c_str(), mode));
-    if (!stream) return nullptr;
-    auto stamp = platform::streamStamp(stream.get());
-    if (stamp && stamp->directory) return nullptr;
-    return stream;
+// A line that a line feed ended, without the carriage return of a CR LF line end. A carriage
+// return anywhere else ends no line and stays in the text.
+std::string_view withoutCarriageReturn(std::string_view line) {
+    if (kTextStreamKeepsCrLf && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+// The first line of the text without its line end; the whole text when no line feed ends it.
+std::string_view firstLine(std::string_view text) {
+    size_t end = text.find('\n');
+    return end == std::string_view::npos ? text : withoutCarriageReturn(text.substr(0, end));
 }
 
 // Everything from the stream's position to its end.
@@ -44,8 +53,8 @@ std::string readRest(std::FILE* stream) {
     return text;
 }
 
-// Reads a text stream in chunks and hands out its lines: lines end at a line feed, and the line
-// that is wanted also ends at a carriage return, so CR LF files read as LF files do.
+// Reads a text stream in chunks and hands out its lines: lines end at a line feed, and a carriage
+// return just before it belongs to the line end, so CR LF files read as LF files do.
 class LineReader {
 public:
     explicit LineReader(std::FILE* stream) : stream_(stream), buffer_(kChunkSize, '\0') {}
@@ -63,14 +72,18 @@ public:
         }
     }
 
-    // The text up to the next carriage return, line feed or the end of the stream.
+    // The text up to the next line end or the end of the stream.
     std::string line() {
         std::string text;
         for (;;) {
             if (pos_ == size_ && !refill()) return text;
-            size_t end = std::min(held().find_first_of("\r\n", pos_), size_);
+            size_t end = std::min(held().find('\n', pos_), size_);
             text.append(held().substr(pos_, end - pos_));
-            if (end < size_) return text;
+            if (end < size_) {
+                pos_ = end + 1;
+                text.resize(withoutCarriageReturn(text).size());
+                return text;
+            }
             pos_ = size_;
         }
     }
@@ -91,7 +104,7 @@ private:
 };
 
 void readWholeFile(Context& ctx, Target target, const std::string& file) {
-    Stream stream = openForReading(file, "rb");
+    Stream stream = platform::openStream(file, "rb");
     if (!stream) return setErrorcode(ctx, false);
     std::string text = readRest(stream.get());
     setErrorcode(ctx, true);
@@ -122,10 +135,9 @@ const TextFileCache* keptTextFile(Session& session, std::FILE* stream) {
 
 // Line number: "EOF" and errorcode "-1" when the file has fewer lines before it.
 void readLine(Context& ctx, Target target, const std::string& file, int number) {
-    Stream stream = openForReading(file, "rt");
+    Stream stream = platform::openStream(file, "rt");
     if (!stream) return setErrorcode(ctx, false);
-    // A line of the kept text ends where a text stream's line would: lines are skipped at line
-    // feeds and the line read stops at a carriage return or a line feed.
+    // A line of the kept text ends where the line reader's would: at a line feed.
     if (const TextFileCache* kept = keptTextFile(ctx.session, stream.get())) {
         if (static_cast<size_t>(number) > kept->lineStarts.size()) {
             ctx.vars.set(target, "EOF");
@@ -133,7 +145,7 @@ void readLine(Context& ctx, Target target, const std::string& file, int number) 
         }
         std::string_view rest = std::string_view(kept->text).substr(kept->lineStarts[number - 1]);
         setErrorcode(ctx, true);
-        ctx.vars.set(target, std::string(rest.substr(0, rest.find_first_of("\r\n"))));
+        ctx.vars.set(target, std::string(firstLine(rest)));
         return;
     }
     LineReader reader(stream.get());
@@ -152,13 +164,13 @@ void readLine(Context& ctx, Target target, const std::string& file, int number) 
 
 void newFile(Context& ctx, const std::string& file) {
     ctx.session.forgetFileContents();
-    Stream stream(std::fopen(file.c_str(), "w"));
+    Stream stream = platform::openStream(file, "w");
     setErrorcode(ctx, stream != nullptr);
 }
 
 void writeFile(Context& ctx, const std::string& file, const std::string& text) {
     ctx.session.forgetFileContents();
-    Stream stream(std::fopen(file.c_str(), "at"));
+    Stream stream = platform::openStream(file, "at");
     if (!stream) return setErrorcode(ctx, false);
     setErrorcode(ctx, true);
     std::fwrite(text.data(), 1, text.size(), stream.get());
@@ -175,14 +187,14 @@ void readFile(Context& ctx, Target target, const std::string& file, const std::s
 }
 
 void fileSize(Context& ctx, Target target, const std::string& file) {
-    Stream stream = openForReading(file, "rb");
+    Stream stream = platform::openStream(file, "rb");
     long size = -1;
     if (stream && std::fseek(stream.get(), 0, SEEK_END) == 0) size = std::ftell(stream.get());
     ctx.vars.set(target, interp::intToText(size));
 }
 
 void fileExists(Context& ctx, const std::string& file) {
-    Stream stream = openForReading(file, "r");
+    Stream stream = platform::openStream(file, "r");
     setErrorcode(ctx, stream != nullptr);
 }
 

@@ -3,7 +3,6 @@
 #include "commands/file_system_commands.h"
 
 #include <cstdio>
-#include <memory>
 #include <optional>
 
 #include "interp/text.h"
@@ -15,19 +14,15 @@ namespace attribute = platform::attribute;
 
 namespace {
 
-
-struct StreamCloser {
-    void operator()(std::FILE* stream) const { std::fclose(stream); }
-};
-using Stream = std::unique_ptr<std::FILE, StreamCloser>;
+using platform::Stream;
 
 // The old copy: byte for byte through two binary streams. The source is opened first, so a
-// missing source leaves the target alone; copying a file onto itself would empty it and is
-// refused before the target is opened.
+// source that is missing or no regular file (a directory, a pipe) leaves the target alone;
+// copying a file onto itself would empty it and is refused before the target is opened.
 bool oldCopy(const std::string& source, const std::string& target) {
-    Stream in(std::fopen(source.c_str(), "rb"));
+    Stream in = platform::openStream(source, "rb");
     if (!in || platform::sameFile(source, target)) return false;
-    Stream out(std::fopen(target.c_str(), "wb"));
+    Stream out = platform::openStream(target, "wb");
     if (!out) return false;
     char chunk[16 * 1024];
     for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, in.get())) > 0;) {
@@ -170,9 +165,12 @@ void chDir(Context& ctx, const std::string& directory) {
 }
 
 // Every parent along the path is created first (failures ignored: most exist already); the
-// result is that of creating the full path, so an existing directory gives "-1".
+// result is that of creating the full path, so an existing directory gives "-1". Separators at
+// the end belong to the full path: the directory before them is created last, not as a parent.
 void mkDir(Context& ctx, const std::string& directory) {
-    for (size_t i = 0; i < directory.size(); ++i) {
+    size_t end = directory.size();
+    while (end > 0 && isSeparator(directory[end - 1])) --end;
+    for (size_t i = 0; i < end; ++i) {
         if (isSeparator(directory[i])) platform::makeDirectory(directory.substr(0, i));
     }
     setErrorcode(ctx, platform::makeDirectory(directory));

@@ -40,6 +40,18 @@ bool setFileAttributes(const std::string& path, std::uint32_t attributes);
 // The name itself when it is empty or cannot be resolved.
 std::string fullPath(const std::string& name);
 
+// A C stream that closes itself.
+struct StreamCloser {
+    void operator()(std::FILE* stream) const { std::fclose(stream); }
+};
+using Stream = std::unique_ptr<std::FILE, StreamCloser>;
+
+// Opens a file with one of fopen's modes ("r", "w" or "a", with "b" or "t"), without ever
+// waiting for another program: reading opens regular files only (no directory, pipe, socket or
+// device), writing never touches a file whose attributes say READONLY (whoever runs the program)
+// and fails at once on a pipe that nobody reads. nullptr when refused or failed.
+Stream openStream(const std::string& name, const char* mode);
+
 // What tells one version of a file's contents from another: which file it is, its size and the
 // times of its last changes, as finely as the system keeps them.
 struct FileStamp {

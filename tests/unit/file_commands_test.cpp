@@ -217,10 +217,22 @@ TEST_F(FileCommandTest, ReadFileCrLfLinesReadAsLfLines) {
     EXPECT_EQ(readFile("crlf.txt", "6"), "EOF");
 }
 
-TEST_F(FileCommandTest, ReadFileLineStopsAtALoneCarriageReturnButCountsOnlyLineFeeds) {
-    put("cr.txt", "a\rb\nc\n");
-    EXPECT_EQ(readFile("cr.txt", "1"), "a");
-    EXPECT_EQ(readFile("cr.txt", "2"), "c");
+TEST_F(FileCommandTest, ReadFileKeepsALoneCarriageReturnInTheLine) {
+    put("cr.txt", "a\rb\nc\r\r\nd\r");
+    EXPECT_EQ(readFile("cr.txt", "1"), "a\rb");
+    EXPECT_EQ(readFile("cr.txt", "2"), "c\r");
+    EXPECT_EQ(readFile("cr.txt", "3"), "d\r");
+    EXPECT_EQ(readFile("cr.txt", "4"), "EOF");
+}
+
+// Files too large to be kept are read through the stream chunk by chunk; a CR LF split between
+// two chunks still ends the line.
+TEST_F(FileCommandTest, ReadFileLinesOfAFileTooLargeToKeep) {
+    std::string first(64 * 1024 - 1, 'y');
+    put("big.txt", first + "\r\na\rb\n" + std::string(64 * 1024 * 1024, 'x'));
+    EXPECT_EQ(readFile("big.txt", "1"), first);
+    EXPECT_EQ(readFile("big.txt", "2"), "a\rb");
+    EXPECT_EQ(errorcode(), "0");
 }
 
 TEST_F(FileCommandTest, ReadFileLineNumberFollowsTheNumberRules) {
@@ -756,7 +768,7 @@ TEST_F(FileCommandTest, LinesOfTwoFilesReadInTurnStayApart) {
     put("y.txt", "y1\ry1b\ny2");
     for (int round = 0; round < 2; ++round) {
         EXPECT_EQ(readFile("x.txt", "2"), "x2");
-        EXPECT_EQ(readFile("y.txt", "1"), "y1");
+        EXPECT_EQ(readFile("y.txt", "1"), "y1\ry1b");
         EXPECT_EQ(readFile("y.txt", "2"), "y2");
         EXPECT_EQ(readFile("y.txt", "3"), "EOF");
         EXPECT_EQ(readFile("x.txt", "1"), "x1");

@@ -5,9 +5,12 @@
 // sensitive) are understood in the last component of a name only. Attributes come from the
 // mode bits and the name: READONLY is "no write permission for anyone", HIDDEN a name that
 // begins with ".", DIRECTORY a directory, NORMAL a writable regular file that is not hidden.
+// Symbolic links: a copy follows the link it is given, a move or delete takes the link itself,
+// and links inside a copied directory are copied as links.
 #include "platform/file_system.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,6 +29,11 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+
+// READONLY: nobody has the write permission. The commands that write refuse such a file even
+// when the system would let its user write it (root may write anything), as Windows refuses a
+// read-only file to everybody.
+bool isReadOnlyMode(mode_t mode) { return (mode & kWriteBits) == 0; }
 
 // ---- names and wildcards ----
 
@@ -89,6 +97,12 @@ std::string lastComponent(const std::string& path) {
     return path.substr(start, end - start + 1);
 }
 
+// The name without the slashes at its end; "/" stays as it is.
+std::string withoutTrailingSlashes(const std::string& name) {
+    size_t end = name.find_last_not_of('/');
+    return end == std::string::npos ? name : name.substr(0, end + 1);
+}
+
 bool isHiddenName(const std::string& path) {
     std::string name = lastComponent(path);
     return !name.empty() && name[0] == '.' && !isDotEntry(name);
@@ -129,32 +143,55 @@ bool liesWithin(const fs::path& inner, const fs::path& outer) {
     return outEnd == out.end() || (std::next(outEnd) == out.end() && outEnd->empty());
 }
 
-// Clears the way for a new target file: an existing one is removed first, so a read-only target
-// is replaced as the shell does and a hard link to the target keeps its old content.
-bool clearTarget(const fs::path& target) {
+bool isLink(const fs::path& path) {
     std::error_code ec;
-    return !isPresent(target) || fs::remove(target, ec);
+    return fs::is_symlink(fs::symlink_status(path, ec));
 }
 
-// A file's content (a symbolic link is followed) under the target name.
-bool copyOneFile(const fs::path& source, const fs::path& target) {
-    if (isSame(source, target) || !clearTarget(target)) return false;
+bool isRegularFile(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(fs::status(path, ec));
+}
+
+// READONLY as GETFILEATT reports it (through a link); directories do not count.
+bool isReadOnlyFile(const fs::path& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) && isReadOnlyMode(info.st_mode);
+}
+
+// Which existing target files may be replaced: a copy replaces read-only ones as the Windows shell
+// does, a move does not.
+enum class Replace { anyFile, writableFile };
+
+// Clears the way for a new target file: an existing one is removed first, so a read-only target
+// can be replaced and a hard link to the target keeps its old content.
+bool clearTarget(const fs::path& target, Replace replace) {
+    if (!isPresent(target)) return true;
+    if (replace == Replace::writableFile && isReadOnlyFile(target)) return false;
+    std::error_code ec;
+    return fs::remove(target, ec);
+}
+
+// A regular file's content (a symbolic link is followed) under the target name. Anything else (a
+// pipe, a device, a link that leads nowhere) is not copied, and then the target stays as it was.
+bool copyOneFile(const fs::path& source, const fs::path& target, Replace replace) {
+    if (!isRegularFile(source) || isSame(source, target) || !clearTarget(target, replace)) return false;
     std::error_code ec;
     fs::copy_file(source, target, ec);
     return !ec;
 }
 
-// Inside a copied directory symbolic links stay links, so a link to a parent cannot make the copy
-// endless.
-bool copyLink(const fs::path& source, const fs::path& target) {
-    if (!clearTarget(target)) return false;
+// The link itself, not what it leads to: inside a copied directory links stay links, so a link to
+// a parent cannot make the copy endless and no copy reaches out of the tree.
+bool copyLink(const fs::path& source, const fs::path& target, Replace replace) {
+    if (!clearTarget(target, replace)) return false;
     std::error_code ec;
     fs::copy_symlink(source, target, ec);
     return !ec;
 }
 
 // A directory with its contents, merged into the target when that exists.
-bool copyTree(const fs::path& source, const fs::path& target) {
+bool copyTree(const fs::path& source, const fs::path& target, Replace replace) {
     if (liesWithin(target, source)) return false;
     std::error_code ec;
     if (!isDirectory(target) && !fs::create_directory(target, ec)) return false;
@@ -165,22 +202,22 @@ bool copyTree(const fs::path& source, const fs::path& target) {
         fs::path into = target / from.filename();
         std::error_code kindError;
         if (entry->is_symlink(kindError)) {
-            ok = copyLink(from, into) && ok;
+            ok = copyLink(from, into, replace) && ok;
         } else if (isRealDirectory(from)) {
-            ok = copyTree(from, into) && ok;
+            ok = copyTree(from, into, replace) && ok;
         } else {
-            ok = copyOneFile(from, into) && ok;
+            ok = copyOneFile(from, into, replace) && ok;
         }
     }
     return ok && !ec;
 }
 
-// Copies a file or directory to the exact target name. A file does not replace a directory, nor
-// a directory a file.
-bool copyEntry(const fs::path& source, const fs::path& target) {
+// Copies a file or directory to the exact target name; a source that is a symbolic link is
+// followed. A file does not replace a directory, nor a directory a file.
+bool copyEntry(const fs::path& source, const fs::path& target, Replace replace) {
     bool sourceIsDirectory = isDirectory(source);
     if (isPresent(target) && isDirectory(target) != sourceIsDirectory) return false;
-    return sourceIsDirectory ? copyTree(source, target) : copyOneFile(source, target);
+    return sourceIsDirectory ? copyTree(source, target, replace) : copyOneFile(source, target, replace);
 }
 
 // Never "." or "..": removing those would take the directories they stand for.
@@ -192,19 +229,23 @@ bool removeEntry(const fs::path& path) {
 }
 
 // Moves by renaming where the system can (same file system, target free or a file); otherwise
-// (a directory into an existing one, another file system) by copying and removing the source.
+// (a directory into an existing one, another file system) by copying and removing the source. A
+// symbolic link is moved as the link, and a read-only file is never replaced.
 bool moveEntry(const fs::path& source, const fs::path& target) {
     if (isSame(source, target) || liesWithin(target, source)) return false;
     bool sourceIsDirectory = isRealDirectory(source);
     bool targetExists = isPresent(target);
     if (targetExists && isDirectory(target) != sourceIsDirectory) return false;
+    if (targetExists && !sourceIsDirectory && isReadOnlyFile(target)) return false;
     if (!(targetExists && sourceIsDirectory) && ::rename(source.c_str(), target.c_str()) == 0) return true;
-    return copyEntry(source, target) && removeEntry(source);
+    bool copied = isLink(source) ? copyLink(source, target, Replace::writableFile)
+                                 : copyEntry(source, target, Replace::writableFile);
+    return copied && removeEntry(source);
 }
 
 bool applyTo(ShellOperation operation, const fs::path& source, const fs::path& target) {
     switch (operation) {
-        case ShellOperation::copy: return copyEntry(source, target);
+        case ShellOperation::copy: return copyEntry(source, target, Replace::anyFile);
         case ShellOperation::move: return moveEntry(source, target);
         case ShellOperation::remove: return removeEntry(source);
     }
@@ -250,6 +291,34 @@ bool operateOnOne(ShellOperation operation, const fs::path& source, const std::s
     return applyTo(operation, source, destination);
 }
 
+// ---- streams ----
+
+// The open flags of fopen's first mode letter; -1 for any other letter. "w" empties the file only
+// after the checks of readyForStream, so a file that is refused stays as it was.
+int openFlags(char kind) {
+    switch (kind) {
+        case 'r': return O_RDONLY;
+        case 'w': return O_WRONLY | O_CREAT;
+        case 'a': return O_WRONLY | O_CREAT | O_APPEND;
+        default: return -1;
+    }
+}
+
+// Whether the file just opened may serve the stream: only a regular file is read, a read-only
+// one is never written. For "w" it then empties a regular file.
+bool readyForStream(int fd, char kind) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return false;
+    if (kind == 'r') return S_ISREG(info.st_mode);
+    if (!S_ISREG(info.st_mode)) return true;
+    return !isReadOnlyMode(info.st_mode) && (kind != 'w' || ::ftruncate(fd, 0) == 0);
+}
+
+bool makeBlocking(int fd) {
+    int flags = ::fcntl(fd, F_GETFL);
+    return flags != -1 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+}
+
 // ---- the search ----
 
 class PosixFileSearch : public FileSearch {
@@ -272,14 +341,16 @@ bool shellFileOperation(ShellOperation operation, const std::string& source, con
     if (source.empty()) return false;
     if (operation != ShellOperation::remove && target.empty()) return false;
     if (hasWildcard(splitName(source).last)) return operateOnMatches(operation, source, fs::path(target));
-    return operateOnOne(operation, fs::path(source), target);
+    // "link/" would lead the system through the link: moving or deleting it must reach the link
+    // itself, never the directory it leads to.
+    return operateOnOne(operation, fs::path(withoutTrailingSlashes(source)), target);
 }
 
 std::optional<std::uint32_t> fileAttributes(const std::string& path) {
     struct stat info {};
     if (path.empty() || ::stat(path.c_str(), &info) != 0) return std::nullopt;
     std::uint32_t bits = 0;
-    if ((info.st_mode & kWriteBits) == 0) bits |= attribute::kReadOnly;
+    if (isReadOnlyMode(info.st_mode)) bits |= attribute::kReadOnly;
     if (isHiddenName(path)) bits |= attribute::kHidden;
     if (S_ISDIR(info.st_mode)) bits |= attribute::kDirectory;
     if (S_ISREG(info.st_mode) && bits == 0) bits = attribute::kNormal;
@@ -335,6 +406,19 @@ std::string fullPath(const std::string& name) {
     std::string path(buffer.data());
     if (path.empty() || path.back() != '/') path += '/';
     return path + name;
+}
+
+Stream openStream(const std::string& name, const char* mode) {
+    int flags = openFlags(mode[0]);
+    if (flags < 0) return nullptr;
+    // Without O_NONBLOCK, opening a pipe waits for a program at its other end. The stream itself
+    // blocks as usual: the flag is taken off once the file is known to be fit.
+    int fd = ::open(name.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return nullptr;
+    std::FILE* stream = nullptr;
+    if (readyForStream(fd, mode[0]) && makeBlocking(fd)) stream = ::fdopen(fd, mode);
+    if (!stream) ::close(fd);
+    return Stream(stream);
 }
 
 std::optional<FileStamp> streamStamp(std::FILE* stream) {

@@ -141,6 +141,20 @@ std::unique_ptr<FileSearch> startFileSearch(const std::string& pattern, std::str
     return std::make_unique<Win32FileSearch>(handle);
 }
 
+Stream openStream(const std::string& name, const char* mode) {
+    // The run-time itself refuses to write a read-only file, and opening never waits.
+    Stream stream(std::fopen(name.c_str(), mode));
+    if (!stream || mode[0] != 'r') return stream;
+    // Devices (CON, NUL, COM1) and pipes open as files too, and reading CON waits for the keyboard:
+    // only a file on disk is read.
+    auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream.get())));
+    BY_HANDLE_FILE_INFORMATION info{};
+    bool onDisk = GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &info) &&
+                  (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    if (!onDisk) return nullptr;
+    return stream;
+}
+
 std::optional<FileStamp> streamStamp(std::FILE* stream) {
     auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
     BY_HANDLE_FILE_INFORMATION info{};
