@@ -505,6 +505,25 @@ TEST_F(FileCommandTest, ShellMoveOfADirectoryMergesIntoAnExistingOne) {
     EXPECT_EQ(contentOf("b/a/y.txt"), "other");
 }
 
+// A move to another file system copies and deletes; a link must still arrive as the link.
+TEST_F(FileCommandTest, ShellMoveToAnotherFileSystemMovesALinkAsALink) {
+    struct stat here {}, there {};
+    fs::path other = "/dev/shm";
+    if (::stat(at("").c_str(), &here) != 0 || ::stat(other.c_str(), &there) != 0 || here.st_dev == there.st_dev) {
+        GTEST_SKIP() << "no second file system at " << other;
+    }
+    put("real.txt", "content");
+    fs::create_symlink(at("real.txt"), dir / "link");
+    fs::path target = other / dir.filename();
+    commands::renameFile(ctx, at("link"), target.string(), FileFunctions::shell);
+    EXPECT_EQ(errorcode(), "0");
+    EXPECT_TRUE(fs::is_symlink(target));
+    EXPECT_FALSE(has("link"));
+    EXPECT_EQ(contentOf("real.txt"), "content");
+    std::error_code ec;
+    fs::remove(target, ec);
+}
+
 // ---- DELFILE ----
 
 TEST_F(FileCommandTest, DelFileRemovesFilesMatchesAndDirectories) {
