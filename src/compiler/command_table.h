@@ -25,6 +25,7 @@ enum class CommandKind {
 //   []  "[" then a name up to "]", written as the variable reference of the target variable
 //   V   a strict value;  V*  a lenient value (unquoted text allowed);  C  a condition
 //   $   the line end: anything else there is a parse error
+//   *   the rest of the line, read and ignored
 //   anything else: a separator, any one of its characters; it is not written
 struct Command {
     CommandKind kind;

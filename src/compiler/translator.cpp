@@ -29,8 +29,9 @@ Translator::Status Translator::step(std::string& line) {
 
 Translator::Status Translator::translateLabelLine(std::string& line) {
     std::string name = cursor_.readRestOfLine();
-    // The terminator byte would split the code line.
-    if (name.find(kLineTerminator) != std::string::npos) fail(kParseError);
+    // The terminator byte would split the code line. A label line without a name stops the
+    // interpreter with an error, so it must not compile into a program that runs on.
+    if (name.find(kLineTerminator) != std::string::npos || interp::trimBlanks(name).empty()) fail(kParseError);
     line += opcodeText(Opcode::RLBL);
     line += name;
     if (!labels_.define(name)) fail(kDoubleLabel, name);
@@ -127,6 +128,8 @@ void Translator::translateOperands(std::string_view form, std::string& line) {
             line += condition();
         } else if (token == "$") {
             expectLineEnd();
+        } else if (token == "*") {
+            skipRestOfLine();
         } else {
             expectSeparator(token);
         }
@@ -155,7 +158,7 @@ void Translator::translateJump(Opcode opcode, std::string& line) {
 void Translator::translateElseIf(std::string& line) {
     requireOpenBlock();
     line += opcodeText(Opcode::RXIE);
-    line += comparison();
+    line += condition();
 }
 
 // [name] = V, then further values, each after one of the separators, up to the line end.

@@ -12,15 +12,22 @@ CR LF line ends turned into LF line ends and must give identical results; script
 whose name ends in "_cronly.vl" skip that second run.
 
 The way a script is run is a "mode": the interpreter (--velint), and a compiled program
-(--compiled VELCOMP: velcomp /L /E, then the linked program), which must give the same
-standard output and exit code for every script that does not depend on behaviour only the
-interpreter has.
+(--compiled VELCOMP: velcomp /L /E, then the linked program). Every script runs in both modes
+and must give the same standard output, standard error, exit code and files, except where a
+sidecar says otherwise by name:
+  <name>.refused     velcomp must refuse the script: the file holds the report line it prints
+                     ("Line 3, Error 0 Parse error"); exit code 1, no program, no code file
+  <name>.interponly  the script shows what only the interpreter does; the one line says why
+
+With --compare (no stored expectations), each script runs through velint and compiled with the
+answers and arguments of the sidecars found in --sidecars DIR, and the two runs must agree.
 """
 
 import argparse
 import difflib
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -49,6 +56,8 @@ class Expectation:
     argv: Optional[List[str]] = None  # whole argument list, replaces "script path + args"
     env: Dict[str, str] = field(default_factory=dict)
     copy_as: Optional[str] = None  # file name of the script copy in the run directory
+    files: Optional[Path] = None  # a folder whose contents are copied into the run directory first
+    masks: List[bytes] = field(default_factory=list)  # --compare: patterns of text that may differ (clock times)
 
 
 @dataclass
@@ -85,8 +94,8 @@ def read_lines(path: Path) -> List[str]:
     return text.split("\n")
 
 
-def load_expectation(script: Path) -> Expectation:
-    base = script.with_suffix("")
+def load_expectation(script: Path, sidecars: Optional[str] = None) -> Expectation:
+    base = script.with_suffix("") if sidecars is None else Path(sidecars) / script.stem
 
     def sidecar(ext: str) -> Path:
         return base.parent / (base.name + ext)
@@ -113,12 +122,16 @@ def load_expectation(script: Path) -> Expectation:
         for line in read_lines(sidecar(".env")):
             name, _, value = line.partition("=")
             exp.env[name] = value
+    if sidecar(".mask").exists():
+        exp.masks = [line.encode() for line in read_lines(sidecar(".mask"))]
+    if sidecar(".files").is_dir():
+        exp.files = sidecar(".files")
     if sidecar(".copyas").exists():
         exp.copy_as = read_lines(sidecar(".copyas"))[0]
     return exp
 
 
-def discover(paths: List[str]) -> List[TestCase]:
+def discover(paths: List[str], sidecars: Optional[str] = None) -> List[TestCase]:
     scripts: List[Path] = []
     for p in map(Path, paths):
         if p.is_dir():
@@ -127,7 +140,7 @@ def discover(paths: List[str]) -> List[TestCase]:
             scripts.append(p)
         else:
             raise ValueError(f"not a test script or folder: {p}")
-    return [TestCase(s, load_expectation(s)) for s in scripts]
+    return [TestCase(s, load_expectation(s, sidecars)) for s in scripts]
 
 
 def to_lf(source: bytes) -> bytes:
@@ -163,35 +176,57 @@ class VelintMode:
         return run_process([self.velint] + args, workdir, exp.stdin, env, self.timeout)
 
 
+def sidecar_line(path: Path) -> str:
+    """The one line of a reason or report sidecar; it must say something."""
+    lines = read_lines(path)
+    if not lines or not lines[0].strip():
+        raise ValueError(f"{path}: the sidecar must hold one line that says why")
+    return lines[0]
+
+
 class CompiledMode:
     """Compiles the script with velcomp /L /E (vellink and velrun.rtl beside it) and runs the
     linked program with the same arguments and input."""
 
     name = "compiled"
-    # Behaviour only the interpreter has: script errors and start-up boxes (standard error),
-    # exit codes from HALT values or errors, END (compiling stops there) and the file it runs
-    # from (ownname). A script can also opt out with a sidecar <name>.interponly.
-    INTERPRETER_ONLY = re.compile(rb"(?im)^[ \t]*(?:IF\b.*\s)?(?:END\b|HALT[ \t]+\S)|\[ownname\]|VL_UseOldFileFunctions")
+    FAILED = b"\n\nERROR. Compiling process failed."
 
     def __init__(self, velcomp: str, timeout: float):
         self.velcomp = str(Path(velcomp).resolve())
         self.timeout = timeout
 
     def applies_to(self, case: "TestCase") -> bool:
-        exp = case.expect
-        if exp.code != 0 or exp.stderr != b"" or exp.stderr_re is not None or exp.argv is not None:
-            return False
-        if case.script.with_suffix(".interponly").exists():
-            return False
-        return not self.INTERPRETER_ONLY.search(case.script.read_bytes())
+        interponly = case.script.with_suffix(".interponly")
+        return not (interponly.exists() and sidecar_line(interponly))
+
+    def compile(self, workdir: Path, script_name: str, env: Dict[str, str]) -> Outcome:
+        return run_process([self.velcomp, script_name, "/L", "/E"], workdir, b"", env, self.timeout)
 
     def run(self, workdir: Path, script_name: str, exp: Expectation, env: Dict[str, str]) -> Outcome:
-        compiled = run_process([self.velcomp, script_name, "/L", "/E"], workdir, b"", env, self.timeout)
+        compiled = self.compile(workdir, script_name, env)
         program = workdir / (script_name[:-2] + "exe")
         if compiled.code != 0 or not program.exists():
             message = b"compiling failed (velcomp exit code %d):\n" % (compiled.code or -1)
             return Outcome(compiled.stdout, message + compiled.stderr, -1)
         return run_process([str(program)] + exp.args, workdir, exp.stdin, env, self.timeout)
+
+    def check_refused(self, case: "TestCase", source: bytes, report_line: str) -> List[str]:
+        """velcomp must print the report, end with exit code 1 and leave no program or code file."""
+        with tempfile.TemporaryDirectory(prefix="vltest-") as tmp:
+            workdir = Path(os.path.realpath(tmp))
+            script_name = case.expect.copy_as or case.script.name
+            (workdir / script_name).write_bytes(source)
+            got = self.compile(workdir, script_name, make_env(case.expect))
+            problems = []
+            if got.code != 1:
+                problems.append(f"velcomp exit code: expected 1, actual {got.code}\n")
+            if not got.stdout.endswith(b"\n" + report_line.encode() + self.FAILED):
+                problems.append(f"velcomp did not report {report_line!r}; it printed:\n")
+                problems += show(got.stdout) + ["\n"]
+            left = sorted(p.name for p in workdir.iterdir() if p.suffix in (".exe", ".coc"))
+            if left:
+                problems.append(f"velcomp left files behind: {left}\n")
+            return problems
 
 
 def make_env(exp: Expectation) -> Dict[str, str]:
@@ -220,7 +255,46 @@ def compare_stream(label: str, expected: Optional[bytes], pattern: Optional[byte
     return lines or [f"--- {label} differs only in bytes that do not show\n"]
 
 
-def check(case: TestCase, mode, lf: bool) -> List[str]:
+# Files a run leaves that are the runner's or the compiler's, not the script's.
+def is_run_artifact(path: Path, script_name: str) -> bool:
+    return path.name == script_name or path.suffix in (".exe", ".coc")
+
+
+def snapshot(workdir: Path, script_name: str) -> Dict[str, Optional[bytes]]:
+    """The files and folders a run left in its directory: contents of files, None for folders.
+    The run directory's own path inside a file reads as {cwd}, as in the expectations."""
+    found: Dict[str, Optional[bytes]] = {}
+    for path in sorted(workdir.rglob("*")):
+        relative = str(path.relative_to(workdir))
+        if path.parent == workdir and is_run_artifact(path, script_name):
+            continue
+        if path.is_symlink():
+            found[relative] = b"-> " + os.readlink(path).encode()
+        elif path.is_dir():
+            found[relative] = None
+        elif path.is_file():
+            found[relative] = path.read_bytes().replace(str(workdir).encode(), CWD_PLACEHOLDER)
+        else:
+            found[relative] = b"(special file)"
+    return found
+
+
+def compare_snapshots(velint: Dict[str, Optional[bytes]], compiled: Dict[str, Optional[bytes]],
+                      masked=lambda text: text) -> List[str]:
+    report = []
+    for name in sorted(set(velint) | set(compiled)):
+        if name not in compiled:
+            report.append(f"only the velint run left {name}\n")
+        elif name not in velint:
+            report.append(f"only the compiled run left {name}\n")
+        elif velint[name] != compiled[name] and (velint[name] is None or compiled[name] is None or
+                                                 masked(velint[name]) != masked(compiled[name])):
+            report.append(f"{name} differs between the velint and the compiled run\n")
+    return report
+
+
+def run_case(case: TestCase, mode, lf: bool):
+    """Runs the script once in a fresh directory; the outcome and the files it left."""
     exp = case.expect
     source = case.script.read_bytes()
     if lf:
@@ -228,16 +302,47 @@ def check(case: TestCase, mode, lf: bool) -> List[str]:
     with tempfile.TemporaryDirectory(prefix="vltest-") as tmp:
         workdir = Path(os.path.realpath(tmp))
         script_name = exp.copy_as or case.script.name
+        if exp.files is not None:
+            shutil.copytree(exp.files, workdir, dirs_exist_ok=True)
         (workdir / script_name).write_bytes(source)
         got = mode.run(workdir, script_name, exp, make_env(exp))
-        report: List[str] = []
-        if got.timed_out:
-            report.append(f"timed out after {mode.timeout} s\n")
-        elif got.code != exp.code:
-            report.append(f"exit code: expected {exp.code}, actual {got.code}\n")
-        report += compare_stream("stdout", exp.stdout, exp.stdout_re, got.stdout, workdir)
-        report += compare_stream("stderr", exp.stderr, exp.stderr_re, got.stderr, workdir)
-        return report
+        return got, workdir, snapshot(workdir, script_name)
+
+
+def check(case: TestCase, mode, lf: bool):
+    """The report of one run against the stored expectations (empty when it passed) and the
+    files it left."""
+    exp = case.expect
+    got, workdir, files = run_case(case, mode, lf)
+    report: List[str] = []
+    if got.timed_out:
+        report.append(f"timed out after {mode.timeout} s\n")
+    elif got.code != exp.code:
+        report.append(f"exit code: expected {exp.code}, actual {got.code}\n")
+    report += compare_stream("stdout", exp.stdout, exp.stdout_re, got.stdout, workdir)
+    report += compare_stream("stderr", exp.stderr, exp.stderr_re, got.stderr, workdir)
+    return report, files
+
+
+def compare_runs(case: TestCase, modes, lf: bool) -> List[str]:
+    """--compare: the velint run and the compiled run must agree with each other."""
+    (velint, _, velint_files), (compiled, _, compiled_files) = (run_case(case, m, lf) for m in modes)
+    report: List[str] = []
+    for label, outcome in (("velint", velint), ("compiled", compiled)):
+        if outcome.timed_out:
+            report.append(f"{label} run timed out\n")
+    if velint.code != compiled.code:
+        report.append(f"exit code: velint {velint.code}, compiled {compiled.code}\n")
+    def masked(text: bytes) -> bytes:
+        for pattern in case.expect.masks:
+            text = re.sub(pattern, b"<masked>", text)
+        return text
+
+    for stream in ("stdout", "stderr"):
+        ours, theirs = masked(getattr(velint, stream)), masked(getattr(compiled, stream))
+        if ours != theirs:
+            report += [f"--- {stream} differs:\n"] + list(difflib.unified_diff(show(ours), show(theirs), "velint", "compiled"))
+    return report + compare_snapshots(velint_files, compiled_files, masked)
 
 
 def main() -> int:
@@ -247,6 +352,9 @@ def main() -> int:
                         help="also compile each script with this velcomp and run the program (differential run)")
     parser.add_argument("--timeout", type=float, default=10.0, help="seconds per run (default 10)")
     parser.add_argument("--verbose", "-v", action="store_true", help="also list the tests that pass")
+    parser.add_argument("--compare", action="store_true",
+                        help="no stored expectations: velint and the compiled program must agree")
+    parser.add_argument("--sidecars", metavar="DIR", help="with --compare: where the answers and arguments are")
     parser.add_argument("paths", nargs="+", help="test folders or .vl files")
     opts = parser.parse_args()
 
@@ -261,23 +369,44 @@ def main() -> int:
     if not modes:
         print("give --velint, --compiled or both", file=sys.stderr)
         return 2
-    cases = discover(opts.paths)
+    cases = discover(opts.paths, opts.sidecars)
+    if opts.compare and len(modes) != 2:
+        print("--compare needs --velint and --compiled", file=sys.stderr)
+        return 2
 
     failures = 0
     runs = 0
+
+    def report_run(label: str, report: List[str]) -> None:
+        nonlocal failures, runs
+        runs += 1
+        if report:
+            failures += 1
+            sys.stdout.write(f"FAIL {label}\n" + "".join(report) + "\n")
+        elif opts.verbose:
+            sys.stdout.write(f"ok   {label}\n")
+
     for case in cases:
-        for mode in modes:
-            if hasattr(mode, "applies_to") and not mode.applies_to(case):
+        for lf in ([False, True] if case.wants_lf_run else [False]):
+            line_ends = "LF" if lf else "CR LF"
+            if opts.compare:
+                report_run(f"{case.name} [velint = compiled, {line_ends}]", compare_runs(case, modes, lf))
                 continue
-            for lf in ([False, True] if case.wants_lf_run else [False]):
-                runs += 1
-                label = f"{case.name} [{mode.name}, {'LF' if lf else 'CR LF'}]"
-                report = check(case, mode, lf)
-                if report:
-                    failures += 1
-                    sys.stdout.write(f"FAIL {label}\n" + "".join(report) + "\n")
-                elif opts.verbose:
-                    sys.stdout.write(f"ok   {label}\n")
+            files = {}
+            for mode in modes:
+                label = f"{case.name} [{mode.name}, {line_ends}]"
+                if mode.name == "compiled" and not mode.applies_to(case):
+                    continue
+                refused = case.script.with_suffix(".refused")
+                if mode.name == "compiled" and refused.exists():
+                    source = case.script.read_bytes()
+                    report_run(label, mode.check_refused(case, to_lf(source) if lf else source, sidecar_line(refused)))
+                    continue
+                report, files[mode.name] = check(case, mode, lf)
+                report_run(label, report)
+            if len(files) == 2:
+                report_run(f"{case.name} [files of velint = compiled, {line_ends}]",
+                           compare_snapshots(files["velint"], files["compiled"]))
 
     print(f"{len(cases)} scripts, {runs} runs, {runs - failures} passed, {failures} failed")
     return 1 if failures else 0

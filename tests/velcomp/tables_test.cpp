@@ -90,8 +90,10 @@ TEST(Labels, LabelMarkerInsideAWordMakesALabelLine) {
     EXPECT_EQ(codeLineOf("  \t%indented\r\n"), "RLBLindented");
 }
 
-TEST(Labels, EmptyLabelLineIsWrittenButNotRecorded) {
-    EXPECT_EQ(bodyOf("%\r\n%\r\n"), (std::vector<std::string>{"RLBL", "RLBL"}));
+// The interpreter stops at a label line without a name; a program must not run past it.
+TEST(Labels, LabelLineWithoutANameIsAParseError) {
+    EXPECT_EQ(errorOf("REM\r\n%\r\n").number, 0);
+    EXPECT_EQ(errorOf("%   \r\n").number, 0);
 }
 
 TEST(Labels, JumpBeforeAndAfterTheLabel) {

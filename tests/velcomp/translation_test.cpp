@@ -180,8 +180,17 @@ TEST(Translation, IgnoredKeywordAloneOnItsLineKeepsTheNextLine) {
 
 TEST(Translation, CommandAfterAValueOnTheSameLineIsTheNextCommand) {
     EXPECT_EQ(bodyOf("ECHO 'x' ECHO 'y'\r\n"), (std::vector<std::string>{"R027'x'", "R027'y'"}));
-    EXPECT_EQ(bodyOf("RENAMEFILE 'a' : 'b' HALT\r\n"), (std::vector<std::string>{"R018'a''b'", "R009"}));
-    EXPECT_EQ(bodyOf("REPEAT ECHO 'y'\r\n"), (std::vector<std::string>{"RRPT", "R027'y'"}));
+    EXPECT_EQ(bodyOf("SENDKEYS 'a' : 'b' HALT\r\n"), (std::vector<std::string>{"R033'a''b'", "R009"}));
+}
+
+// What the interpreter refuses after the last operand is refused; what it ignores is ignored.
+TEST(Translation, TextAfterTheLastOperandAsTheInterpreterReadsIt) {
+    for (const char* line : {"RENAMEFILE 'a' : 'b' HALT", "GETPOS [p] = 'abc', 'b' ECHO [p]",
+                             "READFILE [a] = 'f', '1' x", "OPENBOX [a] = 'f', 'g' x"}) {
+        EXPECT_EQ(errorOf(std::string(line) + "\r\n").number, 0) << line;
+    }
+    EXPECT_EQ(bodyOf("REPEAT ECHO 'y'\r\n"), (std::vector<std::string>{"RRPT"}));
+    EXPECT_EQ(bodyOf("COPYVAR [a] = 'abc', '1', '2' ECHO 'y'\r\n"), (std::vector<std::string>{"RF08[31]'abc''1''2'"}));
 }
 
 TEST(Translation, LastKeywordWithoutLineBreakIsLost) {
@@ -246,11 +255,11 @@ TEST(Conditions, AllOperatorsAndConnectives) {
     EXPECT_EQ(codeLineOf("UNTIL 'a'#[a]='b'&[a]!''\r\n"), "RUNT'a'#[31]='b'&[31]!''");
 }
 
-TEST(Conditions, ElseIfTakesOneComparison) {
+TEST(Conditions, ElseIfTakesACondition) {
     EXPECT_EQ(bodyOf("IF [a] = '1'\r\nELSEIF [a] < '5'\r\nENDIF\r\n"),
               (std::vector<std::string>{"RXIF[31]='1'", "RXIE[31]<'5'", "RXEI"}));
-    // A connective after ELSEIF's comparison is the next keyword.
-    EXPECT_EQ(errorOf("IF [a] = '1'\r\nELSEIF [a] < '5' | [a] = '7'\r\n").number, 1);
+    EXPECT_EQ(bodyOf("IF [a] = '1'\r\nELSEIF [a] < '5' | [a] = '7'\r\nENDIF\r\n"),
+              (std::vector<std::string>{"RXIF[31]='1'", "RXIE[31]<'5'|[31]='7'", "RXEI"}));
 }
 
 TEST(Conditions, MissingOrWrongOperatorIsAParseError) {
