@@ -28,5 +28,7 @@ expect_missing old.txt
 expect_missing many/one.txt
 expect_directory a/b
 expect_missing a/b/c
+expect_directory slash
+expect_missing copied.txt
 [[ -w attr.txt ]] || fail "attr.txt is still read-only after LETFILEATT NORMAL"
 [[ $(tr -d '\r' <attr.txt | paste -sd ' ') == "x more" ]] || fail "attr.txt holds '$(cat attr.txt)', expected the lines x and more"

@@ -142,7 +142,12 @@ std::unique_ptr<FileSearch> startFileSearch(const std::string& pattern, std::str
 }
 
 Stream openStream(const std::string& name, const char* mode) {
-    // The run-time itself refuses to write a read-only file, and opening never waits.
+    // The run-time refuses to write a read-only file, but only where the system enforces the
+    // attribute for this user (Wine run by root does not): the attribute itself decides.
+    if (mode[0] != 'r') {
+        DWORD attributes = GetFileAttributesA(name.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return nullptr;
+    }
     Stream stream(std::fopen(name.c_str(), mode));
     if (!stream || mode[0] != 'r') return stream;
     // Devices (CON, NUL, COM1) and pipes open as files too, and reading CON waits for the keyboard:
