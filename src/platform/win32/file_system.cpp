@@ -74,6 +74,13 @@ std::optional<BY_HANDLE_FILE_INFORMATION> identityOf(const std::string& path) {
     return info;
 }
 
+// An existing file, not a folder, with the READONLY attribute.
+bool isReadOnlyFile(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+           (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 }  // namespace
 
 bool shellFileOperation(ShellOperation operation, const std::string& source, const std::string& target) {
@@ -88,6 +95,9 @@ bool shellFileOperation(ShellOperation operation, const std::string& source, con
             request.fFlags = kCopyMoveFlags;
             break;
         case ShellOperation::move:
+            // A move never replaces a read-only file, also where the system would let this user
+            // (Wine run by root replaces it silently).
+            if (isReadOnlyFile(target)) return false;
             request.wFunc = FO_MOVE;
             request.pTo = to.data();
             request.fFlags = kCopyMoveFlags;
@@ -144,10 +154,7 @@ std::unique_ptr<FileSearch> startFileSearch(const std::string& pattern, std::str
 Stream openStream(const std::string& name, const char* mode) {
     // The run-time refuses to write a read-only file, but only where the system enforces the
     // attribute for this user (Wine run by root does not): the attribute itself decides.
-    if (mode[0] != 'r') {
-        DWORD attributes = GetFileAttributesA(name.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return nullptr;
-    }
+    if (mode[0] != 'r' && isReadOnlyFile(name)) return nullptr;
     Stream stream(std::fopen(name.c_str(), mode));
     if (!stream || mode[0] != 'r') return stream;
     // Devices (CON, NUL, COM1) and pipes open as files too, and reading CON waits for the keyboard:
