@@ -4,7 +4,8 @@
 #   install-deps.sh test   everything the full test run needs (GoogleTest, MinGW, Wine, Xvfb, ...)
 set -euo pipefail
 
-demo_packages=(g++ cmake make)
+# The build runs a Python script to finish the runtime file, so the demo needs Python too.
+demo_packages=(g++ cmake make python3)
 test_packages=("${demo_packages[@]}" libgtest-dev python3 icoutils)
 
 missing() {

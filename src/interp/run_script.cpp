@@ -13,7 +13,6 @@ constexpr const char* kLanguageVersion = "4.3";  // also [VL_Version]
 constexpr const char* kInterpreterVersion = "1.6.7Pro";
 // Longest script path the interpreter accepts (its path buffer holds 2047 characters).
 constexpr size_t kMaxScriptPath = 2047;
-constexpr unsigned kErrorBoxStyle = platform::style::kIconError | platform::style::kSetForeground;
 
 void createSystemVariables(Interpreter& in, const LaunchArgs& args) {
     using V = SystemVariable;
@@ -54,10 +53,11 @@ int commandLoop(Interpreter& in) {
     } catch (const ScriptExit& exit) {
         return exit.code;
     } catch (const ScriptError& error) {
-        in.platform.errorBox(errorBoxText(in.reader.line(), error), "ERROR", kErrorBoxStyle);
+        in.platform.errorBox(errorBoxText(in.reader.line(), error), kErrorBoxCaption, kErrorBoxStyle);
         return 1;
     } catch (const std::bad_alloc&) {
-        in.platform.errorBox(errorBoxText(in.reader.line(), ScriptError{-1, {}}), "ERROR", kErrorBoxStyle);
+        in.platform.errorBox(errorBoxText(in.reader.line(), ScriptError{kOutOfMemory, {}}), kErrorBoxCaption,
+                             kErrorBoxStyle);
         return 1;
     }
 }

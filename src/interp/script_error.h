@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "platform/platform.h"
+
 namespace interp {
 
 // Error numbers of the error box ("Line 3, Error 00: ...").
@@ -29,5 +31,12 @@ struct ScriptExit {
 
 // "Line %d, Error %0.2d: %s" with the message of the error number.
 std::string errorBoxText(int line, const ScriptError& error);
+
+// The error box: caption "ERROR", the error icon, brought to the front.
+inline constexpr const char* kErrorBoxCaption = "ERROR";
+inline constexpr unsigned kErrorBoxStyle = platform::style::kIconError | platform::style::kSetForeground;
+
+// Running out of memory ends a run like a script error whose number has no message of its own.
+inline constexpr int kOutOfMemory = -1;
 
 }  // namespace interp

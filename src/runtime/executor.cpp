@@ -1,6 +1,8 @@
 // Executing code lines: control flow here, every command's meaning in the command library.
 #include "runtime/executor.h"
 
+#include <new>
+
 #include "commands/messages.h"
 #include "commands/text_commands.h"
 #include "interp/script_error.h"
@@ -51,6 +53,13 @@ int Executor::run() {
         return 0;
     } catch (const ScriptExit& exit) {
         return exit.code;
+    } catch (const std::bad_alloc&) {
+        // As in velint: the error box, then exit code 1. The number is that of the code line,
+        // which counts the header line, so it is the script line's number plus one, as velint
+        // reports a line whose line end it has read.
+        platform_.errorBox(interp::errorBoxText(lineCounter_, interp::ScriptError{interp::kOutOfMemory, {}}),
+                           interp::kErrorBoxCaption, interp::kErrorBoxStyle);
+        return 1;
     }
 }
 

@@ -27,6 +27,7 @@ import argparse
 import difflib
 import os
 import re
+import resource
 import shutil
 import signal
 import subprocess
@@ -58,6 +59,7 @@ class Expectation:
     copy_as: Optional[str] = None  # file name of the script copy in the run directory
     files: Optional[Path] = None  # a folder whose contents are copied into the run directory first
     masks: List[bytes] = field(default_factory=list)  # --compare: patterns of text that may differ (clock times)
+    memory_mb: Optional[int] = None  # the address space the program may use, in MiB
 
 
 @dataclass
@@ -122,6 +124,8 @@ def load_expectation(script: Path, sidecars: Optional[str] = None) -> Expectatio
         for line in read_lines(sidecar(".env")):
             name, _, value = line.partition("=")
             exp.env[name] = value
+    if sidecar(".memlimit").exists():
+        exp.memory_mb = int(sidecar(".memlimit").read_text().strip())
     if sidecar(".mask").exists():
         exp.masks = [line.encode() for line in read_lines(sidecar(".mask"))]
     if sidecar(".files").is_dir():
@@ -147,9 +151,15 @@ def to_lf(source: bytes) -> bytes:
     return source.replace(b"\r\n", b"\n")
 
 
-def run_process(argv: List[str], cwd: Path, stdin: bytes, env: Dict[str, str], timeout: float) -> Outcome:
+def run_process(argv: List[str], cwd: Path, stdin: bytes, env: Dict[str, str], timeout: float,
+                memory_mb: Optional[int] = None) -> Outcome:
+    def limit_memory():
+        if memory_mb is not None:
+            size = memory_mb * 1024 * 1024
+            resource.setrlimit(resource.RLIMIT_AS, (size, size))
+
     proc = subprocess.Popen(argv, cwd=cwd, env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                            stderr=subprocess.PIPE, start_new_session=True)
+                            stderr=subprocess.PIPE, start_new_session=True, preexec_fn=limit_memory)
     try:
         out, err = proc.communicate(stdin, timeout=timeout)
         return Outcome(out, err, proc.returncode)
@@ -173,7 +183,7 @@ class VelintMode:
             args = [a.replace(SCRIPT_PLACEHOLDER, script_name) for a in exp.argv]
         else:
             args = [script_name] + exp.args
-        return run_process([self.velint] + args, workdir, exp.stdin, env, self.timeout)
+        return run_process([self.velint] + args, workdir, exp.stdin, env, self.timeout, exp.memory_mb)
 
 
 def sidecar_line(path: Path) -> str:
@@ -208,7 +218,7 @@ class CompiledMode:
         if compiled.code != 0 or not program.exists():
             message = b"compiling failed (velcomp exit code %d):\n" % (compiled.code or -1)
             return Outcome(compiled.stdout, message + compiled.stderr, -1)
-        return run_process([str(program)] + exp.args, workdir, exp.stdin, env, self.timeout)
+        return run_process([str(program)] + exp.args, workdir, exp.stdin, env, self.timeout, exp.memory_mb)
 
     def check_refused(self, case: "TestCase", source: bytes, report_line: str) -> List[str]:
         """velcomp must print the report, end with exit code 1 and leave no program or code file."""
@@ -355,6 +365,9 @@ def main() -> int:
     parser.add_argument("--compare", action="store_true",
                         help="no stored expectations: velint and the compiled program must agree")
     parser.add_argument("--sidecars", metavar="DIR", help="with --compare: where the answers and arguments are")
+    parser.add_argument("--sanitized", action="store_true",
+                        help="the programs are built with AddressSanitizer, which cannot run in a limited address space: "
+                             "skip the scripts with a memory limit")
     parser.add_argument("paths", nargs="+", help="test folders or .vl files")
     opts = parser.parse_args()
 
@@ -370,6 +383,8 @@ def main() -> int:
         print("give --velint, --compiled or both", file=sys.stderr)
         return 2
     cases = discover(opts.paths, opts.sidecars)
+    if opts.sanitized:
+        cases = [case for case in cases if case.expect.memory_mb is None]
     if opts.compare and len(modes) != 2:
         print("--compare needs --velint and --compiled", file=sys.stderr)
         return 2
