@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "interp/product.h"
+
 namespace compiler {
 
-inline constexpr std::uint16_t kRuntimeIconId = 1000;  // the runtime's program icon
+inline constexpr std::uint16_t kRuntimeIconId = interp::kProgramIconId;  // the runtime's program icon
 
 // One resource's data as it lies in the file.
 struct ResourceData {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "interp/product.h"
+
 namespace compiler {
 
 // X(opcode) in the order of their numbers.
@@ -82,9 +84,8 @@ std::string_view opcodeText(Opcode opcode);
 
 // Every code line ends with this byte; no code line holds it otherwise.
 inline constexpr char kLineTerminator = '\x01';
-// The version of the code format, in the header line.
-inline constexpr std::string_view kCodeVersion = "4.3";
-inline constexpr std::string_view kHeaderLine = "RRLR'4.3'";
+// The header line: the code format carries the language version.
+inline constexpr std::string_view kHeaderLine = "RRLR'" VELMISH_LANGUAGE_VERSION "'";
 inline constexpr std::string_view kEndMarker = "R009";
 
 }  // namespace compiler

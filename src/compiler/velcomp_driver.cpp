@@ -5,6 +5,7 @@
 
 #include "compiler/compilation.h"
 #include "compiler/orca.h"
+#include "interp/product.h"
 #include "interp/script_source.h"
 #include "interp/text.h"
 
@@ -13,7 +14,7 @@ namespace compiler {
 namespace {
 
 constexpr std::string_view kBanner =
-    "Velmish (c) 32-Bit v4.3.0 Compiler v1.4.1\n"
+    "Velmish (c) 32-Bit v" VELMISH_LANGUAGE_VERSION ".0 Compiler v1.4.1\n"
     "Made by the Velmish developers for everyone who automates desktop work.\n"
     "Report problems and wishes on the Velmish project's issue tracker.\n"
     "\n";

@@ -35,7 +35,6 @@ struct Interpreter {
     const std::string& currentKeyword() const { return *currentKeyword_; }
     void setCurrentKeyword(const std::string* keyword) { currentKeyword_ = keyword; }
     const std::string* internKeyword(std::string text) { return &*keywordTexts.insert(std::move(text)).first; }
-    int themeOffset = 0;           // 10 when visual themes are active
     ScriptMemo memo;               // remembered reads and jump targets
     std::vector<std::string> linkScratch;      // LINKVAR: room for built values, reused
     std::vector<std::string_view> linkViews;   // LINKVAR: its values, reused

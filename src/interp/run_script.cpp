@@ -2,6 +2,7 @@
 #include <new>
 
 #include "interp/interpreter.h"
+#include "interp/product.h"
 #include "interp/script_error.h"
 #include "interp/startup.h"
 
@@ -9,7 +10,6 @@ namespace interp {
 
 namespace {
 
-constexpr const char* kLanguageVersion = "4.3";  // also [VL_Version]
 constexpr const char* kInterpreterVersion = "1.6.7Pro";
 // Longest script path the interpreter accepts (its path buffer holds 2047 characters).
 constexpr size_t kMaxScriptPath = 2047;
@@ -67,7 +67,6 @@ int runOpenScript(platform::Platform& platform, const LaunchArgs& args, std::uni
                   int themeOffset) {
     platform.createDialogWindows(themeOffset);
     Interpreter in(platform, std::move(source), args.scriptPath);
-    in.themeOffset = themeOffset;
     createSystemVariables(in, args);
     return commandLoop(in);
 }
@@ -79,7 +78,7 @@ std::string upcomingLine(const Interpreter& in) {
 }
 
 std::string bannerText() {
-    return std::string("Velmish v") + kLanguageVersion + " Interpreter " + kInterpreterVersion +
+    return std::string("Velmish v" VELMISH_LANGUAGE_VERSION " Interpreter ") + kInterpreterVersion +
            "\nWritten by the Velmish developers.\n\nReport problems and ideas to the Velmish project.";
 }
 

@@ -1,6 +1,8 @@
 // Lookups over the system-variable table.
 #include "interp/system_variables.h"
 
+#include "interp/product.h"
+
 namespace interp {
 
 namespace {
@@ -39,7 +41,7 @@ std::optional<std::string_view> fixedStartValue(SystemVariable variable) {
         case V::InfoBox_Width: return "300";
         case V::InfoBox_Height: return "24";
         case V::new_line: return "\n";
-        case V::VL_Version: return "4.3";
+        case V::VL_Version: return kLanguageVersion;
         case V::VL_Pro: return "0";
         default: return std::nullopt;
     }

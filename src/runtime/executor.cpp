@@ -5,6 +5,7 @@
 
 #include "commands/messages.h"
 #include "commands/text_commands.h"
+#include "interp/product.h"
 #include "interp/script_error.h"
 #include "interp/text.h"
 #include "platform/platform.h"
@@ -16,7 +17,6 @@ using interp::ScriptExit;
 
 namespace {
 
-constexpr float kRuntimeCodeVersion = 4.3f;
 
 }  // namespace
 
@@ -65,7 +65,8 @@ int Executor::run() {
 
 void Executor::checkVersion(const Instruction& header) {
     std::string version = header.values.empty() ? std::string() : interp::evaluateValue(vars_, header.values[0]);
-    if (static_cast<float>(interp::textToDouble(version)) > kRuntimeCodeVersion) {
+    // Compared as the float the first runtimes used, so "4.30" is no newer than "4.3".
+    if (static_cast<float>(interp::textToDouble(version)) > static_cast<float>(interp::textToDouble(interp::kLanguageVersion))) {
         platform_.messageBox("WARNING: RTL uses newer VLRL-specification!\nThis may result unpredictable results.",
                              "Velmish Runtime Language Conflict", platform::style::kIconExclamation);
     }

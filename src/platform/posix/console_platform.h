@@ -119,7 +119,6 @@ private:
     std::string buttonCaptions_[5];  // by DialogButton, for the dialogs
     bool infoBoxVisible_ = false;
     std::string infoBoxText_;        // set by placeInfoBox, written when the box is shown
-    int themeOffset_ = 0;
     DebuggerEvents* debuggerEvents_ = nullptr;
 
     // One line of input without its line end; nullopt at the end of input.
