@@ -6,7 +6,7 @@ set -euo pipefail
 
 # The build runs a Python script to finish the runtime file, so the demo needs Python too.
 demo_packages=(g++ cmake make python3)
-test_packages=("${demo_packages[@]}" libgtest-dev python3 icoutils)
+test_packages=("${demo_packages[@]}" libgtest-dev python3 icoutils clang-format)
 
 missing() {
     local package

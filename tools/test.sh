@@ -8,6 +8,9 @@ tools/install-deps.sh test
 jobs=$(nproc)
 step() { printf '\n==== %s ====\n' "$*"; }
 
+step "Source formatting"
+tools/check-format.sh
+
 step "Linux build and tests"
 cmake --preset linux >/dev/null
 cmake --build --preset linux -j"$jobs"

@@ -14,7 +14,7 @@
 namespace commands {
 
 class Debugger : public platform::DebuggerEvents {
-public:
+  public:
     // Most names the watch list holds; further names are ignored.
     static constexpr size_t kWatchSlots = 250;
 
@@ -53,7 +53,7 @@ public:
     std::vector<std::string> setNamed(const std::string& name, const std::string& value) override;
     std::string watchedValue(int index) override;
 
-private:
+  private:
     void refresh(const std::string& line);
     void switchOn(bool trace, bool traceEnabled, const std::function<std::string()>& nextLine);
 

@@ -56,7 +56,7 @@ std::string readRest(std::FILE* stream) {
 // Reads a text stream in chunks and hands out its lines: lines end at a line feed, and a carriage
 // return just before it belongs to the line end, so CR LF files read as LF files do.
 class LineReader {
-public:
+  public:
     explicit LineReader(std::FILE* stream) : stream_(stream), buffer_(kChunkSize, '\0') {}
 
     // Skips one line of any length; false when the stream ended before its line feed.
@@ -88,7 +88,7 @@ public:
         }
     }
 
-private:
+  private:
     std::string_view held() const { return std::string_view(buffer_.data(), size_); }
 
     bool refill() {

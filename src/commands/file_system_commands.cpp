@@ -37,12 +37,8 @@ struct AttributeWord {
     std::uint32_t bit;
 };
 constexpr AttributeWord kAttributeWords[] = {
-    {"NORMAL", attribute::kNormal},
-    {"ARCHIVE", attribute::kArchive},
-    {"READONLY", attribute::kReadOnly},
-    {"COMPRESSED", attribute::kCompressed},
-    {"DIRECTORY", attribute::kDirectory},
-    {"HIDDEN", attribute::kHidden},
+    {"NORMAL", attribute::kNormal},         {"ARCHIVE", attribute::kArchive},     {"READONLY", attribute::kReadOnly},
+    {"COMPRESSED", attribute::kCompressed}, {"DIRECTORY", attribute::kDirectory}, {"HIDDEN", attribute::kHidden},
     {"SYSTEM", attribute::kSystem},
 };
 constexpr int kAttributeCount = 7;

@@ -13,7 +13,8 @@ unsigned msgBoxStyle(const std::string& buttons) {
         const char* keyword;
         const char* number;
     } kButtonSets[] = {
-        {"OK", "0"}, {"OKCANCEL", "1"}, {"CANCELRETRYIGNORE", "2"}, {"YESNOCANCEL", "3"}, {"YESNO", "4"}, {"RETRYCANCEL", "5"},
+        {"OK", "0"},          {"OKCANCEL", "1"}, {"CANCELRETRYIGNORE", "2"},
+        {"YESNOCANCEL", "3"}, {"YESNO", "4"},    {"RETRYCANCEL", "5"},
     };
     std::string word = interp::upperCase(interp::trimBlanks(buttons));
     for (const auto& set : kButtonSets) {

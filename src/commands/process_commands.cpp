@@ -60,7 +60,6 @@ constexpr ShowMode kShowModes[] = {
     {"MINIMIZED", platform::show::kShowMinimized},
 };
 
-
 // One keystroke: the key goes down and comes up again.
 void press(platform::Platform& desktop, int key) {
     desktop.keyEvent(key, false);

@@ -83,17 +83,11 @@ void calcVar(Context& ctx, Target target, const Calculation& calculation) {
     ctx.vars.set(target, calculation.result());
 }
 
-void upVar(Context& ctx, Target target, const std::string& value) {
-    ctx.vars.set(target, interp::upperCase(value));
-}
+void upVar(Context& ctx, Target target, const std::string& value) { ctx.vars.set(target, interp::upperCase(value)); }
 
-void lowVar(Context& ctx, Target target, const std::string& value) {
-    ctx.vars.set(target, interp::lowerCase(value));
-}
+void lowVar(Context& ctx, Target target, const std::string& value) { ctx.vars.set(target, interp::lowerCase(value)); }
 
-void trimVar(Context& ctx, Target target, const std::string& value) {
-    ctx.vars.set(target, interp::trimBlanks(value));
-}
+void trimVar(Context& ctx, Target target, const std::string& value) { ctx.vars.set(target, interp::trimBlanks(value)); }
 
 void getChr(Context& ctx, Target target, const std::string& value) {
     auto code = static_cast<unsigned char>(textToInt(value) & 0xFF);
@@ -131,4 +125,3 @@ void getPos(Context& ctx, Target target, const std::string& text, const std::str
 }
 
 }  // namespace commands
-

@@ -15,14 +15,14 @@ void linkVar(Context& ctx, Target target, std::span<const std::string_view> valu
 
 // CALCVAR: left to right, no precedence. Feed the first value, then each operator and value.
 class Calculation {
-public:
+  public:
     explicit Calculation(std::string_view first);
     // op is one of + - * / ~ (remainder of the integer division, with the sign of the left side).
     void apply(char op, std::string_view operand);
     // "%lf" without trailing zeros; infinities and NANs as "+INF", "-INF", "+NAN", "-NAN".
     std::string result() const;
 
-private:
+  private:
     double accumulator_;
 };
 void calcVar(Context& ctx, Target target, const Calculation& calculation);

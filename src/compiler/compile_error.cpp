@@ -5,16 +5,11 @@ namespace compiler {
 
 std::string compileErrorMessage(int number, const std::string& filling) {
     switch (number) {
-        case kParseError:
-            return "Parse error";
-        case kUnknownInstruction:
-            return "Unknown instruction: " + filling;
-        case kLabelNotFound:
-            return "Label not found: " + filling;
-        case kDoubleLabel:
-            return "Double label definition: " + filling;
-        default:
-            return "Unknown error; Errorcode";
+        case kParseError: return "Parse error";
+        case kUnknownInstruction: return "Unknown instruction: " + filling;
+        case kLabelNotFound: return "Label not found: " + filling;
+        case kDoubleLabel: return "Double label definition: " + filling;
+        default: return "Unknown error; Errorcode";
     }
 }
 

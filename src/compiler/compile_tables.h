@@ -14,7 +14,7 @@ namespace compiler {
 // variables; every other name gets the next index when it first appears. Names are compared
 // exactly, case included; there is no limit on their number.
 class VariableNames {
-public:
+  public:
     VariableNames();  // holds the 31 system variable names
 
     // The name's index, adding the name when it is new. The empty name is a name like any
@@ -24,7 +24,7 @@ public:
     int count() const { return static_cast<int>(names_.size()); }
     const std::string& nameAt(int index) const { return names_[static_cast<size_t>(index)]; }
 
-private:
+  private:
     std::vector<std::string> names_;                // index -> name
     std::unordered_map<std::string, int> indices_;  // name -> index
 };
@@ -37,7 +37,7 @@ struct LabelReference {
 
 // Label lines met so far and labels jumped to, both without a limit on their number.
 class LabelTables {
-public:
+  public:
     // Records a label line. False when the name was defined before. The empty name (a label
     // line holding only "%") is not recorded and never repeats.
     bool define(const std::string& name);
@@ -51,7 +51,7 @@ public:
     size_t definitionCount() const { return definitions_.size(); }
     const std::vector<LabelReference>& references() const { return references_; }
 
-private:
+  private:
     std::unordered_set<std::string> definitions_;
     std::vector<LabelReference> references_;  // in the order of first use
     std::unordered_set<std::string> referencedNames_;

@@ -22,14 +22,10 @@ int bitCountInImage(const std::string& image) {
         int depth = static_cast<unsigned char>(image[24]);
         switch (image[25]) {
             case 0:
-            case 3:
-                return depth;  // grey, palette
-            case 2:
-                return depth * 3;  // RGB
-            case 4:
-                return depth * 2;  // grey with alpha
-            case 6:
-                return depth * 4;  // RGBA
+            case 3: return depth;      // grey, palette
+            case 2: return depth * 3;  // RGB
+            case 4: return depth * 2;  // grey with alpha
+            case 6: return depth * 4;  // RGBA
         }
     }
     return 0;

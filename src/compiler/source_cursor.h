@@ -16,7 +16,7 @@
 namespace compiler {
 
 class SourceCursor {
-public:
+  public:
     static constexpr int kLineEnd = interp::ScriptReader::kLineEnd;
 
     explicit SourceCursor(interp::ScriptReader& reader) : reader_(reader) {}
@@ -45,7 +45,7 @@ public:
     int lineCounter() const { return reader_.line(); }
     bool atEnd() const { return reader_.atEnd(); }
 
-private:
+  private:
     std::string gatherKeyword(int c, std::string word, bool labelMarker);
 
     interp::ScriptReader& reader_;

@@ -63,16 +63,10 @@ Translator::Status Translator::translateCommand(const Command& commandEntry, std
             line += opcodeText(command->opcode);
             translateOperands(command->form, line);
             break;
-        case CommandKind::Declare:
-            translateDeclare(line);
-            break;
-        case CommandKind::Jump:
-            translateJump(command->opcode, line);
-            break;
+        case CommandKind::Declare: translateDeclare(line); break;
+        case CommandKind::Jump: translateJump(command->opcode, line); break;
         case CommandKind::If:  // handled by translateKeyword
-        case CommandKind::ElseIf:
-            translateElseIf(line);
-            break;
+        case CommandKind::ElseIf: translateElseIf(line); break;
         case CommandKind::Else:
             requireOpenBlock();
             line += opcodeText(Opcode::RXEL);
@@ -90,9 +84,7 @@ Translator::Status Translator::translateCommand(const Command& commandEntry, std
             line += opcodeText(command->opcode);
             translateList("+-/*~", true, line);
             break;
-        case CommandKind::Ignored:
-            skipRestOfLine();
-            break;
+        case CommandKind::Ignored: skipRestOfLine(); break;
     }
     return Status::Written;
 }

@@ -17,7 +17,7 @@
 namespace compiler {
 
 class Translator {
-public:
+  public:
     enum class Status {
         Written,         // one code line's content has been appended (it may be empty)
         Stop,            // the end of the script: nothing more is translated
@@ -36,7 +36,7 @@ public:
     bool atEnd() const { return cursor_.atEnd(); }
     int ifDepth() const { return ifDepth_; }
 
-private:
+  private:
     Status translateLabelLine(std::string& line);
     Status translateKeyword(std::string word, std::string& line);
     Status translateCommand(const Command& command, std::string& line);

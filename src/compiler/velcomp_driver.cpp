@@ -13,11 +13,11 @@ namespace compiler {
 
 namespace {
 
-constexpr std::string_view kBanner =
-    "Velmish (c) 32-Bit v" VELMISH_LANGUAGE_VERSION ".0 Compiler v1.4.1\n"
-    "Made by the Velmish developers for everyone who automates desktop work.\n"
-    "Report problems and wishes on the Velmish project's issue tracker.\n"
-    "\n";
+constexpr std::string_view kBanner = "Velmish (c) 32-Bit v" VELMISH_LANGUAGE_VERSION
+                                     ".0 Compiler v1.4.1\n"
+                                     "Made by the Velmish developers for everyone who automates desktop work.\n"
+                                     "Report problems and wishes on the Velmish project's issue tracker.\n"
+                                     "\n";
 
 constexpr std::string_view kUsage =
     "  Usage:   VELCOMP filename [options]\n\n"

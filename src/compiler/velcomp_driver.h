@@ -14,10 +14,10 @@ namespace compiler {
 
 // What the driver asks of the system; main passes the real console and processes, tests fakes.
 struct DriverSystem {
-    std::function<void(std::string_view)> print;                             // console text
-    std::function<void()> waitForKey;                                        // one key, no echo
-    std::function<std::string()> ownDirectory;                               // with its trailing separator
-    std::function<bool(const std::string&)> changeDirectory;                 // false on failure
+    std::function<void(std::string_view)> print;              // console text
+    std::function<void()> waitForKey;                         // one key, no echo
+    std::function<std::string()> ownDirectory;                // with its trailing separator
+    std::function<bool(const std::string&)> changeDirectory;  // false on failure
     // Program, argument; the program's exit code, nullopt when it could not be started.
     std::function<std::optional<int>(const std::string&, const std::string&)> runAndWait;
 };

@@ -22,9 +22,9 @@ struct Interpreter;
 // The parameters of a command whose reading does not depend on variables: LET, the string
 // commands and the message boxes.
 struct Operands {
-    VariableTable::Handle target;      // the variable the result goes to
-    std::vector<ValueShape> values;    // the values in script order
-    std::string operators;             // CALCVAR: the operator before each further value
+    VariableTable::Handle target;    // the variable the result goes to
+    std::vector<ValueShape> values;  // the values in script order
+    std::string operators;           // CALCVAR: the operator before each further value
 };
 
 // The condition of an IF and what followed it on its line.
@@ -34,14 +34,14 @@ struct IfHead {
 };
 
 struct CommandPlan {
-    bool isLabel = false;                    // a label line ("%"), its name not yet read
+    bool isLabel = false;  // a label line ("%"), its name not yet read
     std::optional<Keyword> keyword;
     const std::string* upperKeyword = nullptr;  // kept by the interpreter (Interpreter::internKeyword)
-    bool hasOperands = false;                // a command with Operands, read to its end
+    bool hasOperands = false;                   // a command with Operands, read to its end
     Operands operands;
-    bool hasIfHead = false;                  // an IF, read up to what follows its condition
+    bool hasIfHead = false;  // an IF, read up to what follows its condition
     IfHead ifHead;
-    ScriptReader::Advance end{};             // where the reading of the plan ended
+    ScriptReader::Advance end{};  // where the reading of the plan ended
     // UNTIL: its condition and where reading it ended, filled the first time it is read (an
     // UNTIL without open loop does not read it).
     mutable std::optional<ConditionShape> untilCondition;

@@ -7,7 +7,7 @@
 namespace interp {
 
 class LineStack {
-public:
+  public:
     static constexpr int kCapacity = 200;
 
     // False when all entries are in use; the caller reports the overflow.
@@ -29,7 +29,7 @@ public:
         for (int line : lines) push(line);
     }
 
-private:
+  private:
     std::array<int, kCapacity> entries_{};
     int size_ = 0;
 };

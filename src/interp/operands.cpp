@@ -26,7 +26,8 @@ void readStringOperands(Interpreter& in, Keyword keyword, Operands& operands) {
     switch (keyword) {
         case Keyword::LINKVAR:
             values.push_back(readShape(in, ValueForm::strict));
-            while (expectSeparator(in, "+,") != ScriptReader::kLineEnd) values.push_back(readShape(in, ValueForm::strict));
+            while (expectSeparator(in, "+,") != ScriptReader::kLineEnd)
+                values.push_back(readShape(in, ValueForm::strict));
             break;
         case Keyword::CALCVAR:
             values.push_back(readShape(in, ValueForm::strict));
@@ -69,16 +70,37 @@ void readMsgBoxOperands(Interpreter& in, Operands& operands) {
 // the separators allowed there, "$" the line end.
 const char* parameterForm(Keyword keyword) {
     switch (keyword) {
-        case Keyword::INPUTBOX: case Keyword::EDITBOX: return "t s , s , s $";
-        case Keyword::LISTBOX: case Keyword::OPENBOX: case Keyword::SAVEBOX: case Keyword::FOLDERBOX: return "t s , s $";
-        case Keyword::INFOBOX: case Keyword::SHELL: return "s , s $";
-        case Keyword::CALL: case Keyword::SENDKEYS: case Keyword::LETFILEATT: return "s :, s";
-        case Keyword::WRITEFILE: case Keyword::COPYFILE: case Keyword::RENAMEFILE: return "s :, s $";
-        case Keyword::READFILE: case Keyword::GETFILEATT: return "t s :, s $";
-        case Keyword::GETENV: case Keyword::FILESIZE: case Keyword::FINDFILES: return "t l";
-        case Keyword::SYSTEM: case Keyword::LETENV: case Keyword::WAIT: case Keyword::MCI: case Keyword::NEWFILE:
-        case Keyword::FILEEXISTS: case Keyword::OPEN: case Keyword::DELFILE: case Keyword::CHDIR: case Keyword::MKDIR:
-        case Keyword::RMDIR: case Keyword::DEBUGMODE: return "l";
+        case Keyword::INPUTBOX:
+        case Keyword::EDITBOX: return "t s , s , s $";
+        case Keyword::LISTBOX:
+        case Keyword::OPENBOX:
+        case Keyword::SAVEBOX:
+        case Keyword::FOLDERBOX: return "t s , s $";
+        case Keyword::INFOBOX:
+        case Keyword::SHELL: return "s , s $";
+        case Keyword::CALL:
+        case Keyword::SENDKEYS:
+        case Keyword::LETFILEATT: return "s :, s";
+        case Keyword::WRITEFILE:
+        case Keyword::COPYFILE:
+        case Keyword::RENAMEFILE: return "s :, s $";
+        case Keyword::READFILE:
+        case Keyword::GETFILEATT: return "t s :, s $";
+        case Keyword::GETENV:
+        case Keyword::FILESIZE:
+        case Keyword::FINDFILES: return "t l";
+        case Keyword::SYSTEM:
+        case Keyword::LETENV:
+        case Keyword::WAIT:
+        case Keyword::MCI:
+        case Keyword::NEWFILE:
+        case Keyword::FILEEXISTS:
+        case Keyword::OPEN:
+        case Keyword::DELFILE:
+        case Keyword::CHDIR:
+        case Keyword::MKDIR:
+        case Keyword::RMDIR:
+        case Keyword::DEBUGMODE: return "l";
         default: return nullptr;
     }
 }
@@ -109,11 +131,21 @@ void readFormOperands(Interpreter& in, std::string_view form, Operands& operands
 bool hasPlainOperands(Keyword keyword) {
     if (parameterForm(keyword)) return true;
     switch (keyword) {
-        case Keyword::LET: case Keyword::LINKVAR: case Keyword::CALCVAR: case Keyword::UPVAR: case Keyword::LOWVAR:
-        case Keyword::TRIMVAR: case Keyword::GETCHR: case Keyword::GETLEN: case Keyword::COPYVAR:
-        case Keyword::GETPOS: case Keyword::MSGBOX: case Keyword::ECHOBOX: case Keyword::ECHO:
-        case Keyword::ECHOLN: case Keyword::CONFIRM:
-            return true;
+        case Keyword::LET:
+        case Keyword::LINKVAR:
+        case Keyword::CALCVAR:
+        case Keyword::UPVAR:
+        case Keyword::LOWVAR:
+        case Keyword::TRIMVAR:
+        case Keyword::GETCHR:
+        case Keyword::GETLEN:
+        case Keyword::COPYVAR:
+        case Keyword::GETPOS:
+        case Keyword::MSGBOX:
+        case Keyword::ECHOBOX:
+        case Keyword::ECHO:
+        case Keyword::ECHOLN:
+        case Keyword::CONFIRM: return true;
         default: return false;
     }
 }
@@ -200,9 +232,7 @@ void runOperands(Interpreter& in, Keyword keyword, const Operands& operands) {
         case Keyword::FILESIZE: commands::fileSize(ctx, target, value(0)); break;
         case Keyword::FILEEXISTS: commands::fileExists(ctx, value(0)); break;
         case Keyword::OPEN: commands::openDocument(ctx, value(0)); break;
-        case Keyword::COPYFILE:
-            commands::copyFile(ctx, value(0), value(1), commands::fileFunctionsOf(in.vars));
-            break;
+        case Keyword::COPYFILE: commands::copyFile(ctx, value(0), value(1), commands::fileFunctionsOf(in.vars)); break;
         case Keyword::RENAMEFILE:
             commands::renameFile(ctx, value(0), value(1), commands::fileFunctionsOf(in.vars));
             break;

@@ -34,8 +34,8 @@ void createSystemVariables(Interpreter& in, const LaunchArgs& args) {
     vars.set(V::winvers, windowsVersionName(system.windowsVersion()));
     for (V dateOrTime : {V::day, V::year, V::month, V::time}) vars.declare(vars.nameOf(dateOrTime));
     setFixedStartValues(vars, {V::OpenBox_MultiSel, V::SaveBox_MultiSel, V::EditBox_Ok, V::EditBox_Cancel,
-                               V::EditBox_Width, V::EditBox_Height, V::ListBox_Width, V::ListBox_Height,
-                               V::ListBox_Ok, V::InfoBox_Width, V::InfoBox_Height, V::InfoBox_Enabled});
+                               V::EditBox_Width, V::EditBox_Height, V::ListBox_Width, V::ListBox_Height, V::ListBox_Ok,
+                               V::InfoBox_Width, V::InfoBox_Height, V::InfoBox_Enabled});
     vars.set(kUseOldFileFunctionsName, "-1");
     setFixedStartValues(vars, {V::new_line, V::VL_Version, V::VL_Pro});
 }

@@ -12,10 +12,10 @@ namespace interp {
 
 // Error numbers of the error box ("Line 3, Error 00: ...").
 enum ErrorNumber {
-    kParseError = 0,         // "Parse error at %s", filled with the current keyword
-    kUnknownInstruction = 1, // "Unknown instruction: %s", filled with the current keyword
-    kUnknownVariable = 2,    // "Unknown variable: [%s]", filled with the parameter text
-    kParameterExpected = 3,  // "Parameter expected at %s", filled with the parameter text
+    kParseError = 0,          // "Parse error at %s", filled with the current keyword
+    kUnknownInstruction = 1,  // "Unknown instruction: %s", filled with the current keyword
+    kUnknownVariable = 2,     // "Unknown variable: [%s]", filled with the parameter text
+    kParameterExpected = 3,   // "Parameter expected at %s", filled with the parameter text
 };
 
 struct ScriptError {

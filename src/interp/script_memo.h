@@ -41,16 +41,16 @@ struct JumpTarget {
 };
 
 struct ScriptMemo {
-    unsigned generation = 0;  // the script text generation all of this belongs to
-    std::unordered_map<size_t, Remembered<KeywordRead>> keywords;         // by ScriptReader::memoKey
+    unsigned generation = 0;                                       // the script text generation all of this belongs to
+    std::unordered_map<size_t, Remembered<KeywordRead>> keywords;  // by ScriptReader::memoKey
     std::unordered_map<size_t, Remembered<ValueShape>> strictValues;
     std::unordered_map<size_t, Remembered<ValueShape>> lenientValues;
     std::unordered_map<size_t, Remembered<VariableTable::Handle>> names;
     std::unordered_map<size_t, Remembered<ConditionShape>> conditions;
     std::unordered_map<size_t, Remembered<bool>> skippedLines;  // rest of a line read and dropped
-    std::unordered_map<size_t, CommandPlan> plans;  // by the memoKey where the command starts
-    std::map<std::string, JumpTarget> labels;  // label name -> after its label line
-    std::map<int, JumpTarget> returns;         // RESUME target line -> after the scan
+    std::unordered_map<size_t, CommandPlan> plans;              // by the memoKey where the command starts
+    std::map<std::string, JumpTarget> labels;                   // label name -> after its label line
+    std::map<int, JumpTarget> returns;                          // RESUME target line -> after the scan
 };
 
 // Replays the remembered read at the reader's place, or reads with read() and remembers it.

@@ -12,7 +12,7 @@
 namespace interp {
 
 class ScriptReader {
-public:
+  public:
     static constexpr int kLineEnd = '\n';  // how every line end is delivered
     static constexpr int kEnd = -1;        // delivered at the end of the script
 
@@ -99,9 +99,9 @@ public:
         return std::nullopt;
     }
     struct Advance {
-        size_t offset;          // where the read ended
-        int lineDelta;          // line ends counted on the way
-        size_t countedUntil;    // meaningful when lineDelta > 0
+        size_t offset;        // where the read ended
+        int lineDelta;        // line ends counted on the way
+        size_t countedUntil;  // meaningful when lineDelta > 0
         bool atEnd;
         int keywordTerminator;  // kNoTerminator when the read left it alone
     };
@@ -120,7 +120,7 @@ public:
     }
     unsigned sourceGeneration() const { return source_->generation(); }
 
-private:
+  private:
     void countLineEnd(size_t at) {
         if (at >= countedUntil_) {
             ++line_;
@@ -129,12 +129,12 @@ private:
     }
 
     std::unique_ptr<ScriptSource> source_;
-    const std::string* text_;     // the source's bytes
-    size_t offset_ = 0;           // reading position; the interpreter's program counter
-    size_t countedUntil_ = 0;     // line ends before this offset have been counted
-    int line_ = 1;                // line counter
-    bool atEnd_ = false;          // the last read met the end of the script
-    int keywordTerminator_ = ' '; // what ended the last keyword: blank, line end or kEnd
+    const std::string* text_;      // the source's bytes
+    size_t offset_ = 0;            // reading position; the interpreter's program counter
+    size_t countedUntil_ = 0;      // line ends before this offset have been counted
+    int line_ = 1;                 // line counter
+    bool atEnd_ = false;           // the last read met the end of the script
+    int keywordTerminator_ = ' ';  // what ended the last keyword: blank, line end or kEnd
 };
 
 }  // namespace interp

@@ -16,7 +16,7 @@
 namespace interp {
 
 class ScriptSource {
-public:
+  public:
     // Reads the file as raw bytes; nullptr when it cannot be opened.
     static std::unique_ptr<ScriptSource> openFile(const std::string& path);
     // A script that exists only in memory (unit tests); restarts never reload it.
@@ -37,7 +37,7 @@ public:
     // Increases whenever the text is reloaded, so that anything derived from it can be dropped.
     unsigned generation() const { return generation_; }
 
-private:
+  private:
     struct FileStamp {
         long long size = -1;
         long long modified = 0;

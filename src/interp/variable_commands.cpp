@@ -11,5 +11,4 @@ void handleDec(Interpreter& in) {
     }
 }
 
-
 }  // namespace interp

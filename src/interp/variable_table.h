@@ -24,7 +24,7 @@ enum class NameScheme { scriptNames, indexNames };
 class VariableTable {
     struct Slot;
 
-public:
+  public:
     struct Record {
         std::string name;   // compared exactly; never changes once set
         std::string value;  // any bytes
@@ -33,11 +33,11 @@ public:
     // A lasting reference to a name, for callers that read or write the same name many times
     // without looking it up again. Taking one does not create the variable.
     class Handle {
-    public:
+      public:
         Handle() = default;
         const std::string& name() const { return *name_; }
 
-    private:
+      private:
         friend class VariableTable;
         Slot* slot_ = nullptr;
         const std::string* name_ = nullptr;
@@ -74,12 +74,12 @@ public:
     // debugger's automatic watch listens here).
     std::function<void(const std::string&)> onGrow;
 
-private:
+  private:
     enum class Special { none, time, year, month, day, clipboard, buttonCaption, infoBoxEnabled };
     struct Slot {
-        int record = -1;                 // index into records_, or -1 while the name has none
-        Special special = Special::none; // computed on reading, or a write hook
-        SystemVariable variable{};       // which one, when special is not none
+        int record = -1;                  // index into records_, or -1 while the name has none
+        Special special = Special::none;  // computed on reading, or a write hook
+        SystemVariable variable{};        // which one, when special is not none
     };
 
     static constexpr size_t kInitialFreeSlots = 16;

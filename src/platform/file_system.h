@@ -58,7 +58,7 @@ struct FileStamp {
     unsigned long long identity = 0;  // device and inode, or volume and file index
     long long size = 0;
     long long modified = 0;
-    long long changed = 0;            // status change (POSIX), creation (Windows)
+    long long changed = 0;  // status change (POSIX), creation (Windows)
     bool directory = false;
     bool operator==(const FileStamp&) const = default;
 };
@@ -77,7 +77,7 @@ bool removeDirectory(const std::string& path);
 
 // A running search for the names matching a pattern (directory part plus "*"/"?" pattern).
 class FileSearch {
-public:
+  public:
     virtual ~FileSearch() = default;
     // The next matching name, without its directory; nullopt when there are no more.
     virtual std::optional<std::string> next() = 0;

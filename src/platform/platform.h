@@ -51,9 +51,9 @@ enum class DialogButton { inputOk, inputCancel, editOk, editCancel, listOk };
 // What the system reports about its version (GetVersionExA's fields).
 // What the file dialogs are asked (OPENBOX, SAVEBOX).
 struct FileDialogRequest {
-    bool save = false;             // the save dialog rather than the open dialog
+    bool save = false;  // the save dialog rather than the open dialog
     std::string title;
-    std::string filter;            // "description|pattern|description|pattern", as the script wrote it
+    std::string filter;  // "description|pattern|description|pattern", as the script wrote it
     std::string initialDirectory;
     bool multiSelect = false;
 };
@@ -67,15 +67,15 @@ struct FolderChoice {
 
 // What the debugger window shows.
 struct DebuggerView {
-    std::string line;                 // the next script line
-    bool traceMode = false;           // picks the window title
-    std::vector<std::string> watches; // the watch list entries, in order
+    std::string line;                  // the next script line
+    bool traceMode = false;            // picks the window title
+    std::vector<std::string> watches;  // the watch list entries, in order
 };
 
 // The debugger's side of its window: the window reports the user's actions here, whenever it
 // handles messages (during the step wait and during any dialog).
 class DebuggerEvents {
-public:
+  public:
     virtual ~DebuggerEvents() = default;
     // Step: run one command, trace mode off. Trace: run on without waiting.
     virtual void stepPressed() = 0;
@@ -100,7 +100,7 @@ struct WindowsVersion {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Start-up: the window class shared by the dialog windows, the visual-theme check and the

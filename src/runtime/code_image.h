@@ -10,7 +10,7 @@
 namespace runtime {
 
 class CodeImage {
-public:
+  public:
     // Reads the file from the offset to its end; nullptr when the file cannot be opened.
     static std::unique_ptr<CodeImage> readFile(const std::string& path, std::uint32_t offset);
     static std::unique_ptr<CodeImage> fromBytes(std::string code);
@@ -20,7 +20,7 @@ public:
     int lineCount() const { return static_cast<int>(lines_.size()); }
     std::string_view line(int number) const { return lines_[static_cast<size_t>(number) - 1]; }
 
-private:
+  private:
     void split();
 
     std::string bytes_;

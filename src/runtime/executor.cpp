@@ -15,10 +15,7 @@ namespace runtime {
 using compiler::Opcode;
 using interp::ScriptExit;
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 Executor::Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code)
     : platform_(platform), vars_(vars), code_(std::move(code)) {
@@ -66,7 +63,8 @@ int Executor::run() {
 void Executor::checkVersion(const Instruction& header) {
     std::string version = header.values.empty() ? std::string() : interp::evaluateValue(vars_, header.values[0]);
     // Compared as the float the first runtimes used, so "4.30" is no newer than "4.3".
-    if (static_cast<float>(interp::textToDouble(version)) > static_cast<float>(interp::textToDouble(interp::kLanguageVersion))) {
+    if (static_cast<float>(interp::textToDouble(version)) >
+        static_cast<float>(interp::textToDouble(interp::kLanguageVersion))) {
         platform_.messageBox("WARNING: RTL uses newer VLRL-specification!\nThis may result unpredictable results.",
                              "Velmish Runtime Language Conflict", platform::style::kIconExclamation);
     }

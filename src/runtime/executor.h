@@ -24,13 +24,13 @@ namespace runtime {
 enum StepResult { kContinue = 0, kInputBox = 10, kEditBox = 11, kListBox = 12, kHalt = 99, kNoMatch = -1 };
 
 class Executor {
-public:
+  public:
     Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code);
 
     // Runs the code from its first line to its end; returns the exit code.
     int run();
 
-private:
+  private:
     // Where a label search or a return scan ended: the next line and the loops open there.
     struct JumpTarget {
         int lineCounter;

@@ -5,8 +5,8 @@
 #include "commands/messages.h"
 #include "commands/process_commands.h"
 #include "commands/text_commands.h"
-#include "runtime/executor.h"
 #include "interp/script_error.h"
+#include "runtime/executor.h"
 
 namespace runtime {
 

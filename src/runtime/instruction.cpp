@@ -14,7 +14,7 @@ using interp::VariableTable;
 namespace {
 
 class OperandCursor {
-public:
+  public:
     OperandCursor(std::string_view line, size_t position, VariableTable& vars)
         : line_(line), position_(position), vars_(vars) {}
 
@@ -63,7 +63,7 @@ public:
         }
     }
 
-private:
+  private:
     // The text from the cursor to the closing character; the cursor moves past it.
     std::string_view textUpTo(char closing) {
         size_t start = position_ < line_.size() ? position_ : line_.size();
@@ -83,18 +83,49 @@ const char* operandForm(Opcode opcode) {
     switch (opcode) {
         case Opcode::RRLR: return "v";
         case Opcode::R001: return "tv";
-        case Opcode::RXIF: case Opcode::RXIE: case Opcode::RUNT: return "c";
+        case Opcode::RXIF:
+        case Opcode::RXIE:
+        case Opcode::RUNT: return "c";
         case Opcode::R007: return "vvv";
-        case Opcode::R008: case Opcode::R032: case Opcode::RF08: return "tvvv";
-        case Opcode::R010: case Opcode::R018: case Opcode::R025: case Opcode::R026: case Opcode::R030:
-        case Opcode::R033: case Opcode::R038: case Opcode::R040: return "vv";
-        case Opcode::R011: case Opcode::R012: case Opcode::R013: case Opcode::R014: case Opcode::R016:
-        case Opcode::R017: case Opcode::R019: case Opcode::R020: case Opcode::R021: case Opcode::R027:
-        case Opcode::R028: case Opcode::R029: case Opcode::R036: return "v";
-        case Opcode::R015: case Opcode::R034: case Opcode::R035: case Opcode::RF03: case Opcode::RF04:
-        case Opcode::RF05: case Opcode::RF06: case Opcode::RF07: return "tv";
-        case Opcode::R022: case Opcode::R023: case Opcode::R024: case Opcode::R031: case Opcode::R037:
-        case Opcode::R039: case Opcode::RF02: return "tvv";
+        case Opcode::R008:
+        case Opcode::R032:
+        case Opcode::RF08: return "tvvv";
+        case Opcode::R010:
+        case Opcode::R018:
+        case Opcode::R025:
+        case Opcode::R026:
+        case Opcode::R030:
+        case Opcode::R033:
+        case Opcode::R038:
+        case Opcode::R040: return "vv";
+        case Opcode::R011:
+        case Opcode::R012:
+        case Opcode::R013:
+        case Opcode::R014:
+        case Opcode::R016:
+        case Opcode::R017:
+        case Opcode::R019:
+        case Opcode::R020:
+        case Opcode::R021:
+        case Opcode::R027:
+        case Opcode::R028:
+        case Opcode::R029:
+        case Opcode::R036: return "v";
+        case Opcode::R015:
+        case Opcode::R034:
+        case Opcode::R035:
+        case Opcode::RF03:
+        case Opcode::RF04:
+        case Opcode::RF05:
+        case Opcode::RF06:
+        case Opcode::RF07: return "tv";
+        case Opcode::R022:
+        case Opcode::R023:
+        case Opcode::R024:
+        case Opcode::R031:
+        case Opcode::R037:
+        case Opcode::R039:
+        case Opcode::RF02: return "tvv";
         default: return "";
     }
 }

@@ -14,12 +14,12 @@
 namespace runtime {
 
 struct Instruction {
-    std::optional<compiler::Opcode> opcode;          // nullopt: matches nothing, ignored
-    std::string label;                               // RLBL, R004, R005
+    std::optional<compiler::Opcode> opcode;              // nullopt: matches nothing, ignored
+    std::string label;                                   // RLBL, R004, R005
     std::vector<interp::VariableTable::Handle> targets;  // the [v] operands (R000: all of them)
-    std::vector<interp::ValueShape> values;          // the V operands in order
-    std::string operators;                           // RF01: the operator before each further value
-    interp::ConditionShape condition;                // R0IF, RXIF, RXIE, RUNT
+    std::vector<interp::ValueShape> values;              // the V operands in order
+    std::string operators;                               // RF01: the operator before each further value
+    interp::ConditionShape condition;                    // R0IF, RXIF, RXIE, RUNT
     // R0IF: the conditions of further one-line IFs nested on the same line, in order, and the
     // command they all guard (never itself an R0IF, so nesting needs no recursion).
     std::vector<interp::ConditionShape> nestedConditions;

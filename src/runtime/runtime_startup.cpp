@@ -26,10 +26,10 @@ void createSystemVariables(interp::VariableTable& vars, platform::Platform& syst
     declare(V::month);
     declare(V::day);
     vars.set(V::IBox_Ok, "Ok");  // the interpreter starts with "OK"
-    interp::setFixedStartValues(vars, {V::IBox_Cancel, V::OpenBox_MultiSel, V::SaveBox_MultiSel, V::EditBox_Ok,
-                                       V::EditBox_Cancel, V::EditBox_Width, V::EditBox_Height, V::ListBox_Width,
-                                       V::ListBox_Height, V::ListBox_Ok, V::new_line, V::InfoBox_Width,
-                                       V::InfoBox_Height, V::InfoBox_Enabled, V::VL_Version, V::VL_Pro});
+    interp::setFixedStartValues(
+        vars, {V::IBox_Cancel, V::OpenBox_MultiSel, V::SaveBox_MultiSel, V::EditBox_Ok, V::EditBox_Cancel,
+               V::EditBox_Width, V::EditBox_Height, V::ListBox_Width, V::ListBox_Height, V::ListBox_Ok, V::new_line,
+               V::InfoBox_Width, V::InfoBox_Height, V::InfoBox_Enabled, V::VL_Version, V::VL_Pro});
 }
 
 int startAndRun(platform::Platform& platform, const std::string& command, const std::string& ownPath,

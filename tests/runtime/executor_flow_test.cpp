@@ -13,7 +13,7 @@ using Shown = std::vector<std::string>;
 // Reading the clipboard (variable 25) is counted, so a test can see whether a comparison that
 // names it was computed.
 class CountingPlatform : public FakePlatform {
-public:
+  public:
     std::string clipboardText() override {
         ++clipboardReads;
         return FakePlatform::clipboardText();
@@ -34,8 +34,7 @@ TEST(ExecutorRun, WorkedExampleWithTheConditionFalse) {
 TEST(ExecutorRun, WorkedExampleLoopsWhileTheConditionHolds) {
     // The same shape, with the loop ended by changing [31] after a few rounds.
     CodeRun run = runLines({"R001[31]'Hello'", "R001[34]''", "RLBLloop", "RF00[34][34]'.'", "R027[34]",
-                            "R0IF[34]='...'R001[31]'done'", "R0IF[31]='Hello'R004loop", "R027'Value: '#[31]",
-                            "R009"});
+                            "R0IF[34]='...'R001[31]'done'", "R0IF[31]='Hello'R004loop", "R027'Value: '#[31]", "R009"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.shown, (Shown{".", "..", "...", "Value: done"}));
 }
@@ -102,8 +101,7 @@ TEST(ExecutorIf, CommandPartRunsOnlyWhenTheConditionHolds) {
     EXPECT_EQ(runLines({"R001[31]'b'", "R0IF[31]='a'R027'yes'", "R0IF[31]!'a'R027'no'"}).shown, Shown{"no"});
     EXPECT_EQ(echoAfter({"R0IF'1'='1'R001[31]'set'"}, "[31]"), Shown{"set"});
     EXPECT_EQ(echoAfter({"R0IF'1'='2'R001[31]'set'"}, "[31]"), Shown{""});
-    EXPECT_EQ(runLines({"R0IF'a'='a'R0IF'b'='b'R027'both'", "R0IF'a'='a'R0IF'b'='c'R027'one'"}).shown,
-              Shown{"both"});
+    EXPECT_EQ(runLines({"R0IF'a'='a'R0IF'b'='b'R027'both'", "R0IF'a'='a'R0IF'b'='c'R027'one'"}).shown, Shown{"both"});
 }
 
 TEST(ExecutorIf, EmptyCommandPartDoesNothing) {
@@ -121,10 +119,9 @@ TEST(ExecutorIf, HaltInTheCommandPartEndsTheProgram) {
 // ---- conditions ----
 
 TEST(ExecutorCondition, ComparisonOperators) {
-    EXPECT_EQ(runLines({"R0IF'abc'='abc'R027'1'", "R0IF'abc'='ABC'R027'2'", "R0IF'a'!'b'R027'3'",
-                        "R0IF'a'!'a'R027'4'", "R0IF'10'>'9'R027'5'", "R0IF'10'<'9'R027'6'",
-                        "R0IF'abc'<'1'R027'7'", "R0IF'2.5'>'2.25'R027'8'", "R0IF'a'?'a'R027'9'",
-                        "R0IF'x'='x'#''R027'10'", "R0IF'ab'='a'#'b'R027'11'"})
+    EXPECT_EQ(runLines({"R0IF'abc'='abc'R027'1'", "R0IF'abc'='ABC'R027'2'", "R0IF'a'!'b'R027'3'", "R0IF'a'!'a'R027'4'",
+                        "R0IF'10'>'9'R027'5'", "R0IF'10'<'9'R027'6'", "R0IF'abc'<'1'R027'7'", "R0IF'2.5'>'2.25'R027'8'",
+                        "R0IF'a'?'a'R027'9'", "R0IF'x'='x'#''R027'10'", "R0IF'ab'='a'#'b'R027'11'"})
                   .shown,
               (Shown{"1", "3", "5", "7", "8", "10", "11"}));
 }
@@ -174,22 +171,22 @@ TEST(ExecutorCondition, LeftToRightWithoutPrecedence) {
 // ---- jumps ----
 
 TEST(ExecutorJump, ForwardAndBackward) {
-    CodeRun run = runLines({"R001[31]''", "R004fwd", "R027'skipped'", "RLBLback", "R027'back'", "R009",
-                            "RLBLfwd", "R027'fwd'", "R004back"});
+    CodeRun run = runLines({"R001[31]''", "R004fwd", "R027'skipped'", "RLBLback", "R027'back'", "R009", "RLBLfwd",
+                            "R027'fwd'", "R004back"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.shown, (Shown{"fwd", "back"}));
 }
 
 TEST(ExecutorJump, MissingLabelEndsSilently) {
-    CodeRun run = runLines({"R027'before'", "R004nowhere", "R027'after'", "RLBLnowher", "RLBLNowhere",
-                            "RLBL nowhere", "R027'end'", "R009"});
+    CodeRun run = runLines({"R027'before'", "R004nowhere", "R027'after'", "RLBLnowher", "RLBLNowhere", "RLBL nowhere",
+                            "R027'end'", "R009"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.shown, Shown{"before"});
 }
 
 TEST(ExecutorJump, MissingLabelAfterOtherJumpsEndsSilently) {
-    CodeRun run = runLines({"R001[31]'0'", "RLBLtop", "RF01[31][31]+'1'", "R027[31]", "R0IF[31]<'3'R004top",
-                            "R004gone", "R027'after'", "R009"});
+    CodeRun run = runLines({"R001[31]'0'", "RLBLtop", "RF01[31][31]+'1'", "R027[31]", "R0IF[31]<'3'R004top", "R004gone",
+                            "R027'after'", "R009"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.shown, (Shown{"1", "2", "3"}));
 }
@@ -218,8 +215,8 @@ TEST(ExecutorCall, ReturnContinuesAfterTheCall) {
 }
 
 TEST(ExecutorCall, NestedCallsReturnInReverseOrder) {
-    CodeRun run = runLines({"R005a", "R027'main'", "R009", "RLBLa", "R027'a1'", "R005b", "R027'a2'", "R006",
-                            "RLBLb", "R027'b1'", "R005c", "R027'b2'", "R006", "RLBLc", "R027'c'", "R006"});
+    CodeRun run = runLines({"R005a", "R027'main'", "R009", "RLBLa", "R027'a1'", "R005b", "R027'a2'", "R006", "RLBLb",
+                            "R027'b1'", "R005c", "R027'b2'", "R006", "RLBLc", "R027'c'", "R006"});
     EXPECT_EQ(run.shown, (Shown{"a1", "b1", "c", "b2", "a2", "main"}));
 }
 
@@ -242,8 +239,7 @@ TEST(ExecutorCall, SameSubroutineFromSeveralPlacesRepeatedly) {
 
 TEST(ExecutorCall, RecursiveCallsUnwindOneByOne) {
     CodeRun run = runLines({"R001[31]'0'", "R005down", "R027'done'", "R009", "RLBLdown", "RF01[31][31]+'1'",
-                            "R027'in '#[31]", "R0IF[31]<'3'R005down", "R027'out '#[31]", "RF01[31][31]-'1'",
-                            "R006"});
+                            "R027'in '#[31]", "R0IF[31]<'3'R005down", "R027'out '#[31]", "RF01[31][31]-'1'", "R006"});
     EXPECT_EQ(run.shown, (Shown{"in 1", "in 2", "in 3", "out 3", "out 2", "out 1", "done"}));
 }
 
@@ -267,16 +263,15 @@ TEST(ExecutorCall, CallToAMissingLabelEndsSilently) {
 // ---- loops ----
 
 TEST(ExecutorLoop, UntilFalseThreeTimesRunsTheBodyFourTimes) {
-    CodeRun run = runLines({"R001[31]'0'", "RRPT", "RF01[31][31]+'1'", "R027'body '#[31]", "RUNT[31]='4'",
-                            "R027'after'", "R009"});
+    CodeRun run = runLines(
+        {"R001[31]'0'", "RRPT", "RF01[31][31]+'1'", "R027'body '#[31]", "RUNT[31]='4'", "R027'after'", "R009"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.shown, (Shown{"body 1", "body 2", "body 3", "body 4", "after"}));
 }
 
 TEST(ExecutorLoop, NestedLoops) {
-    CodeRun run = runLines({"R001[31]'0'", "RRPT", "RF01[31][31]+'1'", "R001[32]'0'", "RRPT",
-                            "RF01[32][32]+'1'", "R027[31]#'.'#[32]", "RUNT[32]='2'", "RUNT[31]='2'",
-                            "R027'end'", "R009"});
+    CodeRun run = runLines({"R001[31]'0'", "RRPT", "RF01[31][31]+'1'", "R001[32]'0'", "RRPT", "RF01[32][32]+'1'",
+                            "R027[31]#'.'#[32]", "RUNT[32]='2'", "RUNT[31]='2'", "R027'end'", "R009"});
     EXPECT_EQ(run.shown, (Shown{"1.1", "1.2", "2.1", "2.2", "end"}));
 }
 
@@ -296,17 +291,16 @@ TEST(ExecutorLoop, JumpIntoTheBodyLoopsBackToTheRepeatLine) {
 
 TEST(ExecutorLoop, RepeatedJumpsIntoTheBody) {
     // The second and third jump into the loop find it open as the first did.
-    CodeRun run = runLines({"R001[31]'0'", "RLBLagain", "R001[32]'0'", "R004inside", "RRPT", "R027'top'",
-                            "RLBLinside", "RF01[32][32]+'1'", "R027[31]#'.'#[32]", "RUNT[32]='2'",
-                            "RF01[31][31]+'1'", "R0IF[31]<'3'R004again", "R027'end'", "R009"});
+    CodeRun run = runLines({"R001[31]'0'", "RLBLagain", "R001[32]'0'", "R004inside", "RRPT", "R027'top'", "RLBLinside",
+                            "RF01[32][32]+'1'", "R027[31]#'.'#[32]", "RUNT[32]='2'", "RF01[31][31]+'1'",
+                            "R0IF[31]<'3'R004again", "R027'end'", "R009"});
     EXPECT_EQ(run.shown, (Shown{"0.1", "top", "0.2", "1.1", "top", "1.2", "2.1", "top", "2.2", "end"}));
 }
 
 TEST(ExecutorLoop, JumpOutOfALoopForgetsIt) {
     // The search passes the loop's RRPT and its RUNT, so no loop is open at the label and the
     // RUNT after it does nothing.
-    CodeRun run = runLines({"RRPT", "R004out", "RUNT'a'='b'", "RLBLout", "R027'x'", "RUNT'a'='b'", "R027'y'",
-                            "R009"});
+    CodeRun run = runLines({"RRPT", "R004out", "RUNT'a'='b'", "RLBLout", "R027'x'", "RUNT'a'='b'", "R027'y'", "R009"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.shown, (Shown{"x", "y"}));
 }
@@ -314,17 +308,16 @@ TEST(ExecutorLoop, JumpOutOfALoopForgetsIt) {
 TEST(ExecutorLoop, JumpFromOneOpenLoopIntoAnother) {
     // Jumping from inside loop A into loop B leaves only B open: B's RUNT loops back to B, and
     // when B ends the stray RUNT of A finds no loop.
-    CodeRun run = runLines({"R001[31]'0'", "RRPT", "R027'A'", "R004b", "RUNT'1'='1'", "RRPT", "R027'B top'",
-                            "RLBLb", "RF01[31][31]+'1'", "R027'B '#[31]", "RUNT[31]='2'", "RUNT'1'='2'",
-                            "R027'end'", "R009"});
+    CodeRun run = runLines({"R001[31]'0'", "RRPT", "R027'A'", "R004b", "RUNT'1'='1'", "RRPT", "R027'B top'", "RLBLb",
+                            "RF01[31][31]+'1'", "R027'B '#[31]", "RUNT[31]='2'", "RUNT'1'='2'", "R027'end'", "R009"});
     EXPECT_EQ(run.shown, (Shown{"A", "B 1", "B top", "B 2", "end"}));
 }
 
 TEST(ExecutorLoop, ReturnRebuildsTheLoopsOpenAtTheCall) {
     // The call is inside a loop; the subroutine lies after the loop and leaves a loop of its own
     // open. Each return finds the caller's loop open again, also when the scan is remembered.
-    CodeRun run = runLines({"R001[31]'0'", "RRPT", "RF01[31][31]+'1'", "R005sub", "R027'loop '#[31]",
-                            "RUNT[31]='3'", "R027'end'", "R009", "RLBLsub", "RRPT", "RRPT", "R006"});
+    CodeRun run = runLines({"R001[31]'0'", "RRPT", "RF01[31][31]+'1'", "R005sub", "R027'loop '#[31]", "RUNT[31]='3'",
+                            "R027'end'", "R009", "RLBLsub", "RRPT", "RRPT", "R006"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.shown, (Shown{"loop 1", "loop 2", "loop 3", "end"}));
 }
@@ -332,22 +325,21 @@ TEST(ExecutorLoop, ReturnRebuildsTheLoopsOpenAtTheCall) {
 TEST(ExecutorLoop, ReturnForgetsLoopsOpenedInTheSubroutine) {
     // No loop is open at the call, so after the return the stray RUNT finds none, although the
     // subroutine left one open.
-    CodeRun run = runLines({"R005sub", "R027'back'", "RUNT'a'='b'", "R027'end'", "R009", "RLBLsub", "RRPT",
-                            "R006"});
+    CodeRun run = runLines({"R005sub", "R027'back'", "RUNT'a'='b'", "R027'end'", "R009", "RLBLsub", "RRPT", "R006"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.shown, (Shown{"back", "end"}));
 }
 
 TEST(ExecutorLoop, CallInsideTwoNestedLoops) {
-    CodeRun run = runLines({"R001[31]'0'", "RRPT", "RF01[31][31]+'1'", "R001[32]'0'", "RRPT",
-                            "RF01[32][32]+'1'", "R005show", "RUNT[32]='2'", "RUNT[31]='2'", "R027'end'", "R009",
-                            "RLBLshow", "R027[31]#'.'#[32]", "R0IF[32]='1'R006", "RRPT", "R006"});
+    CodeRun run = runLines({"R001[31]'0'", "RRPT", "RF01[31][31]+'1'", "R001[32]'0'", "RRPT", "RF01[32][32]+'1'",
+                            "R005show", "RUNT[32]='2'", "RUNT[31]='2'", "R027'end'", "R009", "RLBLshow",
+                            "R027[31]#'.'#[32]", "R0IF[32]='1'R006", "RRPT", "R006"});
     EXPECT_EQ(run.shown, (Shown{"1.1", "1.2", "2.1", "2.2", "end"}));
 }
 
 TEST(ExecutorLoop, LoopInsideASubroutineCalledTwice) {
-    CodeRun run = runLines({"R005count", "R027'mid'", "R005count", "R027'end'", "R009", "RLBLcount",
-                            "R001[31]'0'", "RRPT", "RF01[31][31]+'1'", "R027[31]", "RUNT[31]='2'", "R006"});
+    CodeRun run = runLines({"R005count", "R027'mid'", "R005count", "R027'end'", "R009", "RLBLcount", "R001[31]'0'",
+                            "RRPT", "RF01[31][31]+'1'", "R027[31]", "RUNT[31]='2'", "R006"});
     EXPECT_EQ(run.shown, (Shown{"1", "2", "mid", "1", "2", "end"}));
 }
 
@@ -386,7 +378,7 @@ TEST(ExecutorLimits, LabelSearchPassingTwoHundredOneLoopsEndsWithExitCodeOne) {
 
 // Calls itself while [31] is below the limit; every call stays open.
 Lines recursion(int limit) {
-    return {"R001[31]'0'", "RLBLs", "RF01[31][31]+'1'", "R0IF[31]<'" + std::to_string(limit) + "'R005s",
+    return {"R001[31]'0'",       "RLBLs", "RF01[31][31]+'1'", "R0IF[31]<'" + std::to_string(limit) + "'R005s",
             "R027'depth '#[31]", "R009"};
 }
 
@@ -430,8 +422,8 @@ TEST(ExecutorBlock, FalseBlockWithoutElse) {
 }
 
 TEST(ExecutorBlock, FirstTrueElseIfRuns) {
-    EXPECT_EQ(runLines({"R001[31]'c'", "RXIF[31]='a'", "R027'a'", "RXIE[31]='b'", "R027'b'", "RXIE[31]='c'",
-                        "R027'c'", "RXIE[31]!'x'", "R027'not x'", "RXEL", "R027'else'", "RXEI", "R027'after'"})
+    EXPECT_EQ(runLines({"R001[31]'c'", "RXIF[31]='a'", "R027'a'", "RXIE[31]='b'", "R027'b'", "RXIE[31]='c'", "R027'c'",
+                        "RXIE[31]!'x'", "R027'not x'", "RXEL", "R027'else'", "RXEI", "R027'after'"})
                   .shown,
               (Shown{"c", "after"}));
 }
@@ -442,22 +434,18 @@ TEST(ExecutorBlock, ElseIfConditionWithConnectives) {
 }
 
 TEST(ExecutorBlock, NestedBlocksInsideASkippedBranch) {
-    CodeRun run = runLines({"RXIF'a'='b'",
-                            "RXIF'x'='x'", "R027'no1'", "RXIE'a'='a'", "R027'no2'", "RXEL", "R027'no3'", "RXEI",
-                            "R027'no4'",
-                            "RXIE'a'='c'", "R027'no5'",
-                            "RXIE'a'='a'",
-                            "RXIF'y'='z'", "R027'no6'", "RXEL", "R027'inner else'", "RXEI",
-                            "R027'yes'",
-                            "RXEL", "RXIF'q'='q'", "RXEI", "R027'no7'",
-                            "RXEI", "R027'after'", "R009"});
+    CodeRun run = runLines({"RXIF'a'='b'", "RXIF'x'='x'", "R027'no1'", "RXIE'a'='a'",      "R027'no2'", "RXEL",
+                            "R027'no3'",   "RXEI",        "R027'no4'", "RXIE'a'='c'",      "R027'no5'", "RXIE'a'='a'",
+                            "RXIF'y'='z'", "R027'no6'",   "RXEL",      "R027'inner else'", "RXEI",      "R027'yes'",
+                            "RXEL",        "RXIF'q'='q'", "RXEI",      "R027'no7'",        "RXEI",      "R027'after'",
+                            "R009"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.shown, (Shown{"inner else", "yes", "after"}));
 }
 
 TEST(ExecutorBlock, BranchEndSkipsNestedBlocksToItsOwnEnd) {
-    EXPECT_EQ(runLines({"RXIF'a'='a'", "R027'first'", "RXIE'a'='a'", "RXIF'b'='b'", "R027'no1'", "RXEI",
-                        "R027'no2'", "RXEL", "R027'no3'", "RXEI", "R027'after'"})
+    EXPECT_EQ(runLines({"RXIF'a'='a'", "R027'first'", "RXIE'a'='a'", "RXIF'b'='b'", "R027'no1'", "RXEI", "R027'no2'",
+                        "RXEL", "R027'no3'", "RXEI", "R027'after'"})
                   .shown,
               (Shown{"first", "after"}));
 }
@@ -473,13 +461,11 @@ TEST(ExecutorBlock, UnclosedFalseBlockRunsToTheEnd) {
     EXPECT_EQ(run.shown, Shown{"before"});
 }
 
-TEST(ExecutorBlock, EndIfAloneDoesNothing) {
-    EXPECT_EQ(runLines({"RXEI", "R027'after'"}).shown, Shown{"after"});
-}
+TEST(ExecutorBlock, EndIfAloneDoesNothing) { EXPECT_EQ(runLines({"RXEI", "R027'after'"}).shown, Shown{"after"}); }
 
 TEST(ExecutorBlock, BlockInsideALoop) {
-    CodeRun run = runLines({"R001[31]'0'", "RRPT", "RF01[31][31]+'1'", "RXIF[31]='2'", "R027'two'", "RXEL",
-                            "R027[31]", "RXEI", "RUNT[31]='3'", "R009"});
+    CodeRun run = runLines({"R001[31]'0'", "RRPT", "RF01[31][31]+'1'", "RXIF[31]='2'", "R027'two'", "RXEL", "R027[31]",
+                            "RXEI", "RUNT[31]='3'", "R009"});
     EXPECT_EQ(run.shown, (Shown{"1", "two", "3"}));
 }
 

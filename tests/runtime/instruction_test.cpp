@@ -46,7 +46,7 @@ std::vector<std::string> targetNames(const Instruction& instruction) {
 }
 
 class DecodeInstruction : public ::testing::Test {
-protected:
+  protected:
     Instruction decode(std::string_view line) { return runtime::decodeInstruction(line, vars); }
 
     FakePlatform fake;

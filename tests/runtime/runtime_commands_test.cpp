@@ -15,8 +15,8 @@ using Shown = std::vector<std::string>;
 TEST(RuntimeMessages, MsgBoxShowsCaptionTextAndStyleAndStoresTheAnswer) {
     FakePlatform fake;
     fake.answers = {7, 1, 0, 1};  // the ECHO boxes take answers too
-    CodeRun run = runLines(fake, {"R001[31]'Name'", "R007'Cap'#'tion''Hello '#[31]' yesno '", "R027[0]",
-                                  "R007'c''t''36'", "R027[0]"});
+    CodeRun run = runLines(
+        fake, {"R001[31]'Name'", "R007'Cap'#'tion''Hello '#[31]' yesno '", "R027[0]", "R007'c''t''36'", "R027[0]"});
     ASSERT_EQ(run.boxes.size(), 4u);
     EXPECT_EQ(run.boxes[0].caption, "Caption");
     EXPECT_EQ(run.boxes[0].text, "Hello Name");
@@ -29,9 +29,9 @@ TEST(RuntimeMessages, MsgBoxShowsCaptionTextAndStyleAndStoresTheAnswer) {
 
 TEST(RuntimeMessages, MsgBoxButtonSets) {
     const std::pair<const char*, unsigned> cases[] = {
-        {"OK", 0x10000},          {"okcancel", 0x10001}, {"CancelRetryIgnore", 0x10002}, {"YESNOCANCEL", 0x10003},
-        {"YESNO", 0x10004},       {"RETRYCANCEL", 0x10005}, {"hello", 0x10000},          {"", 0x10000},
-        {"64", 0x10040},
+        {"OK", 0x10000},          {"okcancel", 0x10001}, {"CancelRetryIgnore", 0x10002},
+        {"YESNOCANCEL", 0x10003}, {"YESNO", 0x10004},    {"RETRYCANCEL", 0x10005},
+        {"hello", 0x10000},       {"", 0x10000},         {"64", 0x10040},
     };
     for (const auto& [buttons, style] : cases) {
         FakePlatform fake;
@@ -60,8 +60,8 @@ TEST(RuntimeMessages, EchoUsesTheTitleAtIndexFourAndLeavesErrorcode) {
 TEST(RuntimeMessages, ConfirmUsesTheTitleAtIndexFiveAndStoresYesOrNo) {
     FakePlatform fake;
     fake.answers = {6, 1, 7, 1, 0, 1};
-    CodeRun run = runLines(fake, {"R028'Sure?'", "R027[0]", "R001[5]'Ask'", "R028'Really?'", "R027[0]",
-                                  "R028'Failed box'", "R027[0]"});
+    CodeRun run = runLines(
+        fake, {"R028'Sure?'", "R027[0]", "R001[5]'Ask'", "R028'Really?'", "R027[0]", "R028'Failed box'", "R027[0]"});
     ASSERT_EQ(run.boxes.size(), 6u);
     EXPECT_EQ(run.boxes[0].text, "Sure?");
     EXPECT_EQ(run.boxes[0].caption, "Velmish Confirmation");
@@ -86,18 +86,17 @@ TEST(RuntimeStringCommands, LinkVarJoinsAllValues) {
     EXPECT_EQ(echoAfter({"RF00[31]'x'"}, "[31]"), Shown{"x"});
     EXPECT_EQ(echoAfter({"R001[31]'a'", "RF00[31][31]'-'#[31][31]"}, "[31]"), Shown{"a-aa"});
     // Joined again on every pass with the values of that moment.
-    EXPECT_EQ(runLines({"R001[32]'0'", "RRPT", "RF01[32][32]+'1'", "RF00[31]'n='[32]'.'", "R027[31]",
-                        "RUNT[32]='2'"})
-                  .shown,
-              (Shown{"n=1.", "n=2."}));
+    EXPECT_EQ(
+        runLines({"R001[32]'0'", "RRPT", "RF01[32][32]+'1'", "RF00[31]'n='[32]'.'", "R027[31]", "RUNT[32]='2'"}).shown,
+        (Shown{"n=1.", "n=2."}));
 }
 
 TEST(RuntimeStringCommands, CalcVar) {
     const std::pair<const char*, const char*> cases[] = {
-        {"'10'/'4'", "2.5"},      {"'7'~'3'", "1"},       {"'1.5'*'2'", "3"},     {"'abc'+'1'", "1"},
-        {"'1'/'3'", "0.333333"},  {"'2'/'3'", "0.666667"}, {"'0'-'0'", "0"},       {"'1'/'0'", "+INF"},
-        {"'-1'/'0'", "-INF"},     {"'2'+'3'*'4'", "20"},  {"'-7'~'2'", "-1"},     {"'5'", "5"},
-        {"'1'#'2'+'3'", "15"},    {"' 2.50'-'0.25'", "2.25"},
+        {"'10'/'4'", "2.5"},     {"'7'~'3'", "1"},           {"'1.5'*'2'", "3"}, {"'abc'+'1'", "1"},
+        {"'1'/'3'", "0.333333"}, {"'2'/'3'", "0.666667"},    {"'0'-'0'", "0"},   {"'1'/'0'", "+INF"},
+        {"'-1'/'0'", "-INF"},    {"'2'+'3'*'4'", "20"},      {"'-7'~'2'", "-1"}, {"'5'", "5"},
+        {"'1'#'2'+'3'", "15"},   {"' 2.50'-'0.25'", "2.25"},
     };
     for (const auto& [calculation, result] : cases) {
         EXPECT_EQ(echoAfter({std::string("RF01[31]") + calculation}, "[31]"), Shown{result}) << calculation;
@@ -106,7 +105,11 @@ TEST(RuntimeStringCommands, CalcVar) {
 }
 
 TEST(RuntimeStringCommands, CaseAndBlanks) {
-    EXPECT_EQ(echoAfter({"RF03[31]'Stra\xdf" "e 1 abc'"}, "[31]"), Shown{"STRA\xdf" "E 1 ABC"});
+    EXPECT_EQ(echoAfter({"RF03[31]'Stra\xdf"
+                         "e 1 abc'"},
+                        "[31]"),
+              Shown{"STRA\xdf"
+                    "E 1 ABC"});
     EXPECT_EQ(echoAfter({"RF04[31]'MiXeD 9'"}, "[31]"), Shown{"mixed 9"});
     EXPECT_EQ(echoAfter({"RF05[31]'  x y  '"}, "[31]"), Shown{"x y"});
     EXPECT_EQ(echoAfter({"RF05[31]'\tx\t '"}, "[31]"), Shown{"\tx\t"});
@@ -143,8 +146,8 @@ TEST(RuntimeStringCommands, GetPos) {
 }
 
 TEST(RuntimeStringCommands, NoneChangesErrorcode) {
-    EXPECT_EQ(echoAfter({"R001[0]'e'", "RF00[31]'a'", "RF01[31]'1'+'1'", "RF02[31]'a''a'", "RF03[31]'a'",
-                         "RF04[31]'a'", "RF05[31]'a'", "RF06[31]'66'", "RF07[31]'a'", "RF08[31]'a''1''1'"},
+    EXPECT_EQ(echoAfter({"R001[0]'e'", "RF00[31]'a'", "RF01[31]'1'+'1'", "RF02[31]'a''a'", "RF03[31]'a'", "RF04[31]'a'",
+                         "RF05[31]'a'", "RF06[31]'66'", "RF07[31]'a'", "RF08[31]'a''1''1'"},
                         "[0]"),
               Shown{"e"});
 }
@@ -200,8 +203,8 @@ TEST_P(DesktopOpcode, InACommandPartRunsOnlyWhenTheConditionHolds) {
 
 TEST_P(DesktopOpcode, PassedOverByJumpsAndSkips) {
     FakePlatform fake;
-    CodeRun run = runLines(fake, {"R004on", GetParam().line, "RLBLon", "RXIF'a'='b'", GetParam().line, "RXEI",
-                                  "R027'after'", "R009"});
+    CodeRun run = runLines(
+        fake, {"R004on", GetParam().line, "RLBLon", "RXIF'a'='b'", GetParam().line, "RXEI", "R027'after'", "R009"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.shown, Shown{"after"});
     EXPECT_EQ(GetParam().calls(fake), 0u);

@@ -35,11 +35,14 @@ std::string initialValue(int index) {
 
 TEST(RuntimeStartup, FixedInitialValues) {
     const std::pair<int, const char*> expected[] = {
-        {0, ""},       {4, "Velmish Echo"}, {5, "Velmish Confirmation"}, {13, "Ok"},   {14, "Cancel"},
-        {15, "-1"},    {16, "-1"},          {17, "&Ok"},                 {18, "&Cancel"}, {19, "350"},
-        {20, "238"},   {21, "130"},         {22, "176"},                 {23, "&Ok"},  {24, "\n"},
-        {26, "300"},   {27, "24"},          {28, "-1"},                  {29, "4.3"},  {30, "0"},
-        {31, ""},      {1000, ""},
+        {0, ""},     {4, "Velmish Echo"}, {5, "Velmish Confirmation"},
+        {13, "Ok"},  {14, "Cancel"},      {15, "-1"},
+        {16, "-1"},  {17, "&Ok"},         {18, "&Cancel"},
+        {19, "350"}, {20, "238"},         {21, "130"},
+        {22, "176"}, {23, "&Ok"},         {24, "\n"},
+        {26, "300"}, {27, "24"},          {28, "-1"},
+        {29, "4.3"}, {30, "0"},           {31, ""},
+        {1000, ""},
     };
     for (const auto& [index, value] : expected) EXPECT_EQ(initialValue(index), value) << "index " << index;
 }
@@ -117,8 +120,8 @@ TEST(RuntimeStartup, ClassRegistrationFailureEndsAtOnce) {
 
 TEST(RuntimeVariables, AssigningCaptionsAndTheInfoBoxActsOnTheDialogs) {
     FakePlatform fake;
-    runLines(fake, {"R001[13]'Yes'", "R001[14]'No'", "R001[17]'E1'", "R001[18]'E2'", "R001[23]'L'",
-                    "R001[28]'0'", "R001[28]'hide'", "R001[28]'-1'", "R001[28]'show'"});
+    runLines(fake, {"R001[13]'Yes'", "R001[14]'No'", "R001[17]'E1'", "R001[18]'E2'", "R001[23]'L'", "R001[28]'0'",
+                    "R001[28]'hide'", "R001[28]'-1'", "R001[28]'show'"});
     EXPECT_EQ(fake.captions[DialogButton::inputOk], "Yes");
     EXPECT_EQ(fake.captions[DialogButton::inputCancel], "No");
     EXPECT_EQ(fake.captions[DialogButton::editOk], "E1");
@@ -140,8 +143,7 @@ TEST(RuntimeVariables, AssignedCaptionIsAlsoStored) {
 TEST(RuntimeVariables, ComputedDateAndTime) {
     CodeRun run = runLines({"R027[7]", "R027[10]", "R027[11]", "R027[12]"});
     ASSERT_EQ(run.shown.size(), 4u);
-    EXPECT_TRUE(std::regex_match(run.shown[0], std::regex("([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]")))
-        << run.shown[0];
+    EXPECT_TRUE(std::regex_match(run.shown[0], std::regex("([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]"))) << run.shown[0];
     EXPECT_TRUE(std::regex_match(run.shown[1], std::regex("(0[1-9]|[12][0-9]|3[01])"))) << run.shown[1];
     EXPECT_TRUE(std::regex_match(run.shown[2], std::regex("(0[1-9]|1[0-2])"))) << run.shown[2];
     std::time_t now = std::time(nullptr);
@@ -168,8 +170,7 @@ TEST(RuntimeVariables, ClipboardByIndex) {
 
 TEST(RuntimeVariables, NamesAreIndexTexts) {
     // Every index is its own variable; the interpreter's names mean nothing here.
-    EXPECT_EQ(runLines({"R001[31]'a'", "R001[32]'b'", "R001[031]'c'", "R027[31]#[32]#[031]"}).shown,
-              Shown{"abc"});
+    EXPECT_EQ(runLines({"R001[31]'a'", "R001[32]'b'", "R001[031]'c'", "R027[31]#[32]#[031]"}).shown, Shown{"abc"});
     EXPECT_EQ(runLines({"R001[errorcode]'x'", "R027[0]#'|'#[errorcode]"}).shown, Shown{"|x"});
 }
 
@@ -179,7 +180,8 @@ TEST(RuntimeVariables, DeclareKeepsValuesAndCreatesEmptyOnes) {
 
 // ---- version check ----
 
-constexpr const char* kNewerText = "WARNING: RTL uses newer VLRL-specification!\nThis may result unpredictable results.";
+constexpr const char* kNewerText =
+    "WARNING: RTL uses newer VLRL-specification!\nThis may result unpredictable results.";
 
 CodeRun runWithHeader(const std::string& header, const Lines& lines) {
     FakePlatform fake;
@@ -187,8 +189,8 @@ CodeRun runWithHeader(const std::string& header, const Lines& lines) {
 }
 
 TEST(RuntimeVersion, NewerVersionWarnsOnceAndRuns) {
-    CodeRun run = runWithHeader("RRLR'4.4'", {"R001[31]'0'", "RLBLtop", "RF01[31][31]+'1'", "R0IF[31]<'3'R004top",
-                                              "R027'ran '#[31]", "R009"});
+    CodeRun run = runWithHeader(
+        "RRLR'4.4'", {"R001[31]'0'", "RLBLtop", "RF01[31][31]+'1'", "R0IF[31]<'3'R004top", "R027'ran '#[31]", "R009"});
     EXPECT_EQ(run.exitCode, 0);
     ASSERT_EQ(run.boxes.size(), 2u);
     EXPECT_EQ(run.boxes[0].kind, Box::Kind::message);
@@ -220,7 +222,7 @@ TEST(RuntimeVersion, GreaterVersionsWarn) {
 // ---- the code in the program file ----
 
 class ProgramFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         path = std::filesystem::temp_directory_path() /
                ("velrun_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
@@ -265,8 +267,8 @@ TEST_F(ProgramFile, MissingFileShowsErrorInFile) {
 TEST_F(ProgramFile, CodeIsReadOnceAtStart) {
     // The file is replaced while the program runs; the jumps after that still find the code
     // that was there at start.
-    write(kImage + program({"R001[31]'0'", "RLBLtop", "RF01[31][31]+'1'", "R027'round '#[31]",
-                            "R0IF[31]<'3'R004top", "R009"}));
+    write(kImage +
+          program({"R001[31]'0'", "RLBLtop", "RF01[31][31]+'1'", "R027'round '#[31]", "R0IF[31]<'3'R004top", "R009"}));
     FakePlatform fake;
     fake.onMessageBox = [this](const Box&) { write(kImage + program({"RLBLtop", "R027'replaced'", "R009"})); };
     int exitCode = runtime::runProgram(fake, "", path.string(), static_cast<std::uint32_t>(kImage.size()));

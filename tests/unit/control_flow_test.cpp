@@ -50,9 +50,9 @@ TEST(BlockIf, FirstTrueElseIfRuns) {
 
 TEST(BlockIf, ElseIfAfterARunBranchIsNotEvaluated) {
     // The skipped ELSEIF's condition is malformed; it is never read as a condition.
-    EXPECT_EQ(shownBy({"IF '1' = '1'", "ECHO 'a'", "ELSEIF bad bad", "ECHO 'b'", "ELSE", "ECHO 'c'", "ENDIF",
-                       "ECHO 'd'"}),
-              (Lines{"a", "d"}));
+    EXPECT_EQ(
+        shownBy({"IF '1' = '1'", "ECHO 'a'", "ELSEIF bad bad", "ECHO 'b'", "ELSE", "ECHO 'c'", "ENDIF", "ECHO 'd'"}),
+        (Lines{"a", "d"}));
 }
 
 TEST(BlockIf, NestedBlocksInAFalseBranchAreSkippedWhole) {
@@ -123,7 +123,8 @@ TEST(OneLineIf, InlineKeywordIsCaseInsensitiveAndReportedByName) {
     EXPECT_EQ(shownBy({"IF '1' = '1' echo 'low'"}), (Lines{"low"}));
     EXPECT_EQ(runScript(crlf({"IF '1' = '1' frob 'x'"})).errorText(), "Line 1, Error 01: Unknown instruction: FROB");
     EXPECT_EQ(runScript(crlf({"IF '1' = '1' LET [a]"})).errorText(), "Line 2, Error 00: Parse error at LET");
-    EXPECT_EQ(runScript(crlf({"IF '1' = '1' ECHO", "REM"})).errorText(), "Line 2, Error 03: Parameter expected at ECHO");
+    EXPECT_EQ(runScript(crlf({"IF '1' = '1' ECHO", "REM"})).errorText(),
+              "Line 2, Error 03: Parameter expected at ECHO");
 }
 
 TEST(OneLineIf, GotoJumpsWhenTrueAndFallsThroughWhenFalse) {
@@ -138,8 +139,8 @@ TEST(OneLineIf, GotoJumpsWhenTrueAndFallsThroughWhenFalse) {
 // ---- REPEAT and UNTIL ----
 
 TEST(Loops, RepeatUntilRunsTheBodyUntilTheConditionHolds) {
-    EXPECT_EQ(shownByBothLineEnds({"LET [i] = '0'", "REPEAT", "CALCVAR [i] = [i] + '1'", "ECHO [i]",
-                                   "UNTIL [i] = '3'", "ECHO 'done'"}),
+    EXPECT_EQ(shownByBothLineEnds(
+                  {"LET [i] = '0'", "REPEAT", "CALCVAR [i] = [i] + '1'", "ECHO [i]", "UNTIL [i] = '3'", "ECHO 'done'"}),
               (Lines{"1", "2", "3", "done"}));
 }
 
@@ -152,8 +153,8 @@ TEST(Loops, NestedLoops) {
 
 TEST(Loops, TextAfterRepeatIsIgnoredAndTheLoopStartsOnTheNextLine) {
     // 250 rounds: if each round pushed another entry, the 201st would be refused.
-    Lines shown = shownBy({"LET [i] = '0'", "REPEAT ECHO 'never shown'", "CALCVAR [i] = [i] + '1'",
-                           "UNTIL [i] = '250'", "ECHO [i]"});
+    Lines shown = shownBy(
+        {"LET [i] = '0'", "REPEAT ECHO 'never shown'", "CALCVAR [i] = [i] + '1'", "UNTIL [i] = '250'", "ECHO [i]"});
     EXPECT_EQ(shown, (Lines{"250"}));
 }
 
@@ -183,8 +184,8 @@ TEST(Loops, TwoHundredOpenLoopsAreAllowedAndTheNextIsRefused) {
 }
 
 TEST(Loops, ManyRoundsOfTheSameLoop) {
-    Lines shown = shownBy({"REM padding", "LET [i] = '0'", "REPEAT", "CALCVAR [i] = [i] + '1'", "UNTIL [i] > '999'",
-                           "ECHO [i]"});
+    Lines shown =
+        shownBy({"REM padding", "LET [i] = '0'", "REPEAT", "CALCVAR [i] = [i] + '1'", "UNTIL [i] > '999'", "ECHO [i]"});
     EXPECT_EQ(shown, (Lines{"1000"}));
 }
 
@@ -243,9 +244,17 @@ TEST(Goto, LoopsInsideSkippedBlocksCountForTheStack) {
 
 TEST(Goto, BackwardInsideALoopLeavesOneEntryForIt) {
     // If the GOTO left a stale entry, the final false UNTIL would loop; the guard stops that.
-    Lines script = {"LET [i] = '0'", "REPEAT", "%Again", "CALCVAR [g] = [g] + '1'", "IF [g] > '50' HALT 99",
-                    "CALCVAR [i] = [i] + '1'", "IF [i] = '2' GOTO Again", "UNTIL [i] > '3'", "ECHO [i]",
-                    "UNTIL '1' = '2'", "ECHO 'end'"};
+    Lines script = {"LET [i] = '0'",
+                    "REPEAT",
+                    "%Again",
+                    "CALCVAR [g] = [g] + '1'",
+                    "IF [g] > '50' HALT 99",
+                    "CALCVAR [i] = [i] + '1'",
+                    "IF [i] = '2' GOTO Again",
+                    "UNTIL [i] > '3'",
+                    "ECHO [i]",
+                    "UNTIL '1' = '2'",
+                    "ECHO 'end'"};
     RunResult result = runScript(crlf(script));
     EXPECT_EQ(result.shown, (Lines{"4", "end"}));
     EXPECT_EQ(result.exitCode, 0);
@@ -255,9 +264,20 @@ TEST(Goto, RepeatedJumpsToTheSameLabelLandTheSame) {
     // Mid is reached first from outside any loop, later from inside a second loop. Each time
     // exactly the first loop must be open there: a false UNTIL goes back to 'top', never to
     // 'second'.
-    Lines script = {"LET [n] = '0'", "GOTO Mid", "REPEAT", "  ECHO 'top'#[n]", "  %Mid", "  CALCVAR [n] = [n] + '1'",
-                    "  ECHO 'mid'#[n]", "  IF [n] > '5' GOTO Done", "UNTIL [n] ! '2' & [n] ! '4'", "REPEAT",
-                    "  ECHO 'second'#[n]", "  GOTO Mid", "%Done", "ECHO 'done'#[n]"};
+    Lines script = {"LET [n] = '0'",
+                    "GOTO Mid",
+                    "REPEAT",
+                    "  ECHO 'top'#[n]",
+                    "  %Mid",
+                    "  CALCVAR [n] = [n] + '1'",
+                    "  ECHO 'mid'#[n]",
+                    "  IF [n] > '5' GOTO Done",
+                    "UNTIL [n] ! '2' & [n] ! '4'",
+                    "REPEAT",
+                    "  ECHO 'second'#[n]",
+                    "  GOTO Mid",
+                    "%Done",
+                    "ECHO 'done'#[n]"};
     EXPECT_EQ(shownByBothLineEnds(script), (Lines{"mid1", "second1", "mid2", "top2", "mid3", "second3", "mid4", "top4",
                                                   "mid5", "second5", "mid6", "done6"}));
 }
@@ -265,19 +285,18 @@ TEST(Goto, RepeatedJumpsToTheSameLabelLandTheSame) {
 // ---- GOSUB and RESUME ----
 
 TEST(Gosub, ReturnsToTheLineAfterTheCall) {
-    EXPECT_EQ(shownByBothLineEnds({"ECHO 'start'", "GOSUB Sub", "ECHO 'back'", "END", "%Sub", "ECHO 'in sub'", "RESUME"}),
-              (Lines{"start", "in sub", "back"}));
+    EXPECT_EQ(
+        shownByBothLineEnds({"ECHO 'start'", "GOSUB Sub", "ECHO 'back'", "END", "%Sub", "ECHO 'in sub'", "RESUME"}),
+        (Lines{"start", "in sub", "back"}));
 }
 
 TEST(Gosub, NestedCallsReturnInReverseOrder) {
-    EXPECT_EQ(shownByBothLineEnds({"GOSUB A", "ECHO 'main'", "END", "%A", "ECHO 'A1'", "GOSUB B", "ECHO 'A2'",
-                                   "RESUME", "%B", "ECHO 'B'", "RESUME"}),
+    EXPECT_EQ(shownByBothLineEnds({"GOSUB A", "ECHO 'main'", "END", "%A", "ECHO 'A1'", "GOSUB B", "ECHO 'A2'", "RESUME",
+                                   "%B", "ECHO 'B'", "RESUME"}),
               (Lines{"A1", "B", "A2", "main"}));
 }
 
-TEST(Gosub, ResumeWithoutCallHasNoEffect) {
-    EXPECT_EQ(shownBy({"RESUME", "ECHO 'on'"}), (Lines{"on"}));
-}
+TEST(Gosub, ResumeWithoutCallHasNoEffect) { EXPECT_EQ(shownBy({"RESUME", "ECHO 'on'"}), (Lines{"on"})); }
 
 TEST(Gosub, CallFromInsideALoopReturnsIntoTheLoop) {
     EXPECT_EQ(shownByBothLineEnds({"LET [i] = '0'", "REPEAT", "CALCVAR [i] = [i] + '1'", "GOSUB Show",
@@ -288,8 +307,18 @@ TEST(Gosub, CallFromInsideALoopReturnsIntoTheLoop) {
 TEST(Gosub, ReturnToTheSameLineAfterTheLoopStackChanged) {
     // The subroutine opens loops of its own before returning; the return rebuilds the stack
     // from the text, every time alike.
-    Lines script = {"LET [i] = '0'", "REPEAT", "CALCVAR [i] = [i] + '1'", "GOSUB Sub", "UNTIL [i] = '3'",
-                    "ECHO 'end'#[i]", "END", "%Sub", "REPEAT", "REPEAT", "ECHO 'sub'#[i]", "RESUME"};
+    Lines script = {"LET [i] = '0'",
+                    "REPEAT",
+                    "CALCVAR [i] = [i] + '1'",
+                    "GOSUB Sub",
+                    "UNTIL [i] = '3'",
+                    "ECHO 'end'#[i]",
+                    "END",
+                    "%Sub",
+                    "REPEAT",
+                    "REPEAT",
+                    "ECHO 'sub'#[i]",
+                    "RESUME"};
     EXPECT_EQ(shownByBothLineEnds(script), (Lines{"sub1", "sub2", "sub3", "end3"}));
 }
 
@@ -323,8 +352,9 @@ TEST(Gosub, CallOnTheLastLineWithoutLineBreakReturnsToTheEnd) {
 
 TEST(EndOfFile, ActsLikeALineEndForJumpsAndBlocks) {
     EXPECT_EQ(shownBy({"LET [n] = '0'", "%L", "CALCVAR [n] = [n] + '1'", "IF [n] = '3' GOTO Out", "GOTO L"}), Lines{});
-    RunResult jumpBack = runScript("LET [n] = '0'\r\n%L\r\nCALCVAR [n] = [n] + '1'\r\nECHO [n]\r\n"
-                                   "IF [n] = '2' END\r\nGOTO L");
+    RunResult jumpBack = runScript(
+        "LET [n] = '0'\r\n%L\r\nCALCVAR [n] = [n] + '1'\r\nECHO [n]\r\n"
+        "IF [n] = '2' END\r\nGOTO L");
     EXPECT_EQ(jumpBack.shown, (Lines{"1", "2"}));
     EXPECT_EQ(runScript("GOTO L\r\nECHO 'no'\r\n%L").exitCode, 0);
     EXPECT_EQ(runScript("IF '1' = '2'").exitCode, 0);
@@ -355,7 +385,7 @@ TEST(LineNumbers, ErrorAfterRepeatedJumpsToALabelQuotesItsLine) {
 TEST(LineNumbers, LoopBodyReachedByJumpAndByUntilCountsAlike) {
     // Line 5 is reached through GOTO and through false UNTILs; the error in the fourth round,
     // on line 6, quotes line 7 since the line end of line 6 has been read.
-    Lines script = {"LET [i] = '0'", "GOTO In", "REPEAT", "%In", "CALCVAR [i] = [i] + '1'",
+    Lines script = {"LET [i] = '0'",        "GOTO In",        "REPEAT", "%In", "CALCVAR [i] = [i] + '1'",
                     "IF [i] = '4' LET [z]", "UNTIL [i] = '9'"};
     EXPECT_EQ(runScript(crlf(script)).errorText(), "Line 7, Error 00: Parse error at LET");
     EXPECT_EQ(runScript(lf(script)).errorText(), "Line 7, Error 00: Parse error at LET");

@@ -186,7 +186,8 @@ void FakePlatform::waitForDebuggerStep() {
         if (action == "h") debuggerEvents->haltPressed();
         size_t equals = action.find('=');
         if (action.rfind("set ", 0) == 0 && equals != std::string::npos) {
-            debuggerViews.back().watches = debuggerEvents->setNamed(action.substr(4, equals - 4), action.substr(equals + 1));
+            debuggerViews.back().watches =
+                debuggerEvents->setNamed(action.substr(4, equals - 4), action.substr(equals + 1));
         } else if (action.rfind("setsel ", 0) == 0 && equals != std::string::npos) {
             int index = std::stoi(action.substr(7, equals - 7));
             debuggerViews.back().watches = debuggerEvents->setPressed(index, action.substr(equals + 1));

@@ -19,11 +19,11 @@ struct DialogCall {
     enum class Kind { input, edit, list, file, folder };
     Kind kind;
     std::string title;
-    std::string text;                  // input: the prompt; edit: the text as handed over
-    std::string initialText;           // input: the default; folder: the start folder
-    std::vector<std::string> entries;  // list
-    bool readOnly = false;             // edit
-    int width = 0, height = 0;         // edit, list
+    std::string text;                         // input: the prompt; edit: the text as handed over
+    std::string initialText;                  // input: the default; folder: the start folder
+    std::vector<std::string> entries;         // list
+    bool readOnly = false;                    // edit
+    int width = 0, height = 0;                // edit, list
     platform::FileDialogRequest fileRequest;  // file
 };
 
@@ -36,7 +36,7 @@ struct Box {
 };
 
 class FakePlatform : public platform::Platform {
-public:
+  public:
     // Settings the tests change before a run.
     bool dialogClassRegisters = true;
     bool themesActive = false;
@@ -66,20 +66,20 @@ public:
 
     // What the interpreter did, in order.
     std::vector<DialogCall> dialogs;
-    std::vector<std::string> infoBoxPlacements;  // "TEXT wxh"
+    std::vector<std::string> infoBoxPlacements;         // "TEXT wxh"
     std::vector<platform::DebuggerView> debuggerViews;  // every refresh
-    std::vector<std::string> debuggerCalls;   // "buttons step=1 trace=0", "hide", "wait", "show"
-    std::vector<std::string> selectedValues;  // values handed over by "select N"
+    std::vector<std::string> debuggerCalls;             // "buttons step=1 trace=0", "hide", "wait", "show"
+    std::vector<std::string> selectedValues;            // values handed over by "select N"
     std::vector<std::string> activatedWindows;
     std::vector<std::pair<int, bool>> keyEvents;  // (virtual key, up)
     std::vector<std::string> mciCommands;
     std::vector<std::string> openedDocuments;
     platform::DebuggerEvents* debuggerEvents = nullptr;
-    std::vector<Box> boxes;                  // message and error boxes
-    std::vector<std::string> calls;          // system queries and setting changes, e.g. "caption inputOk=OK"
+    std::vector<Box> boxes;          // message and error boxes
+    std::vector<std::string> calls;  // system queries and setting changes, e.g. "caption inputOk=OK"
     std::map<platform::DialogButton, std::string> captions;
-    std::vector<bool> infoBoxVisibility;     // every change, in order
-    std::optional<int> dialogThemeOffset;    // set when the dialog windows are created
+    std::vector<bool> infoBoxVisibility;   // every change, in order
+    std::optional<int> dialogThemeOffset;  // set when the dialog windows are created
     std::string clipboard;
 
     // Texts of the message boxes only.
@@ -118,18 +118,18 @@ public:
     int openDocument(const std::string& target) override;
     std::string clipboardText() override { return clipboard; }
 
-private:
+  private:
     std::optional<std::string> nextDialogAnswer();
 
-public:
+  public:
     void setClipboardText(const std::string& text) override;
 };
 
 struct RunResult {
     int exitCode;
-    std::vector<Box> boxes;           // all boxes, in order
-    std::vector<std::string> shown;   // texts of the message boxes
-    std::vector<Box> errors;          // the error boxes
+    std::vector<Box> boxes;          // all boxes, in order
+    std::vector<std::string> shown;  // texts of the message boxes
+    std::vector<Box> errors;         // the error boxes
 
     // The text of the only error box, or "" when there was none.
     std::string errorText() const { return errors.empty() ? std::string() : errors.front().text; }

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 using commands::FileFunctions;
 
 class FileCommandTest : public ::testing::Test {
-protected:
+  protected:
     FakePlatform fake;
     interp::VariableTable vars{fake, interp::NameScheme::scriptNames};
     commands::Session session;
@@ -507,7 +507,8 @@ TEST_F(FileCommandTest, ShellMoveOfADirectoryMergesIntoAnExistingOne) {
 
 // A move to another file system copies and deletes; a link must still arrive as the link.
 TEST_F(FileCommandTest, ShellMoveToAnotherFileSystemMovesALinkAsALink) {
-    struct stat here {}, there {};
+    struct stat here {
+    }, there{};
     fs::path other = "/dev/shm";
     if (::stat(at("").c_str(), &here) != 0 || ::stat(other.c_str(), &there) != 0 || here.st_dev == there.st_dev) {
         GTEST_SKIP() << "no second file system at " << other;

@@ -33,7 +33,7 @@ Keys operator+(Keys first, const Keys& second) {
 Keys shifted(int key) { return Keys{down(kShift)} + press(key) + Keys{up(kShift)}; }
 
 class ProcessCommandTest : public ::testing::Test {
-protected:
+  protected:
     FakePlatform fake;
     interp::VariableTable vars{fake, interp::NameScheme::scriptNames};
     commands::Session session;
@@ -122,14 +122,12 @@ TEST_F(ProcessCommandTest, OtherCharactersUseTheLayoutsKeyAndShiftState) {
     EXPECT_EQ(typed("@"), Keys{down(kCtrl)} + press(0x51) + Keys{up(kCtrl)});
     EXPECT_EQ(typed("|"), Keys{down(kAlt)} + press(0xDC) + Keys{up(kAlt)});
     // Pushed down Shift, Alt, Ctrl; released in the same order.
-    const Keys expected = Keys{down(kShift), down(kAlt), down(kCtrl)} + press(0xDB) +
-                          Keys{up(kShift), up(kAlt), up(kCtrl)};
+    const Keys expected =
+        Keys{down(kShift), down(kAlt), down(kCtrl)} + press(0xDB) + Keys{up(kShift), up(kAlt), up(kCtrl)};
     EXPECT_EQ(typed("{"), expected);
 }
 
-TEST_F(ProcessCommandTest, CharacterWithoutKeySendsNothing) {
-    EXPECT_EQ(typed("x\xE9y"), press('X') + press('Y'));
-}
+TEST_F(ProcessCommandTest, CharacterWithoutKeySendsNothing) { EXPECT_EQ(typed("x\xE9y"), press('X') + press('Y')); }
 
 TEST_F(ProcessCommandTest, TrailingTildeIsTypedAsTilde) {
     fake.characterKeys = {{'~', 0x1C0}};
@@ -153,9 +151,9 @@ TEST_F(ProcessCommandTest, NumberSignWithoutThreeDigitsIsTypedLiterally) {
 TEST_F(ProcessCommandTest, SendKeysThroughAScriptWithColonOrComma) {
     FakePlatform desktop;
     desktop.windowTitles = {"My Editor"};
-    RunResult result = runScript(desktop, crlf({"SENDKEYS 'My Editor' : 'Ok'", "ECHO [errorcode]",
-                                                "SENDKEYS 'My'#' Editor', '~r'", "SENDKEYS 'Other' : 'x'",
-                                                "ECHO [errorcode]"}));
+    RunResult result =
+        runScript(desktop, crlf({"SENDKEYS 'My Editor' : 'Ok'", "ECHO [errorcode]", "SENDKEYS 'My'#' Editor', '~r'",
+                                 "SENDKEYS 'Other' : 'x'", "ECHO [errorcode]"}));
     EXPECT_EQ(result.errorText(), "");
     EXPECT_EQ(result.shown, Words({"0", "-1"}));
     EXPECT_EQ(desktop.keyEvents, shifted('O') + press('K') + press(0x0D));

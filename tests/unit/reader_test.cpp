@@ -324,8 +324,8 @@ TEST(CommandStep, TabBetweenParametersIsAParseError) {
 }
 
 TEST(CommandStep, CommentAndIgnoredKeywordsHaveNoEffect) {
-    RunResult result = runScript(crlf({"REM ECHO 'no'", "TITLE x 'y' [z]", "TEXT a", "BACK b", "SHOWTEXT", "HIDETEXT c",
-                                       "rem lower", "ECHO 'yes'"}));
+    RunResult result = runScript(crlf(
+        {"REM ECHO 'no'", "TITLE x 'y' [z]", "TEXT a", "BACK b", "SHOWTEXT", "HIDETEXT c", "rem lower", "ECHO 'yes'"}));
     EXPECT_EQ(result.shown, std::vector<std::string>{"yes"});
     EXPECT_EQ(result.exitCode, 0);
 }
@@ -366,7 +366,8 @@ TEST(CommandStep, KeywordsInAnyCaseReachTheirParameters) {
     // A value where the target "[name]" belongs is a parse error of that very command.
     for (const char* keyword : {"readfile", "INPUTBOX", "FindFiles", "GETENV", "filesize", "OpenBox"}) {
         std::string upper = interp::upperCase(keyword);
-        EXPECT_EQ(runScript(crlf({std::string(keyword) + " 'x'"})).errorText(), "Line 1, Error 00: Parse error at " + upper)
+        EXPECT_EQ(runScript(crlf({std::string(keyword) + " 'x'"})).errorText(),
+                  "Line 1, Error 00: Parse error at " + upper)
             << keyword;
     }
 }

@@ -22,13 +22,12 @@ using Lines = std::vector<std::string>;
 constexpr std::chrono::milliseconds kPastRecheck{40};
 
 class ScriptFileTest : public ::testing::Test {
-protected:
+  protected:
     fs::path path;
 
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path = fs::temp_directory_path() /
-               ("velmish_unit_" + std::to_string(::getpid()) + "_" + info->name() + ".vl");
+        path = fs::temp_directory_path() / ("velmish_unit_" + std::to_string(::getpid()) + "_" + info->name() + ".vl");
     }
     void TearDown() override {
         std::error_code ignored;
@@ -70,12 +69,11 @@ TEST_F(ScriptFileTest, RunsAFileByItsPath) {
 TEST_F(ScriptFileTest, RewrittenScriptIsReadAgainAtTheNextGoto) {
     // All jumps go to the same label. The file is rewritten after the first jump, with an extra
     // line before the label, so a target remembered from the old text would land elsewhere.
-    write(crlf({"LET [n] = '0'", "%Top", "CALCVAR [n] = [n] + '1'", "IF [n] = '4' END", "ECHO 'old'#[n]",
-                "GOTO Top"}));
+    write(crlf({"LET [n] = '0'", "%Top", "CALCVAR [n] = [n] + '1'", "IF [n] = '4' END", "ECHO 'old'#[n]", "GOTO Top"}));
     FakePlatform fake;
     whenShown(fake, "old2", [this] {
-        write(crlf({"REM a new first line, longer than the old one", "LET [n] = '0'", "%Top",
-                    "CALCVAR [n] = [n] + '1'", "IF [n] = '4' END", "ECHO 'new'#[n]", "GOTO Top"}));
+        write(crlf({"REM a new first line, longer than the old one", "LET [n] = '0'", "%Top", "CALCVAR [n] = [n] + '1'",
+                    "IF [n] = '4' END", "ECHO 'new'#[n]", "GOTO Top"}));
     });
     RunResult result = runFile(fake);
     EXPECT_EQ(result.shown, (Lines{"old1", "old2", "new3"}));
@@ -84,8 +82,8 @@ TEST_F(ScriptFileTest, RewrittenScriptIsReadAgainAtTheNextGoto) {
 }
 
 TEST_F(ScriptFileTest, RewrittenScriptIsReadAgainByUntilAndResume) {
-    write(crlf({"LET [i] = '0'", "REPEAT", "CALCVAR [i] = [i] + '1'", "ECHO 'loop'#[i]", "UNTIL [i] = '2'",
-                "GOSUB Sub", "ECHO 'back'", "END", "%Sub", "ECHO 'sub'", "RESUME"}));
+    write(crlf({"LET [i] = '0'", "REPEAT", "CALCVAR [i] = [i] + '1'", "ECHO 'loop'#[i]", "UNTIL [i] = '2'", "GOSUB Sub",
+                "ECHO 'back'", "END", "%Sub", "ECHO 'sub'", "RESUME"}));
     FakePlatform fake;
     // Rewritten inside the loop: lines keep their numbers, their texts change.
     fake.onMessageBox = [this](const Box& box) {

@@ -75,11 +75,24 @@ TEST(LaunchArgsFromArgv, PathAndJoinedParameters) {
 TEST(WindowsVersionName, KnownVersions) {
     using platform::WindowsVersion;
     const std::pair<WindowsVersion, const char*> cases[] = {
-        {{1, 4, 0, 951}, "95A"},      {{1, 4, 3, 951}, "95A"},   {{1, 4, 0, 1111}, "95B"}, {{1, 4, 3, 1212}, "95B"},
-        {{1, 4, 0, 1214}, "95C"},     {{1, 4, 10, 1998}, "98"},  {{1, 4, 10, 2000}, "98SE"},
-        {{1, 4, 10, 2222}, "98SE"},   {{1, 4, 90, 3000}, "ME"},  {{2, 4, 0, 1381}, "NT4"}, {{2, 4, 7, 1}, "NT4"},
-        {{2, 5, 0, 2195}, "2000"},    {{2, 5, 1, 2600}, "XP"},   {{2, 5, 0, 2600}, "XP"},  {{2, 5, 1, 2505}, "XP"},
-        {{2, 5, 0, 2505}, "XP"},      {{1, 4, 10, 0x040A08AE}, "98SE"}, {{2, 5, 1, 0x0A280A28}, "XP"},
+        {{1, 4, 0, 951}, "95A"},
+        {{1, 4, 3, 951}, "95A"},
+        {{1, 4, 0, 1111}, "95B"},
+        {{1, 4, 3, 1212}, "95B"},
+        {{1, 4, 0, 1214}, "95C"},
+        {{1, 4, 10, 1998}, "98"},
+        {{1, 4, 10, 2000}, "98SE"},
+        {{1, 4, 10, 2222}, "98SE"},
+        {{1, 4, 90, 3000}, "ME"},
+        {{2, 4, 0, 1381}, "NT4"},
+        {{2, 4, 7, 1}, "NT4"},
+        {{2, 5, 0, 2195}, "2000"},
+        {{2, 5, 1, 2600}, "XP"},
+        {{2, 5, 0, 2600}, "XP"},
+        {{2, 5, 1, 2505}, "XP"},
+        {{2, 5, 0, 2505}, "XP"},
+        {{1, 4, 10, 0x040A08AE}, "98SE"},
+        {{2, 5, 1, 0x0A280A28}, "XP"},
     };
     for (const auto& [version, name] : cases) {
         EXPECT_EQ(interp::windowsVersionName(version), name)
@@ -89,9 +102,9 @@ TEST(WindowsVersionName, KnownVersions) {
 
 TEST(WindowsVersionName, EverythingElseIsUnknown) {
     using platform::WindowsVersion;
-    const WindowsVersion cases[] = {{1, 4, 0, 1998}, {1, 4, 10, 951}, {1, 4, 10, 1999}, {1, 4, 90, 2222},
-                                    {1, 4, 1, 951},  {2, 5, 0, 2600 + 1}, {2, 5, 1, 2195}, {2, 5, 2, 3790},
-                                    {2, 6, 1, 7601}, {2, 10, 0, 19045}, {3, 5, 1, 2600}, {0, 4, 0, 951}};
+    const WindowsVersion cases[] = {{1, 4, 0, 1998}, {1, 4, 10, 951},     {1, 4, 10, 1999}, {1, 4, 90, 2222},
+                                    {1, 4, 1, 951},  {2, 5, 0, 2600 + 1}, {2, 5, 1, 2195},  {2, 5, 2, 3790},
+                                    {2, 6, 1, 7601}, {2, 10, 0, 19045},   {3, 5, 1, 2600},  {0, 4, 0, 951}};
     for (const WindowsVersion& version : cases) {
         EXPECT_EQ(interp::windowsVersionName(version), "unknown")
             << version.platformId << " " << version.major << "." << version.minor << " " << version.build;
@@ -114,18 +127,40 @@ TEST(SystemVariables, InitialValues) {
     fake.user = "alice";
     fake.directory = "/work/here";
     fake.version = platform::WindowsVersion{1, 4, 10, 2222};
-    Lines names = {"command",         "errorcode",      "ownname",         "Echo_Title",       "Confirm_Title",
-                   "windir",          "IBox_Ok",        "IBox_Cancel",     "current",          "curuser",
-                   "winvers",         "OpenBox_MultiSel", "SaveBox_MultiSel", "EditBox_Ok",     "EditBox_Cancel",
-                   "EditBox_Width",   "EditBox_Height", "ListBox_Width",   "ListBox_Height",   "ListBox_Ok",
-                   "InfoBox_Width",   "InfoBox_Height", "InfoBox_Enabled", "VL_UseOldFileFunctions", "new_line",
-                   "VL_Version",      "VL_Pro"};
-    Lines expected = {"<a b>",   "<>",    "<dir\\my script.vl>", "<Velmish Echo>", "<Velmish Confirmation>",
-                      "<C:\\WINDOWS>", "<OK>", "<Cancel>",       "</work/here>",   "<alice>",
-                      "<98SE>",  "<-1>",  "<-1>",                "<&Ok>",          "<&Cancel>",
-                      "<350>",   "<238>", "<130>",               "<176>",          "<&Ok>",
-                      "<300>",   "<24>",  "<-1>",                "<-1>",           "<\n>",
-                      "<4.3>",   "<0>"};
+    Lines names = {"command",          "errorcode",      "ownname",         "Echo_Title",
+                   "Confirm_Title",    "windir",         "IBox_Ok",         "IBox_Cancel",
+                   "current",          "curuser",        "winvers",         "OpenBox_MultiSel",
+                   "SaveBox_MultiSel", "EditBox_Ok",     "EditBox_Cancel",  "EditBox_Width",
+                   "EditBox_Height",   "ListBox_Width",  "ListBox_Height",  "ListBox_Ok",
+                   "InfoBox_Width",    "InfoBox_Height", "InfoBox_Enabled", "VL_UseOldFileFunctions",
+                   "new_line",         "VL_Version",     "VL_Pro"};
+    Lines expected = {"<a b>",
+                      "<>",
+                      "<dir\\my script.vl>",
+                      "<Velmish Echo>",
+                      "<Velmish Confirmation>",
+                      "<C:\\WINDOWS>",
+                      "<OK>",
+                      "<Cancel>",
+                      "</work/here>",
+                      "<alice>",
+                      "<98SE>",
+                      "<-1>",
+                      "<-1>",
+                      "<&Ok>",
+                      "<&Cancel>",
+                      "<350>",
+                      "<238>",
+                      "<130>",
+                      "<176>",
+                      "<&Ok>",
+                      "<300>",
+                      "<24>",
+                      "<-1>",
+                      "<-1>",
+                      "<\n>",
+                      "<4.3>",
+                      "<0>"};
     EXPECT_EQ(startValues(fake, names, LaunchArgs{"dir\\my script.vl", "a b"}), expected);
 }
 
@@ -158,18 +193,10 @@ TEST(SystemVariables, CreatedInOrderThroughTheWriteHooks) {
         calls.push_back(call);
         if (call == "infoBox hidden") break;
     }
-    Lines expected = {"registerDialogClass",
-                      "createDialogWindows",
-                      "env windir",
-                      "caption inputOk=OK",
-                      "caption inputCancel=Cancel",
-                      "currentDirectory",
-                      "userName",
-                      "windowsVersion",
-                      "caption editOk=&Ok",
-                      "caption editCancel=&Cancel",
-                      "caption listOk=&Ok",
-                      "infoBox hidden"};
+    Lines expected = {
+        "registerDialogClass",        "createDialogWindows",        "env windir",         "caption inputOk=OK",
+        "caption inputCancel=Cancel", "currentDirectory",           "userName",           "windowsVersion",
+        "caption editOk=&Ok",         "caption editCancel=&Cancel", "caption listOk=&Ok", "infoBox hidden"};
     EXPECT_EQ(calls, expected);
 }
 

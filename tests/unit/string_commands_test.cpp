@@ -11,7 +11,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 class TextCommandTest : public ::testing::Test {
-protected:
+  protected:
     FakePlatform fake;
     interp::VariableTable vars{fake, interp::NameScheme::scriptNames};
     commands::Session session;
@@ -137,8 +137,12 @@ TEST_F(TextCommandTest, GetChrTakesTheCodeModulo256) {
 }
 
 TEST_F(TextCommandTest, CaseLengthAndTrim) {
-    commands::upVar(ctx, vars.handle("u"), "Stra\xDF" "e 1 az");
-    EXPECT_EQ(vars.get("u"), "STRA\xDF" "E 1 AZ");
+    commands::upVar(ctx, vars.handle("u"),
+                    "Stra\xDF"
+                    "e 1 az");
+    EXPECT_EQ(vars.get("u"),
+              "STRA\xDF"
+              "E 1 AZ");
     commands::lowVar(ctx, vars.handle("l"), "\xC4PFEL [AZ]");
     EXPECT_EQ(vars.get("l"), "\xC4pfel [az]");
     commands::trimVar(ctx, vars.handle("t"), "  x y  ");
@@ -187,9 +191,10 @@ TEST(StringScripts, CopyVarAndGetPosSeparators) {
 }
 
 TEST(StringScripts, TargetIsCreatedAndErrorcodeIsLeftAlone) {
-    Lines script = {"MSGBOX 'c', 't', 'OK'", "LINKVAR [a] = 'x'", "CALCVAR [a] = '1'", "UPVAR [a] = 'x'",
-                    "LOWVAR [a] = 'x'", "TRIMVAR [a] = 'x'", "GETCHR [a] = '65'", "GETLEN [a] = 'x'",
-                    "COPYVAR [a] = 'x', '1', '1'", "GETPOS [a] = 'x', 'x'", "ECHO [errorcode]#'/'#[a]"};
+    Lines script = {"MSGBOX 'c', 't', 'OK'", "LINKVAR [a] = 'x'",       "CALCVAR [a] = '1'",
+                    "UPVAR [a] = 'x'",       "LOWVAR [a] = 'x'",        "TRIMVAR [a] = 'x'",
+                    "GETCHR [a] = '65'",     "GETLEN [a] = 'x'",        "COPYVAR [a] = 'x', '1', '1'",
+                    "GETPOS [a] = 'x', 'x'", "ECHO [errorcode]#'/'#[a]"};
     RunResult result = runScript(crlf(script));
     EXPECT_EQ(result.shown.back(), "1/1");
     EXPECT_EQ(runScript(crlf({"GETLEN [r] = 'x'", "ECHO '<'#[errorcode]#'>'"})).shown.back(), "<>");

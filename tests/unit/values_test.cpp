@@ -31,9 +31,7 @@ TEST(Values, EmptyLiteralAndUndefinedVariableAreEmpty) {
     EXPECT_EQ(letValue("''#[undefined]#''"), "<>");
 }
 
-TEST(Values, LiteralKeepsEverythingBetweenTheQuotes) {
-    EXPECT_EQ(letValue("' #[x]# \"%\" '"), "< #[x]# \"%\" >");
-}
+TEST(Values, LiteralKeepsEverythingBetweenTheQuotes) { EXPECT_EQ(letValue("' #[x]# \"%\" '"), "< #[x]# \"%\" >"); }
 
 TEST(Values, UnquotedTextRunsToTheLineEndWithTrailingBlanks) {
     EXPECT_EQ(letValue("Hello   world  "), "<Hello   world  >");
@@ -60,9 +58,7 @@ TEST(Values, SecondLiteralWithoutHashIsTheNextCommand) {
     EXPECT_EQ(sameLine.shown, std::vector<std::string>{"it"});
 }
 
-TEST(Values, LeadingHashIsUnquotedText) {
-    EXPECT_EQ(letValue("#'x'"), "<#'x'>");
-}
+TEST(Values, LeadingHashIsUnquotedText) { EXPECT_EQ(letValue("#'x'"), "<#'x'>"); }
 
 TEST(Values, HashAtTheLineEndExpectsAParameter) {
     EXPECT_EQ(runScript(crlf({"LET [a] = 'x' #", "REM"})).errorText(), "Line 2, Error 03: Parameter expected at LET");

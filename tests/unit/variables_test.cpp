@@ -14,7 +14,7 @@ using interp::VariableTable;
 using platform::DialogButton;
 
 class VariableTableTest : public ::testing::Test {
-protected:
+  protected:
     FakePlatform fake;
     VariableTable vars{fake, NameScheme::scriptNames};
 };
@@ -122,8 +122,8 @@ TEST_F(VariableTableTest, HooksMatchExactCaseOnly) {
 
 TEST_F(VariableTableTest, InfoBoxEnabledHidesForMinusOneAndHideShowsOtherwise) {
     const std::pair<const char*, bool> cases[] = {
-        {"-1", false}, {"hide", false}, {"HIDE", false}, {"HiDe", false},
-        {"0", true},   {"", true},      {"show", true},  {"-1 ", true}, {" hide", true}, {"-10", true},
+        {"-1", false}, {"hide", false}, {"HIDE", false}, {"HiDe", false}, {"0", true},
+        {"", true},    {"show", true},  {"-1 ", true},   {" hide", true}, {"-10", true},
     };
     for (const auto& [value, visible] : cases) {
         fake.infoBoxVisibility.clear();
@@ -206,7 +206,8 @@ TEST(VariableScripts, ClipboardRoundTrip) {
 
 TEST(VariableScripts, InfoBoxFollowsAssignments) {
     FakePlatform fake;
-    runScript(fake, crlf({"LET [InfoBox_Enabled] = 'hide'", "LET [InfoBox_Enabled] = '0'", "LET [InfoBox_Enabled] = -1"}));
+    runScript(fake,
+              crlf({"LET [InfoBox_Enabled] = 'hide'", "LET [InfoBox_Enabled] = '0'", "LET [InfoBox_Enabled] = -1"}));
     // The first entry is the start-up value "-1".
     EXPECT_EQ(fake.infoBoxVisibility, (std::vector<bool>{false, false, true, false}));
 }
@@ -217,8 +218,8 @@ TEST(VariableScripts, CaseAndBlanksMakeDifferentVariables) {
 }
 
 TEST(VariableScripts, DecDeclaresAndLeavesValues) {
-    RunResult result = runScript(crlf({"LET [b] = 'keep'", "DEC [a], [b]", "DEC [a]", "DEC [c],[d] , [e]",
-                                       "ECHO '<'#[a]#[b]#[c]#'>'"}));
+    RunResult result = runScript(
+        crlf({"LET [b] = 'keep'", "DEC [a], [b]", "DEC [a]", "DEC [c],[d] , [e]", "ECHO '<'#[a]#[b]#[c]#'>'"}));
     EXPECT_EQ(result.shown, std::vector<std::string>{"<keep>"});
     EXPECT_EQ(result.exitCode, 0);
 }
@@ -236,8 +237,7 @@ TEST(VariableScripts, LetSyntaxErrors) {
     EXPECT_EQ(runScript(crlf({"LET [a]", "ECHO 'x'"})).errorText(), "Line 2, Error 00: Parse error at LET");
     EXPECT_EQ(runScript(crlf({"LET", "[a] = 'x'"})).errorText(), "Line 2, Error 00: Parse error at LET");
     EXPECT_EQ(runScript(crlf({"LET [a] =", "ECHO 'x'"})).errorText(), "Line 2, Error 03: Parameter expected at LET");
-    EXPECT_EQ(runScript(crlf({"LET [a] =   ", "ECHO 'x'"})).errorText(),
-              "Line 2, Error 03: Parameter expected at LET");
+    EXPECT_EQ(runScript(crlf({"LET [a] =   ", "ECHO 'x'"})).errorText(), "Line 2, Error 03: Parameter expected at LET");
 }
 
 TEST(VariableScripts, ComputedNameCanBeAssignedButStillComputes) {

@@ -66,7 +66,7 @@ struct FakeSystem {
 };
 
 class Driver : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         // Lower case throughout, so that the Windows naming rules find the same files.
         std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
@@ -217,8 +217,10 @@ TEST_F(Driver, MissingOrFailingLinkerIsReportedAndKeepsTheCode) {
     fake_.programsStart = false;
     EXPECT_EQ(fake_.run({script("prog.vl", ""), "/L", "/R"}), 1);
     std::string kept = "The compiled code is kept in " + (dir_ / "prog.coc").string() + ".\n";
-    EXPECT_EQ(fake_.afterBanner(), "Compiling...Done\nTotal lines: 1\nAutomatic link...\n"
-                                   "Error: linker not found: /opt/velmish/vellink\n" + kept);
+    EXPECT_EQ(fake_.afterBanner(),
+              "Compiling...Done\nTotal lines: 1\nAutomatic link...\n"
+              "Error: linker not found: /opt/velmish/vellink\n" +
+                  kept);
     EXPECT_EQ(fake_.started.size(), 1u);
     EXPECT_TRUE(fs::exists(dir_ / "prog.coc"));
 

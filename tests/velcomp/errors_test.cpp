@@ -12,7 +12,7 @@ using compiler::CompileError;
 
 // Runs each test with CR LF and with LF line ends: the line numbers must not differ.
 class Errors : public testing::TestWithParam<const char*> {
-protected:
+  protected:
     // The lines joined with the line end under test, each line ended by it.
     std::string script(std::initializer_list<std::string> lines) const {
         std::string text;

@@ -39,7 +39,7 @@ std::string windowText(HWND window) {
 }
 
 struct Search {
-    std::string caption;  // caption to find
+    std::string caption;   // caption to find
     HWND found = nullptr;  // first visible dialog with that caption
 };
 

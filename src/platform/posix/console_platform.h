@@ -68,7 +68,7 @@
 namespace platform {
 
 class ConsolePlatform : public Platform {
-public:
+  public:
     ConsolePlatform(std::istream& in, std::ostream& out, std::ostream& err);
 
     bool registerDialogClass() override { return true; }
@@ -111,14 +111,14 @@ public:
     std::string clipboardText() override { return clipboard_; }
     void setClipboardText(const std::string& text) override { clipboard_ = text; }
 
-private:
+  private:
     std::istream& in_;
     std::ostream& out_;
     std::ostream& err_;
     std::string clipboard_;          // kept by the process: there is no desktop clipboard here
     std::string buttonCaptions_[5];  // by DialogButton, for the dialogs
     bool infoBoxVisible_ = false;
-    std::string infoBoxText_;        // set by placeInfoBox, written when the box is shown
+    std::string infoBoxText_;  // set by placeInfoBox, written when the box is shown
     DebuggerEvents* debuggerEvents_ = nullptr;
 
     // One line of input without its line end; nullopt at the end of input.

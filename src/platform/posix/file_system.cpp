@@ -322,7 +322,7 @@ bool makeBlocking(int fd) {
 // ---- the search ----
 
 class PosixFileSearch : public FileSearch {
-public:
+  public:
     explicit PosixFileSearch(std::vector<std::string> names) : names_(std::move(names)) {}
 
     std::optional<std::string> next() override {
@@ -330,7 +330,7 @@ public:
         return names_[next_++];
     }
 
-private:
+  private:
     std::vector<std::string> names_;  // every match, in name order
     size_t next_ = 0;                 // the one the next call gives
 };
@@ -425,7 +425,8 @@ std::optional<FileStamp> streamStamp(std::FILE* stream) {
     struct stat info {};
     if (::fstat(::fileno(stream), &info) != 0) return std::nullopt;
     FileStamp stamp;
-    stamp.identity = (static_cast<unsigned long long>(info.st_dev) << 40) ^ static_cast<unsigned long long>(info.st_ino);
+    stamp.identity =
+        (static_cast<unsigned long long>(info.st_dev) << 40) ^ static_cast<unsigned long long>(info.st_ino);
     stamp.size = static_cast<long long>(info.st_size);
     stamp.modified = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
     stamp.changed = static_cast<long long>(info.st_ctim.tv_sec) * 1000000000LL + info.st_ctim.tv_nsec;

@@ -52,12 +52,12 @@ std::vector<char*> argumentVector(const std::vector<std::string>& words) {
 // The code WinExec reports for the errno value that kept a program from starting.
 int startErrorCode(int error) {
     switch (error) {
-        case ENOENT: return 2;   // ERROR_FILE_NOT_FOUND
+        case ENOENT: return 2;  // ERROR_FILE_NOT_FOUND
         case ENOTDIR:
         case ELOOP:
         case ENAMETOOLONG: return 3;  // ERROR_PATH_NOT_FOUND
         case EACCES:
-        case EPERM: return 5;    // access denied
+        case EPERM: return 5;     // access denied
         case ENOEXEC: return 11;  // ERROR_BAD_FORMAT
         default: return 0;        // out of memory or resources
     }
@@ -68,9 +68,9 @@ int startErrorCode(int error) {
 std::vector<std::string> splitCommandLine(const std::string& commandLine) {
     std::vector<std::string> words;
     std::string word;
-    bool inWord = false;    // a word has begun (it may still be empty: "")
-    bool quoted = false;    // between double quotes
-    size_t backslashes = 0; // backslashes read and not yet copied
+    bool inWord = false;     // a word has begun (it may still be empty: "")
+    bool quoted = false;     // between double quotes
+    size_t backslashes = 0;  // backslashes read and not yet copied
     for (size_t at = 0; at <= commandLine.size(); ++at) {
         char character = at < commandLine.size() ? commandLine[at] : '\0';
         if (character == '\\') {
@@ -161,9 +161,7 @@ int startProgram(const std::string& commandLine, int /*showMode: no windows to s
     return error == 0 ? posix::kStarted : posix::startErrorCode(error);
 }
 
-bool createProcess(const std::string& commandLine, int showMode) {
-    return startProgram(commandLine, showMode) > 31;
-}
+bool createProcess(const std::string& commandLine, int showMode) { return startProgram(commandLine, showMode) > 31; }
 
 int runSystemCommand(const std::string& command) {
     std::vector<std::string> words{"sh", "-c", command};

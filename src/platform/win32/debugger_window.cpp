@@ -89,19 +89,11 @@ void Win32Platform::onDebuggerCommand(int id, int code) {
     // release a command, so they are not acted on here.
     if (code != BN_CLICKED) return;
     switch (id) {
-        case kStep:
-            onStep();
-            break;
-        case kTrace:
-            onTrace();
-            break;
-        case kSet:
-            onSet();
-            break;
-        case kHalt:
-            onHalt();
-        default:
-            break;
+        case kStep: onStep(); break;
+        case kTrace: onTrace(); break;
+        case kSet: onSet(); break;
+        case kHalt: onHalt();
+        default: break;
     }
 }
 

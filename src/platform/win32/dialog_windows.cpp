@@ -115,16 +115,11 @@ void Win32Platform::createDialogWindows(int themeOffset) {
 
 HWND Win32Platform::buttonWindow(DialogButton button) const {
     switch (button) {
-        case DialogButton::inputOk:
-            return inputOk_;
-        case DialogButton::inputCancel:
-            return inputCancel_;
-        case DialogButton::editOk:
-            return editOk_;
-        case DialogButton::editCancel:
-            return editCancel_;
-        case DialogButton::listOk:
-            return listOk_;
+        case DialogButton::inputOk: return inputOk_;
+        case DialogButton::inputCancel: return inputCancel_;
+        case DialogButton::editOk: return editOk_;
+        case DialogButton::editCancel: return editCancel_;
+        case DialogButton::listOk: return listOk_;
     }
     return nullptr;
 }
@@ -166,23 +161,16 @@ LRESULT CALLBACK Win32Platform::windowProcedure(HWND window, UINT message, WPARA
 
 LRESULT Win32Platform::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_SIZE:
-            onSize(window, LOWORD(lParam), HIWORD(lParam));
-            return 0;
-        case WM_COMMAND:
-            onCommand(window, LOWORD(wParam), HIWORD(wParam));
-            return 0;
+        case WM_SIZE: onSize(window, LOWORD(lParam), HIWORD(lParam)); return 0;
+        case WM_COMMAND: onCommand(window, LOWORD(wParam), HIWORD(wParam)); return 0;
         case WM_CLOSE:
             if (window == debugger_) onHalt();
             // The window stays; the dialog ends as after Cancel.
             dialogResult_ = 1;
             dialogDone_ = true;
             return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcA(window, message, wParam, lParam);
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
@@ -222,8 +210,7 @@ void Win32Platform::onCommand(HWND window, int id, int code) {
             dialogResult_ = 1;
             dialogDone_ = true;
             break;
-        default:
-            break;
+        default: break;
     }
 }
 

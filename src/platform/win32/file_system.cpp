@@ -178,8 +178,10 @@ std::optional<FileStamp> streamStamp(std::FILE* stream) {
     stamp.identity = joined(info.nFileIndexHigh, info.nFileIndexLow) ^
                      (static_cast<unsigned long long>(info.dwVolumeSerialNumber) << 32);
     stamp.size = static_cast<long long>(joined(info.nFileSizeHigh, info.nFileSizeLow));
-    stamp.modified = static_cast<long long>(joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime));
-    stamp.changed = static_cast<long long>(joined(info.ftCreationTime.dwHighDateTime, info.ftCreationTime.dwLowDateTime));
+    stamp.modified =
+        static_cast<long long>(joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime));
+    stamp.changed =
+        static_cast<long long>(joined(info.ftCreationTime.dwHighDateTime, info.ftCreationTime.dwLowDateTime));
     stamp.directory = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     return stamp;
 }

@@ -17,7 +17,7 @@ std::string windowText(HWND window);
 void setText(HWND window, const std::string& text);
 
 class Win32Platform : public Platform {
-public:
+  public:
     // dialogClassName: "Velmish 4" in the interpreter, "VL4RTL" in compiled programs.
     explicit Win32Platform(std::string dialogClassName) : dialogClassName_(std::move(dialogClassName)) {}
 
@@ -61,7 +61,7 @@ public:
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
 
-private:
+  private:
     // Control ids the window procedure tells apart.
     enum ControlId : int {
         kInputOk = 1,      // also what IsDialogMessageA sends for Enter
