@@ -3,7 +3,7 @@
 # are not and exits 1. tools/check-format.sh --fix formats them in place.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t files < <(git ls-files '*.cpp' '*.h')
+mapfile -t files < <(git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | while read -r f; do [[ -f $f ]] && echo "$f"; done)
 if [[ ${1:-} == --fix ]]; then
     clang-format -i "${files[@]}"
     exit 0

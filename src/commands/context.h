@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "interp/variable_table.h"
+#include "core/variable_table.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
 

@@ -1,7 +1,7 @@
 // The input dialogs: what each command asks the platform and how it stores the answer.
 #include "commands/dialog_commands.h"
 
-#include "interp/text.h"
+#include "core/text.h"
 
 namespace commands {
 

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "interp/text.h"
+#include "core/text.h"
 #include "platform/file_system.h"
 
 namespace commands {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "interp/text.h"
+#include "core/text.h"
 
 namespace commands {
 

@@ -1,7 +1,7 @@
 // Message and confirmation boxes.
 #include "commands/messages.h"
 
-#include "interp/text.h"
+#include "core/text.h"
 
 namespace commands {
 

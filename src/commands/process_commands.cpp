@@ -4,7 +4,7 @@
 
 #include <iterator>
 
-#include "interp/text.h"
+#include "core/text.h"
 #include "platform/environment.h"
 #include "platform/process.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "interp/text.h"
+#include "core/text.h"
 
 namespace commands {
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "interp/keywords.h"
+#include "core/keywords.h"
 
 namespace compiler {
 

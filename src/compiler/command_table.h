@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "compiler/opcodes.h"
+#include "code/opcodes.h"
 
 namespace compiler {
 

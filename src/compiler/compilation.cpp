@@ -1,8 +1,8 @@
 // The translation loop, the end marker and the label check.
 #include "compiler/compilation.h"
 
+#include "code/opcodes.h"
 #include "compiler/compile_tables.h"
-#include "compiler/opcodes.h"
 #include "compiler/translator.h"
 
 namespace compiler {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "compiler/compile_error.h"
-#include "interp/script_source.h"
+#include "core/script_source.h"
 
 namespace compiler {
 

@@ -1,7 +1,7 @@
 // Variable name and label tables of the compiler.
 #include "compiler/compile_tables.h"
 
-#include "interp/system_variables.h"
+#include "core/system_variables.h"
 
 namespace compiler {
 

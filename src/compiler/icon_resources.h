@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "interp/product.h"
+#include "platform/program_icon.h"
 
 namespace compiler {
 
-inline constexpr std::uint16_t kRuntimeIconId = interp::kProgramIconId;  // the runtime's program icon
+inline constexpr std::uint16_t kRuntimeIconId = platform::kProgramIconId;  // the runtime's program icon
 
 // One resource's data as it lies in the file.
 struct ResourceData {

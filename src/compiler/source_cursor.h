@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "interp/script_reader.h"
+#include "core/script_reader.h"
 
 namespace compiler {
 

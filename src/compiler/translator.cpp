@@ -3,7 +3,7 @@
 
 #include "compiler/command_table.h"
 #include "compiler/compile_error.h"
-#include "interp/text.h"
+#include "core/text.h"
 
 namespace compiler {
 

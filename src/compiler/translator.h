@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "code/opcodes.h"
 #include "compiler/command_table.h"
 #include "compiler/compile_tables.h"
-#include "compiler/opcodes.h"
 #include "compiler/source_cursor.h"
-#include "interp/script_reader.h"
+#include "core/script_reader.h"
 
 namespace compiler {
 

@@ -5,9 +5,9 @@
 
 #include "compiler/compilation.h"
 #include "compiler/orca.h"
-#include "interp/product.h"
-#include "interp/script_source.h"
-#include "interp/text.h"
+#include "core/product.h"
+#include "core/script_source.h"
+#include "core/text.h"
 
 namespace compiler {
 

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "interp/keywords.h"
-#include "interp/script_reader.h"
-#include "interp/value_shape.h"
-#include "interp/variable_table.h"
+#include "core/keywords.h"
+#include "core/script_reader.h"
+#include "core/value_shape.h"
+#include "core/variable_table.h"
 
 namespace interp {
 

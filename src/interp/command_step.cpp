@@ -1,8 +1,8 @@
 // The command step: read one keyword and run its handler.
+#include "core/text.h"
 #include "interp/command_plan.h"
 #include "interp/handlers.h"
 #include "interp/parameters.h"
-#include "interp/text.h"
 
 namespace interp {
 

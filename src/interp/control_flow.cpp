@@ -4,9 +4,9 @@
 // movement restarts the script from its first byte and reads forward to the target, which the
 // jump cache remembers per target (the outcome of such a search depends only on the script
 // text).
+#include "core/text.h"
 #include "interp/handlers.h"
 #include "interp/parameters.h"
-#include "interp/text.h"
 #include "platform/platform.h"
 
 namespace interp {

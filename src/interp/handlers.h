@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "core/keywords.h"
 #include "interp/command_plan.h"
 #include "interp/interpreter.h"
-#include "interp/keywords.h"
 
 namespace interp {
 

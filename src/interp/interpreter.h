@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "commands/context.h"
-#include "commands/debugger.h"
-#include "interp/line_stack.h"
+#include "core/line_stack.h"
+#include "core/script_reader.h"
+#include "core/variable_table.h"
+#include "interp/debugger.h"
 #include "interp/script_memo.h"
-#include "interp/script_reader.h"
-#include "interp/variable_table.h"
 
 namespace platform {
 class Platform;

@@ -1,6 +1,6 @@
 // Turning a command line into the script path and [command].
+#include "core/text.h"
 #include "interp/startup.h"
-#include "interp/text.h"
 
 namespace interp {
 

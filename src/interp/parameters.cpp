@@ -1,7 +1,7 @@
 // Separators and the value reader.
 #include "interp/parameters.h"
 
-#include "interp/text.h"
+#include "core/text.h"
 
 namespace interp {
 

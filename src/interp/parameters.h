@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/script_error.h"
 #include "interp/interpreter.h"
-#include "interp/script_error.h"
 
 namespace interp {
 

@@ -1,9 +1,9 @@
 // Start-up, the command loop and the end of a script run.
 #include <new>
 
+#include "core/product.h"
+#include "core/script_error.h"
 #include "interp/interpreter.h"
-#include "interp/product.h"
-#include "interp/script_error.h"
 #include "interp/startup.h"
 
 namespace interp {

@@ -14,11 +14,11 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/keywords.h"
+#include "core/script_reader.h"
+#include "core/value_shape.h"
+#include "core/variable_table.h"
 #include "interp/command_plan.h"
-#include "interp/keywords.h"
-#include "interp/script_reader.h"
-#include "interp/value_shape.h"
-#include "interp/variable_table.h"
 
 namespace interp {
 

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "interp/script_source.h"
+#include "core/script_source.h"
+#include "core/windows_version.h"
 #include "platform/platform.h"
 
 namespace interp {
@@ -24,9 +25,6 @@ LaunchArgs splitCommandLine(std::string_view commandLine);
 // The same from an argument vector: the first argument is the path, the others joined by one
 // blank and trimmed are the parameters.
 LaunchArgs launchArgsFromArgv(int argc, const char* const* argv);
-
-// The name [winvers] holds for a system version ("XP", "98SE", ... or "unknown").
-std::string windowsVersionName(const std::optional<platform::WindowsVersion>& version);
 
 // The text of the box shown when no script is given.
 std::string bannerText();

@@ -5,9 +5,9 @@
 
 #include "commands/messages.h"
 #include "commands/text_commands.h"
-#include "interp/product.h"
-#include "interp/script_error.h"
-#include "interp/text.h"
+#include "core/product.h"
+#include "core/script_error.h"
+#include "core/text.h"
 #include "platform/platform.h"
 
 namespace runtime {

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "code/code_image.h"
 #include "commands/context.h"
-#include "interp/line_stack.h"
-#include "interp/variable_table.h"
-#include "runtime/code_image.h"
+#include "core/line_stack.h"
+#include "core/variable_table.h"
 #include "runtime/instruction.h"
 
 namespace platform {

@@ -5,7 +5,7 @@
 #include "commands/messages.h"
 #include "commands/process_commands.h"
 #include "commands/text_commands.h"
-#include "interp/script_error.h"
+#include "core/script_error.h"
 #include "runtime/executor.h"
 
 namespace runtime {

@@ -3,7 +3,7 @@
 // they ended is remembered per target.
 #include "runtime/executor.h"
 
-#include "interp/script_error.h"
+#include "core/script_error.h"
 
 namespace runtime {
 

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "compiler/opcodes.h"
-#include "interp/value_shape.h"
-#include "interp/variable_table.h"
+#include "code/opcodes.h"
+#include "core/value_shape.h"
+#include "core/variable_table.h"
 
 namespace runtime {
 

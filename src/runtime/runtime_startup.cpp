@@ -1,8 +1,9 @@
 // Start-up of a compiled program and its system variables, named by index.
 #include "runtime/runtime_startup.h"
 
-#include "interp/startup.h"
-#include "interp/variable_table.h"
+#include "core/system_variables.h"
+#include "core/variable_table.h"
+#include "core/windows_version.h"
 #include "runtime/executor.h"
 
 namespace runtime {

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "code/code_image.h"
 #include "platform/platform.h"
-#include "runtime/code_image.h"
 
 namespace runtime {
 

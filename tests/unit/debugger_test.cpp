@@ -1,13 +1,13 @@
 // The debugger: VL_DEBUGMODE and VL_DEBUGVARS at start-up, DEBUGMODE and DEBUGVARS, the watch
 // list with its entry texts, and what Step, Trace, Set and Halt do.
-#include "commands/debugger.h"
+#include "interp/debugger.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "core/script_error.h"
 #include "fake_platform.h"
-#include "interp/script_error.h"
 
 namespace velmish_test {
 namespace {

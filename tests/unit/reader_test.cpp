@@ -2,10 +2,10 @@
 // read-until, and the line numbers that error boxes quote.
 #include <gtest/gtest.h>
 
+#include "core/script_error.h"
+#include "core/script_reader.h"
+#include "core/text.h"
 #include "fake_platform.h"
-#include "interp/script_error.h"
-#include "interp/script_reader.h"
-#include "interp/text.h"
 
 namespace velmish_test {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <regex>
 
+#include "core/variable_table.h"
 #include "fake_platform.h"
-#include "interp/variable_table.h"
 
 namespace velmish_test {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "compile_helpers.h"
 #include "compiler/compile_tables.h"
-#include "interp/system_variables.h"
+#include "core/system_variables.h"
 
 namespace velcomp_test {
 namespace {

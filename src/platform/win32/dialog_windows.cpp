@@ -1,6 +1,6 @@
 // The window class shared by the interpreter's dialog windows: the hidden windows made at start-up,
 // their window procedure, the modal loop and the settings scripts change through system variables.
-#include "interp/product.h"
+#include "platform/program_icon.h"
 #include "platform/win32/win32_platform.h"
 
 namespace platform {
@@ -32,7 +32,7 @@ bool Win32Platform::registerDialogClass() {
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     windowClass.lpfnWndProc = windowProcedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(interp::kProgramIconId));
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIconId));
     windowClass.hIconSm = windowClass.hIcon;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

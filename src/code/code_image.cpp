@@ -1,9 +1,9 @@
 // Loading and splitting the intermediate code.
-#include "runtime/code_image.h"
+#include "code/code_image.h"
 
 #include <cstdio>
 
-#include "compiler/opcodes.h"
+#include "code/opcodes.h"
 
 namespace runtime {
 

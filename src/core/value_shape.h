@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "interp/variable_table.h"
+#include "core/variable_table.h"
 
 namespace interp {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "interp/script_source.h"
+#include "core/script_source.h"
 
 namespace interp {
 

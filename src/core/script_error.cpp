@@ -1,5 +1,5 @@
 // Texts of the script error box.
-#include "interp/script_error.h"
+#include "core/script_error.h"
 
 #include <cstdio>
 

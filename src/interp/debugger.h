@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "interp/variable_table.h"
+#include "core/variable_table.h"
 #include "platform/platform.h"
 
 namespace commands {

@@ -1,5 +1,5 @@
 // Number and text conversions shared by the commands.
-#include "interp/text.h"
+#include "core/text.h"
 
 #include <charconv>
 #include <climits>

@@ -1,8 +1,8 @@
 // The debugger's modes, watch list and button meanings.
-#include "commands/debugger.h"
+#include "interp/debugger.h"
 
-#include "interp/script_error.h"
-#include "interp/text.h"
+#include "core/script_error.h"
+#include "core/text.h"
 
 namespace commands {
 

@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "interp/system_variables.h"
+#include "core/system_variables.h"
 
 namespace platform {
 class Platform;

@@ -1,5 +1,5 @@
 // Lookups over the opcode table.
-#include "compiler/opcodes.h"
+#include "code/opcodes.h"
 
 #include <iterator>
 

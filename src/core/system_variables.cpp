@@ -1,7 +1,7 @@
 // Lookups over the system-variable table.
-#include "interp/system_variables.h"
+#include "core/system_variables.h"
 
-#include "interp/product.h"
+#include "core/product.h"
 
 namespace interp {
 

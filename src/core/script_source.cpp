@@ -1,5 +1,5 @@
 // Loading the script and indexing its lines.
-#include "interp/script_source.h"
+#include "core/script_source.h"
 
 #include <sys/stat.h>
 

@@ -1,10 +1,10 @@
 // Variable table with computed names and write hooks.
-#include "interp/variable_table.h"
+#include "core/variable_table.h"
 
 #include <cstdio>
 #include <ctime>
 
-#include "interp/text.h"
+#include "core/text.h"
 #include "platform/platform.h"
 
 namespace interp {

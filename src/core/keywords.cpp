@@ -1,5 +1,5 @@
 // Lookups over the keyword table.
-#include "interp/keywords.h"
+#include "core/keywords.h"
 
 #include <string>
 #include <unordered_map>

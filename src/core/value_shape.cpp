@@ -1,7 +1,7 @@
 // Evaluating values and conditions.
-#include "interp/value_shape.h"
+#include "core/value_shape.h"
 
-#include "interp/text.h"
+#include "core/text.h"
 
 namespace interp {
 

@@ -1,7 +1,7 @@
 // Keyword, separator and text reading on top of the character reader.
-#include "interp/script_reader.h"
+#include "core/script_reader.h"
 
-#include "interp/script_error.h"
+#include "core/script_error.h"
 
 namespace interp {
 

@@ -1,5 +1,5 @@
 // The version names of [winvers].
-#include "interp/startup.h"
+#include "core/windows_version.h"
 
 namespace interp {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "interp/product.h"
+#include "core/product.h"
 
 namespace compiler {
 

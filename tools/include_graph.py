@@ -1,0 +1,75 @@
+#!/usr/bin/env python3
+"""The layers of src/ and the includes between them.
+
+Usage: tools/include_graph.py [--check] [--root DIR]
+
+Prints the lines of code per layer and, for each layer, the layers it includes (with the number of
+include lines). With --check it prints nothing but the includes that point up or sideways (a
+layer including one it may not depend on) and exits 1 when there are any; the build runs it so.
+A layer is the first folder under src/.
+"""
+
+import argparse
+import re
+import sys
+from collections import Counter, defaultdict
+from pathlib import Path
+
+# What each layer may include besides itself. Dependencies point down only.
+ALLOWED = {
+    "platform": set(),
+    "core": {"platform"},
+    "code": {"core", "platform"},
+    "commands": {"core", "platform"},
+    "interp": {"commands", "core", "platform"},
+    "compiler": {"code", "core", "platform"},
+    "runtime": {"code", "commands", "core", "platform"},
+    "ide": {"core"},
+}
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"/]+)/[^"]*"', re.M)
+
+
+def sources(root: Path):
+    for path in sorted(root.rglob("*")):
+        if path.suffix in (".h", ".cpp") and path.is_file():
+            yield path
+
+
+def main() -> int:
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--check", action="store_true", help="only report includes that break the layering")
+    parser.add_argument("--root", default=str(Path(__file__).resolve().parent.parent / "src"))
+    opts = parser.parse_args()
+    root = Path(opts.root)
+
+    lines: Counter = Counter()
+    edges = defaultdict(Counter)
+    broken = []
+    for path in sources(root):
+        layer = path.relative_to(root).parts[0]
+        text = path.read_text(encoding="utf-8", errors="replace")
+        lines[layer] += text.count("\n")
+        for target in INCLUDE.findall(text):
+            if target == layer:
+                continue
+            edges[layer][target] += 1
+            if target not in ALLOWED.get(layer, set()):
+                broken.append(f"{path.relative_to(root)}: includes {target}/ (a {layer} file may include "
+                              f"{', '.join(sorted(ALLOWED.get(layer, set()))) or 'nothing outside itself'})")
+    if opts.check:
+        for line in broken:
+            print(line, file=sys.stderr)
+        return 1 if broken else 0
+
+    print("layer       lines  includes")
+    for layer in sorted(lines, key=lambda name: -lines[name]):
+        uses = ", ".join(f"{target} ({count})" for target, count in sorted(edges[layer].items()))
+        print(f"{layer:<10} {lines[layer]:>6}  {uses or '-'}")
+    print(f"{'total':<10} {sum(lines.values()):>6}")
+    for line in broken:
+        print("breaks the layering: " + line)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
