@@ -48,7 +48,8 @@ void Debugger::beforeCommand(const std::function<std::string()>& nextLine) {
     // Switching the debugger on has just shown this very display when no command ran since.
     if (!displayFresh_) refresh(nextLine());
     displayFresh_ = false;
-    if (!traceMode_) platform_.waitForDebuggerStep();
+    // Halt ends the run here, in the command loop, on every platform.
+    if (platform_.debuggerStep(!traceMode_) == platform::DebuggerStep::halt) throw interp::ScriptExit{0};
 }
 
 void Debugger::debugMode(const std::string& mode, const std::function<std::string()>& nextLine) {
@@ -99,8 +100,6 @@ std::vector<std::string> Debugger::watchEntries() const {
 void Debugger::stepPressed() { traceMode_ = false; }
 
 void Debugger::tracePressed() { stepMode_ = traceMode_ = true; }
-
-void Debugger::haltPressed() { throw interp::ScriptExit{0}; }
 
 std::vector<std::string> Debugger::setPressed(int index, const std::string& value) {
     if (index >= 0 && static_cast<size_t>(index) < watched_.size()) vars_.set(watched_[index], value);

@@ -48,7 +48,6 @@ class Debugger : public platform::DebuggerEvents {
     // What the window reports.
     void stepPressed() override;
     void tracePressed() override;
-    [[noreturn]] void haltPressed() override;
     std::vector<std::string> setPressed(int index, const std::string& value) override;
     std::vector<std::string> setNamed(const std::string& name, const std::string& value) override;
     std::string watchedValue(int index) override;

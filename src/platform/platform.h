@@ -72,6 +72,10 @@ struct DebuggerView {
     std::vector<std::string> watches;  // the watch list entries, in order
 };
 
+// What the debugger window's user decided about the next command: run it, or end the program
+// (Halt or the window's close box, which ends it with exit code 0).
+enum class DebuggerStep { go, halt };
+
 // The debugger's side of its window: the window reports the user's actions here, whenever it
 // handles messages (during the step wait and during any dialog).
 class DebuggerEvents {
@@ -80,8 +84,6 @@ class DebuggerEvents {
     // Step: run one command, trace mode off. Trace: run on without waiting.
     virtual void stepPressed() = 0;
     virtual void tracePressed() = 0;
-    // Halt or the close box: ends the program with exit code 0; does not return.
-    [[noreturn]] virtual void haltPressed() = 0;
     // Set with watch-list entry `index` selected: assigns value to that watched variable and
     // returns the rebuilt watch list.
     virtual std::vector<std::string> setPressed(int index, const std::string& value) = 0;
@@ -147,8 +149,10 @@ class Platform {
     // Enables or disables the Step and Trace buttons.
     virtual void enableDebuggerButtons(bool step, bool trace) = 0;
     virtual void hideDebugger() = 0;
-    // Waits until the user releases the next command (Step or Trace; Halt ends the program).
-    virtual void waitForDebuggerStep() = 0;
+    // Before a command: with wait, waits until the user releases it (Step or Trace) or presses
+    // Halt; without, waits for nothing. halt when Halt has been pressed, now or at any time since
+    // the window was shown (also while another dialog was up).
+    virtual DebuggerStep debuggerStep(bool wait) = 0;
 
     // Keystrokes for another window (SENDKEYS): brings the top-level window with exactly this
     // title to the front; false when there is none.

@@ -78,6 +78,16 @@ TEST(DebuggerStart, StepShowsTheFirstLineAndWaitsBeforeAnythingRuns) {
     EXPECT_EQ(windowCalls(fake), (Lines{"buttons step=1 trace=1", "show", "wait"}));
 }
 
+// Halt pressed while the script runs on in trace mode (during a box) ends the run before the
+// next command, with exit code 0.
+TEST(DebuggerStart, HaltDuringTraceEndsTheRunBeforeTheNextCommand) {
+    FakePlatform fake = withEnvironment("TRACE");
+    fake.haltAfterBoxes = 1;
+    RunResult result = runScript(fake, crlf({"ECHO 'one'", "ECHO 'two'"}));
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.shown, (Lines{"one"}));
+}
+
 TEST(DebuggerStart, StepWaitsBeforeEveryCommandAndShowsTheLineThatRunsNext) {
     FakePlatform fake = withEnvironment("STEP");
     std::vector<size_t> waitsSeenByBoxes;
@@ -306,7 +316,6 @@ TEST(DebuggerButtons, StepEndsTraceMode) {
     EXPECT_TRUE(debugger.active());
     debugger.tracePressed();
     EXPECT_TRUE(debugger.traceMode());
-    EXPECT_THROW(debugger.haltPressed(), interp::ScriptExit);
     EXPECT_EQ(debugger.watchedValue(0), "");
     EXPECT_EQ(debugger.watchedValue(-1), "");
 }

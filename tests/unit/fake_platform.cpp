@@ -173,7 +173,9 @@ void FakePlatform::enableDebuggerButtons(bool step, bool trace) {
     debuggerCalls.push_back(std::string("buttons step=") + (step ? "1" : "0") + " trace=" + (trace ? "1" : "0"));
 }
 
-void FakePlatform::waitForDebuggerStep() {
+platform::DebuggerStep FakePlatform::debuggerStep(bool wait) {
+    if (boxes.size() >= haltAfterBoxes) return platform::DebuggerStep::halt;
+    if (!wait) return platform::DebuggerStep::go;
     debuggerCalls.push_back("wait");
     while (!debuggerActions.empty()) {
         std::string action = debuggerActions.front();
@@ -181,9 +183,9 @@ void FakePlatform::waitForDebuggerStep() {
         if (action.empty()) break;
         if (action == "t") {
             debuggerEvents->tracePressed();
-            return;
+            return platform::DebuggerStep::go;
         }
-        if (action == "h") debuggerEvents->haltPressed();
+        if (action == "h") return platform::DebuggerStep::halt;
         size_t equals = action.find('=');
         if (action.rfind("set ", 0) == 0 && equals != std::string::npos) {
             debuggerViews.back().watches =
@@ -196,6 +198,7 @@ void FakePlatform::waitForDebuggerStep() {
         }
     }
     debuggerEvents->stepPressed();
+    return platform::DebuggerStep::go;
 }
 
 bool FakePlatform::activateWindow(const std::string& title) {

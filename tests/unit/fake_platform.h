@@ -57,6 +57,8 @@ class FakePlatform : public platform::Platform {
     // value in selectedValues, "setsel N=VALUE" presses Set with entry N selected. An empty
     // queue is Step.
     std::deque<std::string> debuggerActions;
+    // Halt pressed in the debugger window while this many boxes had been shown (during a dialog).
+    size_t haltAfterBoxes = static_cast<size_t>(-1);
     // Top-level window titles that SENDKEYS can find, and the keys of the characters (as
     // VkKeyScanA would give them); a character missing here has no key.
     std::vector<std::string> windowTitles;
@@ -110,7 +112,7 @@ class FakePlatform : public platform::Platform {
     void showDebugger(const platform::DebuggerView& view) override;
     void enableDebuggerButtons(bool step, bool trace) override;
     void hideDebugger() override { debuggerCalls.push_back("hide"); }
-    void waitForDebuggerStep() override;
+    platform::DebuggerStep debuggerStep(bool wait) override;
     bool activateWindow(const std::string& title) override;
     void keyEvent(int virtualKey, bool up) override { keyEvents.emplace_back(virtualKey, up); }
     int keyForCharacter(char character) override;

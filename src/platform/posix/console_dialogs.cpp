@@ -172,27 +172,27 @@ void ConsolePlatform::enableDebuggerButtons(bool, bool) {}
 
 void ConsolePlatform::hideDebugger() {}
 
-void ConsolePlatform::waitForDebuggerStep() {
-    if (!debuggerEvents_) return;
+DebuggerStep ConsolePlatform::debuggerStep(bool wait) {
+    if (!debuggerEvents_ || !wait) return DebuggerStep::go;
     for (;;) {
         out_ << "(Enter Step, t Trace, h Halt, set NAME=VALUE)> ";
         std::optional<std::string> line = readLine();
         if (!line) {
             debuggerEvents_->tracePressed();
-            return;
+            return DebuggerStep::go;
         }
         std::string answer = trimmed(*line);
         if (answer.empty()) {
             debuggerEvents_->stepPressed();
-            return;
+            return DebuggerStep::go;
         }
         if (equalsIgnoringCase(answer, "t")) {
             debuggerEvents_->tracePressed();
-            return;
+            return DebuggerStep::go;
         }
         if (equalsIgnoringCase(answer, "h")) {
             out_.flush();
-            debuggerEvents_->haltPressed();
+            return DebuggerStep::halt;
         }
         size_t equals = answer.find('=');
         if (answer.size() > 4 && equalsIgnoringCase(answer.substr(0, 4), "set ") && equals != std::string::npos) {

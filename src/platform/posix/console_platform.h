@@ -100,7 +100,7 @@ class ConsolePlatform : public Platform {
     void showDebugger(const DebuggerView& view) override;
     void enableDebuggerButtons(bool step, bool trace) override;
     void hideDebugger() override;
-    void waitForDebuggerStep() override;
+    DebuggerStep debuggerStep(bool wait) override;
 
     bool activateWindow(const std::string& title) override;
     void keyEvent(int virtualKey, bool up) override;

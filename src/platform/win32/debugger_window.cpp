@@ -1,6 +1,5 @@
 // The debugger window: the next script line, the watch list and the Step, Trace, Set and Halt
 // buttons. It shares the dialog windows' class and window procedure.
-#include <cstdlib>
 
 #include "platform/win32/win32_platform.h"
 
@@ -71,11 +70,13 @@ void Win32Platform::hideDebugger() {
     if (debugger_) ShowWindow(debugger_, SW_HIDE);
 }
 
-void Win32Platform::waitForDebuggerStep() {
-    if (!debugger_) return;
-    dialogDone_ = false;
-    SetFocus(stepButton_);
-    runModalLoop(debugger_);
+DebuggerStep Win32Platform::debuggerStep(bool wait) {
+    if (debugger_ && wait && !haltPressed_) {
+        dialogDone_ = false;
+        SetFocus(stepButton_);
+        runModalLoop(debugger_);
+    }
+    return haltPressed_ ? DebuggerStep::halt : DebuggerStep::go;
 }
 
 // ---- The user's actions ------------------------------------------------------------------------
@@ -92,7 +93,7 @@ void Win32Platform::onDebuggerCommand(int id, int code) {
         case kStep: onStep(); break;
         case kTrace: onTrace(); break;
         case kSet: onSet(); break;
-        case kHalt: onHalt();
+        case kHalt: onHalt(); break;
         default: break;
     }
 }
@@ -135,10 +136,10 @@ void Win32Platform::onWatchSelection() {
 }
 
 void Win32Platform::onHalt() {
-    // The program ends here and now, from inside the window procedure: the interpreter holds the
-    // whole script in memory, so there is no file to close first.
-    PostQuitMessage(0);
-    std::exit(0);
+    // Noted here and ended by the command loop before the next command: nothing leaves the
+    // window procedure early. A dialog that is up ends as cancelled.
+    haltPressed_ = true;
+    dialogDone_ = true;
 }
 
 }  // namespace platform

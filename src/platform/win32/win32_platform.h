@@ -50,7 +50,7 @@ class Win32Platform : public Platform {
     void showDebugger(const DebuggerView& view) override;
     void enableDebuggerButtons(bool step, bool trace) override;
     void hideDebugger() override;
-    void waitForDebuggerStep() override;
+    DebuggerStep debuggerStep(bool wait) override;
 
     bool activateWindow(const std::string& title) override;
     void keyEvent(int virtualKey, bool up) override;
@@ -91,7 +91,7 @@ class Win32Platform : public Platform {
     void onTrace();
     void onSet();
     void onWatchSelection();
-    [[noreturn]] void onHalt();
+    void onHalt();
 
     // Window creation (dialog_windows.cpp, debugger_window.cpp).
     HWND createTopWindow(DWORD exStyle, DWORD style, int x, int y, int width, int height);
@@ -146,6 +146,7 @@ class Win32Platform : public Platform {
     HWND setButton_ = nullptr;
     HWND haltButton_ = nullptr;
     DebuggerEvents* debuggerEvents_ = nullptr;  // the debugger's side; none until it is switched on
+    bool haltPressed_ = false;                  // Halt or the close box; the next command is not run
 };
 
 }  // namespace platform
