@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/variable_table.h"
@@ -33,6 +34,9 @@ struct Session {
     std::string lastPattern;
     std::unique_ptr<platform::FileSearch> search;
     TextFileCache textFile;
+    // LINKVAR: room for the values that must be built, and views of all its values; reused.
+    std::vector<std::string> linkScratch;
+    std::vector<std::string_view> linkViews;
     // Counts the commands that may have changed files; the interpreter compares it to know when
     // its script file must be looked at again.
     unsigned fileChanges = 0;

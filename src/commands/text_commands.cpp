@@ -83,6 +83,25 @@ void calcVar(Context& ctx, Target target, const Calculation& calculation) {
     ctx.vars.set(target, calculation.result());
 }
 
+void linkVar(Context& ctx, Target target, std::span<const interp::ValueShape> values) {
+    Session& session = ctx.session;
+    if (session.linkScratch.size() < values.size()) session.linkScratch.resize(values.size());
+    session.linkViews.clear();
+    for (size_t i = 0; i < values.size(); ++i) {
+        session.linkViews.push_back(interp::viewValue(ctx.vars, values[i], session.linkScratch[i]));
+    }
+    linkVar(ctx, target, session.linkViews);
+}
+
+void calcVar(Context& ctx, Target target, std::span<const interp::ValueShape> values, std::string_view operators) {
+    std::string scratch;
+    Calculation calculation(interp::viewValue(ctx.vars, values[0], scratch));
+    for (size_t i = 1; i < values.size(); ++i) {
+        calculation.apply(operators[i - 1], interp::viewValue(ctx.vars, values[i], scratch));
+    }
+    calcVar(ctx, target, calculation);
+}
+
 void upVar(Context& ctx, Target target, const std::string& value) { ctx.vars.set(target, interp::upperCase(value)); }
 
 void lowVar(Context& ctx, Target target, const std::string& value) { ctx.vars.set(target, interp::lowerCase(value)); }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "commands/context.h"
+#include "core/value_shape.h"
 
 namespace commands {
 
@@ -26,6 +27,12 @@ class Calculation {
     double accumulator_;
 };
 void calcVar(Context& ctx, Target target, const Calculation& calculation);
+
+// LINKVAR and CALCVAR with their values as read, evaluated here: the interpreter (from the
+// script) and compiled programs (from code operands) both call these. LINKVAR views each value
+// without copying it where it can, in room the session keeps for the next LINKVAR.
+void linkVar(Context& ctx, Target target, std::span<const interp::ValueShape> values);
+void calcVar(Context& ctx, Target target, std::span<const interp::ValueShape> values, std::string_view operators);
 
 // Formats a CALCVAR result.
 std::string formatNumber(double value);

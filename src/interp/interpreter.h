@@ -36,8 +36,6 @@ struct Interpreter {
     void setCurrentKeyword(const std::string* keyword) { currentKeyword_ = keyword; }
     const std::string* internKeyword(std::string text) { return &*keywordTexts.insert(std::move(text)).first; }
     ScriptMemo memo;                               // remembered reads and jump targets
-    std::vector<std::string> linkScratch;          // LINKVAR: room for built values, reused
-    std::vector<std::string_view> linkViews;       // LINKVAR: its values, reused
     std::unordered_set<std::string> keywordTexts;  // every keyword text met so far
     commands::Session session;                     // state the commands keep between uses
     unsigned fileChangesSeen = 0;                  // session.fileChanges at the last restart

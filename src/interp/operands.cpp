@@ -177,24 +177,8 @@ void runOperands(Interpreter& in, Keyword keyword, const Operands& operands) {
     auto view = [&](size_t index) { return viewValue(in.vars, operands.values[index], scratch); };
     switch (keyword) {
         case Keyword::LET: in.vars.set(target, value(0)); break;
-        case Keyword::LINKVAR: {
-            // Views of the values, each with its own room for a value that must be built; both
-            // lists are kept in the interpreter so their room is reused by the next LINKVAR.
-            size_t count = operands.values.size();
-            if (in.linkScratch.size() < count) in.linkScratch.resize(count);
-            in.linkViews.clear();
-            for (size_t i = 0; i < count; ++i) {
-                in.linkViews.push_back(viewValue(in.vars, operands.values[i], in.linkScratch[i]));
-            }
-            commands::linkVar(ctx, target, in.linkViews);
-            break;
-        }
-        case Keyword::CALCVAR: {
-            commands::Calculation calculation(view(0));
-            for (size_t i = 1; i < operands.values.size(); ++i) calculation.apply(operands.operators[i - 1], view(i));
-            commands::calcVar(ctx, target, calculation);
-            break;
-        }
+        case Keyword::LINKVAR: commands::linkVar(ctx, target, operands.values); break;
+        case Keyword::CALCVAR: commands::calcVar(ctx, target, operands.values, operands.operators); break;
         case Keyword::UPVAR: commands::upVar(ctx, target, value(0)); break;
         case Keyword::LOWVAR: commands::lowVar(ctx, target, value(0)); break;
         case Keyword::TRIMVAR: commands::trimVar(ctx, target, value(0)); break;

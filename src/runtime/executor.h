@@ -61,8 +61,6 @@ class Executor {
     interp::LineStack repeatStack_;                      // line numbers of the RRPT lines
     std::map<std::string, JumpTarget> labels_;           // remembered label searches
     std::map<int, JumpTarget> returns_;                  // remembered return scans
-    std::vector<std::string> linkScratch_;               // LINKVAR: room for built values, reused
-    std::vector<std::string_view> linkViews_;            // LINKVAR: its values, reused
 };
 
 }  // namespace runtime

@@ -26,24 +26,10 @@ int Executor::executeCommand(const Instruction& instruction) {
         case Opcode::R007: commands::msgBox(ctx, value(0), value(1), value(2)); break;
         case Opcode::R027: commands::echo(ctx, value(0)); break;
         case Opcode::R028: commands::confirm(ctx, value(0)); break;
-        case Opcode::RF00: {
-            size_t count = instruction.values.size();
-            if (linkScratch_.size() < count) linkScratch_.resize(count);
-            linkViews_.clear();
-            for (size_t i = 0; i < count; ++i) {
-                linkViews_.push_back(interp::viewValue(vars_, instruction.values[i], linkScratch_[i]));
-            }
-            commands::linkVar(ctx, instruction.targets[0], linkViews_);
+        case Opcode::RF00: commands::linkVar(ctx, instruction.targets[0], instruction.values); break;
+        case Opcode::RF01:
+            commands::calcVar(ctx, instruction.targets[0], instruction.values, instruction.operators);
             break;
-        }
-        case Opcode::RF01: {
-            commands::Calculation calculation(view(0));
-            for (size_t i = 1; i < instruction.values.size(); ++i) {
-                calculation.apply(instruction.operators[i - 1], view(i));
-            }
-            commands::calcVar(ctx, instruction.targets[0], calculation);
-            break;
-        }
         case Opcode::RF02: commands::getPos(ctx, instruction.targets[0], value(0), value(1)); break;
         case Opcode::RF03: commands::upVar(ctx, instruction.targets[0], value(0)); break;
         case Opcode::RF04: commands::lowVar(ctx, instruction.targets[0], value(0)); break;
