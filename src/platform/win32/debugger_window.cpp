@@ -137,9 +137,12 @@ void Win32Platform::onWatchSelection() {
 
 void Win32Platform::onHalt() {
     // Noted here and ended by the command loop before the next command: nothing leaves the
-    // window procedure early. A dialog that is up ends as cancelled.
+    // window procedure early. The quit message ends whatever modal loop runs now (a message box
+    // of the script, a dialog, the step wait) at once, so the program ends without waiting for
+    // the user to close a box first.
     haltPressed_ = true;
     dialogDone_ = true;
+    PostQuitMessage(0);
 }
 
 }  // namespace platform
