@@ -110,25 +110,27 @@ bool isHiddenName(const std::string& path) {
 
 // ---- the shell operation ----
 
-bool isPresent(const fs::path& path) {
+// The kind of file at the path, following a symbolic link or not; not_found when it is missing or
+// cannot be looked at.
+fs::file_status statusOf(const fs::path& path) {
     std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
+    return fs::status(path, ec);
+}
+fs::file_status linkStatusOf(const fs::path& path) {
+    std::error_code ec;
+    return fs::symlink_status(path, ec);
 }
 
-bool isDirectory(const fs::path& path) {
-    std::error_code ec;
-    return fs::is_directory(fs::status(path, ec));
-}
+bool isPresent(const fs::path& path) { return fs::exists(linkStatusOf(path)); }
+bool isDirectory(const fs::path& path) { return fs::is_directory(statusOf(path)); }
+// A directory that is not reached through a symbolic link: copied and moved with its contents.
+bool isRealDirectory(const fs::path& path) { return fs::is_directory(linkStatusOf(path)); }
+bool isLink(const fs::path& path) { return fs::is_symlink(linkStatusOf(path)); }
+bool isRegularFile(const fs::path& path) { return fs::is_regular_file(statusOf(path)); }
 
 bool isSame(const fs::path& first, const fs::path& second) {
     std::error_code ec;
     return fs::equivalent(first, second, ec);
-}
-
-// A directory that is not reached through a symbolic link: copied and moved with its contents.
-bool isRealDirectory(const fs::path& path) {
-    std::error_code ec;
-    return fs::is_directory(fs::symlink_status(path, ec));
 }
 
 // True when inner lies in outer or is outer: copying or moving a directory there would never end.
@@ -141,16 +143,6 @@ bool liesWithin(const fs::path& inner, const fs::path& outer) {
     // A trailing "/" leaves an empty last element in outer, which matches nothing.
     auto outEnd = std::mismatch(out.begin(), out.end(), in.begin(), in.end()).first;
     return outEnd == out.end() || (std::next(outEnd) == out.end() && outEnd->empty());
-}
-
-bool isLink(const fs::path& path) {
-    std::error_code ec;
-    return fs::is_symlink(fs::symlink_status(path, ec));
-}
-
-bool isRegularFile(const fs::path& path) {
-    std::error_code ec;
-    return fs::is_regular_file(fs::status(path, ec));
 }
 
 // READONLY as GETFILEATT reports it (through a link); directories do not count.
