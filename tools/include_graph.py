@@ -21,9 +21,10 @@ ALLOWED = {
     "core": {"platform"},
     "code": {"core", "platform"},
     "commands": {"core", "platform"},
-    "interp": {"commands", "core", "platform"},
-    "compiler": {"code", "core", "platform"},
-    "runtime": {"code", "commands", "core", "platform"},
+    "command_set": {"code", "core"},
+    "interp": {"command_set", "commands", "core", "platform"},
+    "compiler": {"code", "command_set", "core", "platform"},
+    "runtime": {"code", "command_set", "commands", "core", "platform"},
     "ide": {"core"},
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"/]+)/[^"]*"', re.M)

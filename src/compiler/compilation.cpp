@@ -21,10 +21,10 @@ void translateAll(Translator& translator, std::string& code) {
     while (!translator.atEnd()) {
         line.clear();
         Translator::Status status = translator.step(line);
-        if (status == Translator::Status::UnknownKeyword) {
+        if (status == Translator::Status::unknownKeyword) {
             throw CompileError{kUnknownInstruction, translator.currentKeyword(), translator.lineCounter()};
         }
-        if (status == Translator::Status::Stop) return;
+        if (status == Translator::Status::stop) return;
         appendCodeLine(code, line);
     }
 }

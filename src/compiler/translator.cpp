@@ -1,11 +1,12 @@
 // Translation of commands, values and conditions into code lines.
 #include "compiler/translator.h"
 
-#include "compiler/command_table.h"
 #include "compiler/compile_error.h"
 #include "core/text.h"
 
 namespace compiler {
+
+using command_set::CommandKind;
 
 namespace {
 
@@ -22,7 +23,7 @@ Translator::Translator(interp::ScriptReader& reader, VariableNames& variables, L
 
 Translator::Status Translator::step(std::string& line) {
     std::string word = cursor_.readKeyword();
-    if (word.empty()) return Status::Stop;
+    if (word.empty()) return Status::stop;
     if (word == "%") return translateLabelLine(line);
     return translateKeyword(word, line);
 }
@@ -35,7 +36,7 @@ Translator::Status Translator::translateLabelLine(std::string& line) {
     line += opcodeText(Opcode::RLBL);
     line += name;
     if (!labels_.define(name)) fail(kDoubleLabel, name);
-    return Status::Written;
+    return Status::written;
 }
 
 Translator::Status Translator::translateKeyword(std::string word, std::string& line) {
@@ -43,50 +44,56 @@ Translator::Status Translator::translateKeyword(std::string word, std::string& l
     // recursion, so a line of many nested IFs needs no deeper stack.
     for (;;) {
         keyword_ = interp::upperCase(word);
-        const Command* command = commandNamed(keyword_);
-        if (!command) return Status::UnknownKeyword;
-        if (command->kind == CommandKind::If) {
+        std::optional<interp::Keyword> keyword = interp::keywordNamed(keyword_);
+        if (!keyword) return Status::unknownKeyword;
+        const command_set::CommandRow& row = command_set::commandRow(*keyword);
+        if (row.kind == CommandKind::blockIf) {
             std::optional<std::string> inlineKeyword = translateIf(line);
-            if (!inlineKeyword) return Status::Written;
-            if (inlineKeyword->empty()) return Status::Stop;
+            if (!inlineKeyword) return Status::written;
+            if (inlineKeyword->empty()) return Status::stop;
             word = std::move(*inlineKeyword);
             continue;
         }
-        return translateCommand(*command, line);
+        translateCommand(row, line);
+        return Status::written;
     }
 }
 
-Translator::Status Translator::translateCommand(const Command& commandEntry, std::string& line) {
-    const Command* command = &commandEntry;
-    switch (command->kind) {
-        case CommandKind::Operands:
-            line += opcodeText(command->opcode);
-            translateOperands(command->form, line);
+void Translator::translateCommand(const command_set::CommandRow& row, std::string& line) {
+    if (row.whenCompiled == command_set::WhenCompiled::noCode) {
+        skipRestOfLine();
+        return;
+    }
+    switch (row.kind) {
+        case CommandKind::plain:
+        case CommandKind::flow:
+        case CommandKind::debugger:
+            line += opcodeText(row.opcode);
+            translateOperands(row.form, line);
             break;
-        case CommandKind::Declare: translateDeclare(line); break;
-        case CommandKind::Jump: translateJump(command->opcode, line); break;
-        case CommandKind::If:  // handled by translateKeyword
-        case CommandKind::ElseIf: translateElseIf(line); break;
-        case CommandKind::Else:
+        case CommandKind::declare: translateDeclare(line); break;
+        case CommandKind::jump: translateJump(row.opcode, line); break;
+        case CommandKind::blockIf:  // handled by translateKeyword
+        case CommandKind::elseIf: translateElseIf(line); break;
+        case CommandKind::elseBranch:
             requireOpenBlock();
             line += opcodeText(Opcode::RXEL);
             break;
-        case CommandKind::EndIf:
+        case CommandKind::endIf:
             requireOpenBlock();
             --ifDepth_;
             line += opcodeText(Opcode::RXEI);
             break;
-        case CommandKind::Join:
-            line += opcodeText(command->opcode);
+        case CommandKind::joined:
+            line += opcodeText(row.opcode);
             translateList("+,", false, line);
             break;
-        case CommandKind::Calculate:
-            line += opcodeText(command->opcode);
+        case CommandKind::calculated:
+            line += opcodeText(row.opcode);
             translateList("+-/*~", true, line);
             break;
-        case CommandKind::Ignored: skipRestOfLine(); break;
+        case CommandKind::remark: skipRestOfLine(); break;
     }
-    return Status::Written;
 }
 
 // IF condition, then either the line end (a block IF) or a command on the same line, whose code
@@ -106,24 +113,16 @@ std::optional<std::string> Translator::translateIf(std::string& line) {
 }
 
 void Translator::translateOperands(std::string_view form, std::string& line) {
-    while (!form.empty()) {
-        size_t blank = form.find(' ');
-        std::string_view token = form.substr(0, blank);
-        form = blank == std::string_view::npos ? std::string_view() : form.substr(blank + 1);
-        if (token == "[]") {
-            line += targetVariable();
-        } else if (token == "V") {
-            line += value(false);
-        } else if (token == "V*") {
-            line += value(true);
-        } else if (token == "C") {
-            line += condition();
-        } else if (token == "$") {
-            expectLineEnd();
-        } else if (token == "*") {
-            skipRestOfLine();
-        } else {
-            expectSeparator(token);
+    using command_set::StepKind;
+    while (auto step = command_set::takeStep(form)) {
+        switch (step->kind) {
+            case StepKind::target: line += targetVariable(); break;
+            case StepKind::value: line += value(false); break;
+            case StepKind::lenientValue: line += value(true); break;
+            case StepKind::condition: line += condition(); break;
+            case StepKind::lineEnd: expectLineEnd(); break;
+            case StepKind::restOfLine: skipRestOfLine(); break;
+            case StepKind::separator: expectSeparator(step->separators); break;
         }
     }
 }

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "code/opcodes.h"
-#include "compiler/command_table.h"
+#include "command_set/command_table.h"
 #include "compiler/compile_tables.h"
 #include "compiler/source_cursor.h"
 #include "core/script_reader.h"
@@ -19,9 +19,9 @@ namespace compiler {
 class Translator {
   public:
     enum class Status {
-        Written,         // one code line's content has been appended (it may be empty)
-        Stop,            // the end of the script: nothing more is translated
-        UnknownKeyword,  // the keyword is no command; currentKeyword() names it
+        written,         // one code line's content has been appended (it may be empty)
+        stop,            // the end of the script: nothing more is translated
+        unknownKeyword,  // the keyword is no command; currentKeyword() names it
     };
 
     Translator(interp::ScriptReader& reader, VariableNames& variables, LabelTables& labels);
@@ -39,7 +39,7 @@ class Translator {
   private:
     Status translateLabelLine(std::string& line);
     Status translateKeyword(std::string word, std::string& line);
-    Status translateCommand(const Command& command, std::string& line);
+    void translateCommand(const command_set::CommandRow& row, std::string& line);
     std::optional<std::string> translateIf(std::string& line);
     void translateOperands(std::string_view form, std::string& line);
     void translateDeclare(std::string& line);

@@ -1,4 +1,5 @@
 // The command step: read one keyword and run its handler.
+#include "command_set/command_table.h"
 #include "core/text.h"
 #include "interp/command_plan.h"
 #include "interp/handlers.h"
@@ -42,6 +43,10 @@ int dispatch(Interpreter& in, std::optional<Keyword> keyword) {
         runOperands(in, *keyword, readOperands(in, *keyword));
         return 0;
     }
+    if (command_set::commandRow(*keyword).kind == command_set::CommandKind::remark) {
+        skipRestOfLine(in);
+        return 0;
+    }
     switch (*keyword) {
         case Keyword::ENDIF: break;
         case Keyword::DEC: handleDec(in); break;
@@ -55,12 +60,6 @@ int dispatch(Interpreter& in, std::optional<Keyword> keyword) {
         case Keyword::HALT: handleHalt(in); break;
         case Keyword::END: handleEnd(in); break;
         case Keyword::DEBUGVARS: handleDebugVars(in); break;
-        case Keyword::TEXT:
-        case Keyword::BACK:
-        case Keyword::SHOWTEXT:
-        case Keyword::HIDETEXT:
-        case Keyword::TITLE:
-        case Keyword::REM: skipRestOfLine(in); break;
         default:
             // Recognised in its place, but this build has no meaning for it yet: refuse it
             // rather than pretend it ran.

@@ -4,6 +4,7 @@
 // movement restarts the script from its first byte and reads forward to the target, which the
 // jump cache remembers per target (the outcome of such a search depends only on the script
 // text).
+#include "core/block_skip.h"
 #include "core/text.h"
 #include "interp/handlers.h"
 #include "interp/parameters.h"
@@ -29,47 +30,32 @@ std::string readSkippedKeyword(Interpreter& in) {
     }
 }
 
-// Reads the condition of an IF met while skipping; true when it opens a block.
-bool skippedIfOpensBlock(Interpreter& in) {
-    evaluateCondition(in);
-    return readSeparator(in) == kLineEnd;
-}
+// The script's lines as the block skipper sees them.
+class SkippedLines {
+  public:
+    explicit SkippedLines(Interpreter& in) : in_(in) {}
 
-// Skips a false branch: stops after a matching ELSE or ENDIF, or after an ELSEIF whose
-// condition holds.
-void skipFalseBlock(Interpreter& in) {
-    int depth = 0;
-    for (;;) {
-        std::string keyword = readSkippedKeyword(in);
+    BlockMark next() {
+        std::string keyword = readSkippedKeyword(in_);
         if (keyword == "IF") {
-            if (skippedIfOpensBlock(in)) ++depth;
-        } else if (keyword == "ELSEIF" && depth == 0) {
-            if (evaluateCondition(in)) return;
-        } else if (keyword == "ENDIF") {
-            if (depth == 0) return;
-            --depth;
-        } else if (keyword == "ELSE" && depth == 0) {
-            return;
-        } else {
-            skipLineAfterKeyword(in);
+            evaluateCondition(in_);
+            return readSeparator(in_) == kLineEnd ? BlockMark::openingIf : BlockMark::oneLineIf;
         }
+        if (keyword == "ELSEIF") return BlockMark::elseIf;
+        if (keyword == "ELSE") return BlockMark::elseBranch;
+        if (keyword == "ENDIF") return BlockMark::endIf;
+        return BlockMark::other;
     }
-}
+    bool conditionHolds() { return evaluateCondition(in_); }
+    void skipLine() { skipLineAfterKeyword(in_); }
 
-// Skips the rest of a branch that ran, up to its ENDIF.
-void skipToEndIf(Interpreter& in) {
-    int depth = 0;
-    for (;;) {
-        std::string keyword = readSkippedKeyword(in);
-        if (keyword == "IF") {
-            if (skippedIfOpensBlock(in)) ++depth;
-        } else if (keyword == "ENDIF") {
-            if (depth == 0) return;
-            --depth;
-        } else {
-            skipLineAfterKeyword(in);
-        }
-    }
+  private:
+    Interpreter& in_;
+};
+
+void skipBlock(Interpreter& in, SkipTo target) {
+    SkippedLines lines(in);
+    interp::skipBlock(lines, target);
 }
 
 void pushLine(Interpreter& in, LineStack& stack, int line) {
@@ -151,12 +137,12 @@ std::optional<InlineCommand> continueIf(Interpreter& in, const IfHead& head,
     } else if (head.next != kLineEnd) {
         skipRestOfLine(in);
     } else {
-        skipFalseBlock(in);
+        skipBlock(in, SkipTo::branchEnd);
     }
     return std::nullopt;
 }
 
-void handleElse(Interpreter& in) { skipToEndIf(in); }
+void handleElse(Interpreter& in) { skipBlock(in, SkipTo::blockEnd); }
 
 void handleRepeat(Interpreter& in) {
     // Text after REPEAT is ignored; the loop always starts on the next line.

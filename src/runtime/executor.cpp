@@ -42,10 +42,7 @@ void Executor::push(interp::LineStack& stack, int line) {
 
 int Executor::run() {
     try {
-        int result = kContinue;
-        while (result != kHalt) {
-            // The runtime's own reading of a dialog's step result comes with the dialogs.
-            result = execute(readLine());
+        while (execute(readLine()) != StepResult::halt) {
         }
         return 0;
     } catch (const ScriptExit& exit) {
@@ -70,33 +67,34 @@ void Executor::checkVersion(const Instruction& header) {
     }
 }
 
-int Executor::execute(const Instruction& instruction) {
-    if (!instruction.opcode) return kNoMatch;
+StepResult Executor::execute(const Instruction& instruction) {
+    // A line that matches no opcode is passed over.
+    if (!instruction.opcode) return StepResult::next;
     switch (*instruction.opcode) {
-        case Opcode::RLBL: return kContinue;
-        case Opcode::RRLR: checkVersion(instruction); return kContinue;
-        case Opcode::R004: jump(instruction.label); return kContinue;
+        case Opcode::RLBL: return StepResult::next;
+        case Opcode::RRLR: checkVersion(instruction); return StepResult::next;
+        case Opcode::R004: jump(instruction.label); return StepResult::next;
         case Opcode::R005:
             push(gosubStack_, lineCounter_);
             jump(instruction.label);
-            return kContinue;
-        case Opcode::R006: returnFromSubroutine(); return kContinue;
+            return StepResult::next;
+        case Opcode::R006: returnFromSubroutine(); return StepResult::next;
         case Opcode::R0IF:
-            if (!interp::evaluateCondition(vars_, instruction.condition)) return kContinue;
+            if (!interp::evaluateCondition(vars_, instruction.condition)) return StepResult::next;
             for (const auto& nested : instruction.nestedConditions) {
-                if (!interp::evaluateCondition(vars_, nested)) return kContinue;
+                if (!interp::evaluateCondition(vars_, nested)) return StepResult::next;
             }
             return execute(*instruction.inlineCommand);
         case Opcode::RXIF:
-            if (!interp::evaluateCondition(vars_, instruction.condition)) skipFalseBlock();
-            return kContinue;
+            if (!interp::evaluateCondition(vars_, instruction.condition)) skipBlock(interp::SkipTo::branchEnd);
+            return StepResult::next;
         case Opcode::RXIE:
-        case Opcode::RXEL: skipToEndIf(); return kContinue;
-        case Opcode::RXEI: return kContinue;
-        case Opcode::RRPT: push(repeatStack_, lineCounter_); return kContinue;
-        case Opcode::RUNT: loopEnd(instruction); return kContinue;
-        case Opcode::R009: return kHalt;
-        default: return executeCommand(instruction);
+        case Opcode::RXEL: skipBlock(interp::SkipTo::blockEnd); return StepResult::next;
+        case Opcode::RXEI: return StepResult::next;
+        case Opcode::RRPT: push(repeatStack_, lineCounter_); return StepResult::next;
+        case Opcode::RUNT: loopEnd(instruction); return StepResult::next;
+        case Opcode::R009: return StepResult::halt;
+        default: executeCommand(instruction); return StepResult::next;
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "code/code_image.h"
 #include "commands/context.h"
+#include "core/block_skip.h"
 #include "core/line_stack.h"
 #include "core/variable_table.h"
 #include "runtime/instruction.h"
@@ -20,8 +21,8 @@ class Platform;
 
 namespace runtime {
 
-// Step results of executing one code line.
-enum StepResult { kContinue = 0, kInputBox = 10, kEditBox = 11, kListBox = 12, kHalt = 99, kNoMatch = -1 };
+// What executing one code line leaves to do: read the next line, or end the program (R009).
+enum class StepResult { next, halt };
 
 class Executor {
   public:
@@ -39,8 +40,8 @@ class Executor {
 
     const Instruction& readLine();
     const Instruction& instructionAt(int lineNumber);
-    int execute(const Instruction& instruction);
-    int executeCommand(const Instruction& instruction);
+    StepResult execute(const Instruction& instruction);
+    void executeCommand(const Instruction& instruction);
     void checkVersion(const Instruction& header);
     void restart() { lineCounter_ = 0; }
     void push(interp::LineStack& stack, int line);
@@ -48,8 +49,7 @@ class Executor {
     void jump(const std::string& label);
     void returnFromSubroutine();
     void loopEnd(const Instruction& instruction);
-    void skipFalseBlock();
-    void skipToEndIf();
+    void skipBlock(interp::SkipTo target);
 
     platform::Platform& platform_;
     interp::VariableTable& vars_;

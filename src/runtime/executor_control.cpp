@@ -3,6 +3,7 @@
 // they ended is remembered per target.
 #include "runtime/executor.h"
 
+#include "core/block_skip.h"
 #include "core/script_error.h"
 
 namespace runtime {
@@ -60,34 +61,40 @@ void Executor::loopEnd(const Instruction& instruction) {
     lineCounter_ = loopStart;
 }
 
-void Executor::skipFalseBlock() {
-    int depth = 0;
-    for (;;) {
-        const Instruction& line = readLine();
-        if (line.opcode == Opcode::RXIF) {
-            ++depth;
-        } else if (line.opcode == Opcode::RXIE && depth == 0) {
-            if (interp::evaluateCondition(vars_, line.condition)) return;
-        } else if (line.opcode == Opcode::RXEI) {
-            if (depth == 0) return;
-            --depth;
-        } else if (line.opcode == Opcode::RXEL && depth == 0) {
-            return;
-        }
-    }
-}
+namespace {
 
-void Executor::skipToEndIf() {
-    int depth = 0;
-    for (;;) {
-        const Instruction& line = readLine();
-        if (line.opcode == Opcode::RXIF) {
-            ++depth;
-        } else if (line.opcode == Opcode::RXEI) {
-            if (depth < 1) return;
-            --depth;
+// The code lines as the block skipper sees them: a condition is part of its line, so nothing is
+// left to pass over.
+template <typename ReadLine>
+class SkippedLines {
+  public:
+    SkippedLines(ReadLine readLine, interp::VariableTable& vars) : readLine_(readLine), vars_(vars) {}
+
+    interp::BlockMark next() {
+        line_ = &readLine_();
+        switch (line_->opcode.value_or(Opcode::RRLR)) {
+            case Opcode::RXIF: return interp::BlockMark::openingIf;
+            case Opcode::RXIE: return interp::BlockMark::elseIf;
+            case Opcode::RXEL: return interp::BlockMark::elseBranch;
+            case Opcode::RXEI: return interp::BlockMark::endIf;
+            default: return interp::BlockMark::other;
         }
     }
+    bool conditionHolds() { return interp::evaluateCondition(vars_, line_->condition); }
+    void skipLine() {}
+
+  private:
+    ReadLine readLine_;
+    interp::VariableTable& vars_;
+    const Instruction* line_ = nullptr;
+};
+
+}  // namespace
+
+void Executor::skipBlock(interp::SkipTo target) {
+    auto readOn = [this]() -> const Instruction& { return readLine(); };
+    SkippedLines<decltype(readOn)> lines(readOn, vars_);
+    interp::skipBlock(lines, target);
 }
 
 }  // namespace runtime

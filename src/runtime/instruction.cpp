@@ -5,6 +5,8 @@
 // character. A closing character that is missing takes the rest of the line.
 #include "runtime/instruction.h"
 
+#include "command_set/command_table.h"
+
 namespace runtime {
 
 using compiler::Opcode;
@@ -78,65 +80,22 @@ class OperandCursor {
     VariableTable& vars_;
 };
 
-// The operand forms after the opcode, as letters: t a target [v], v a value, c a condition.
-const char* operandForm(Opcode opcode) {
-    switch (opcode) {
-        case Opcode::RRLR: return "v";
-        case Opcode::R001: return "tv";
-        case Opcode::RXIF:
-        case Opcode::RXIE:
-        case Opcode::RUNT: return "c";
-        case Opcode::R007: return "vvv";
-        case Opcode::R008:
-        case Opcode::R032:
-        case Opcode::RF08: return "tvvv";
-        case Opcode::R010:
-        case Opcode::R018:
-        case Opcode::R025:
-        case Opcode::R026:
-        case Opcode::R030:
-        case Opcode::R033:
-        case Opcode::R038:
-        case Opcode::R040: return "vv";
-        case Opcode::R011:
-        case Opcode::R012:
-        case Opcode::R013:
-        case Opcode::R014:
-        case Opcode::R016:
-        case Opcode::R017:
-        case Opcode::R019:
-        case Opcode::R020:
-        case Opcode::R021:
-        case Opcode::R027:
-        case Opcode::R028:
-        case Opcode::R029:
-        case Opcode::R036: return "v";
-        case Opcode::R015:
-        case Opcode::R034:
-        case Opcode::R035:
-        case Opcode::RF03:
-        case Opcode::RF04:
-        case Opcode::RF05:
-        case Opcode::RF06:
-        case Opcode::RF07: return "tv";
-        case Opcode::R022:
-        case Opcode::R023:
-        case Opcode::R024:
-        case Opcode::R031:
-        case Opcode::R037:
-        case Opcode::R039:
-        case Opcode::RF02: return "tvv";
-        default: return "";
-    }
-}
-
-void readForm(Instruction& instruction, OperandCursor& cursor, const char* form) {
-    for (const char* kind = form; *kind; ++kind) {
-        if (kind != form) cursor.step();
-        switch (*kind) {
-            case 't': instruction.targets.push_back(cursor.readTarget()); break;
-            case 'v': instruction.values.push_back(cursor.readValue()); break;
-            case 'c': instruction.condition = cursor.readCondition(); break;
+// A command's operands in code, in the order of its form: a target, values and a condition; the
+// separators and line ends of the script are not kept.
+void readForm(Instruction& instruction, OperandCursor& cursor, std::string_view form) {
+    using command_set::StepKind;
+    bool first = true;
+    while (auto step = command_set::takeStep(form)) {
+        if (step->kind != StepKind::target && step->kind != StepKind::value && step->kind != StepKind::lenientValue &&
+            step->kind != StepKind::condition) {
+            continue;
+        }
+        if (!first) cursor.step();
+        first = false;
+        switch (step->kind) {
+            case StepKind::target: instruction.targets.push_back(cursor.readTarget()); break;
+            case StepKind::condition: instruction.condition = cursor.readCondition(); break;
+            default: instruction.values.push_back(cursor.readValue()); break;
         }
     }
 }
@@ -193,7 +152,15 @@ Instruction decodeInstruction(std::string_view codeLine, VariableTable& vars) {
                 instruction.values.push_back(cursor.readValue());
             }
             break;
-        default: readForm(instruction, cursor, operandForm(opcode)); break;
+        case Opcode::RRLR:
+            // The header: the language version the code was written for.
+            readForm(instruction, cursor, "V");
+            break;
+        default:
+            if (const command_set::CommandRow* row = command_set::commandRowOf(opcode)) {
+                readForm(instruction, cursor, row->form);
+            }
+            break;
     }
     return instruction;
 }

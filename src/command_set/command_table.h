@@ -1,0 +1,70 @@
+// One row per command keyword: how both programs read the command from a script, the opcode
+// velcomp writes for it and how a compiled program reads the operands back. Adding a command
+// means a row here and its meaning in commands::runCommand.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "code/opcodes.h"
+#include "core/keywords.h"
+
+namespace command_set {
+
+enum class CommandKind {
+    plain,       // the form, read in order; the meaning is in the command library (commands::runCommand)
+    joined,      // LINKVAR: "[name] =" then values separated by "+" or ","
+    calculated,  // CALCVAR: "[name] =" then values separated by "+ - * / ~"; the code keeps the operators
+    flow,        // the form, read in order; each program runs it in its own control flow
+    declare,     // DEC: names separated by ","
+    jump,        // GOTO, GOSUB: the rest of the line is the label
+    blockIf,     // IF: a condition, then a line end (block IF) or a command (one-line IF)
+    elseIf,      // ELSEIF: a condition, inside a block IF
+    elseBranch,  // ELSE: inside a block IF
+    endIf,       // ENDIF: closes a block IF
+    debugger,    // velint's debugger reads and runs it
+    remark,      // the rest of the line is read and ignored
+};
+
+// Where a compiled program does not do what velint does, on purpose.
+enum class WhenCompiled {
+    same,
+    noCode,              // velcomp reads the rest of the line and writes nothing: a compiled program has no debugger
+    shellFileOperation,  // always the shell's file operation; velint honours VL_UseOldFileFunctions
+};
+
+// The form: blank-separated steps, read in order by the interpreter, by velcomp and (the
+// operands only) by the runtime's decoder:
+//   []  "[" then a name up to "]": the target variable (in code, its variable reference)
+//   V   a strict value: literals and [variables] joined by "#"
+//   V*  a lenient value: the same, or unquoted text up to the line end
+//   C   a condition
+//   $   the line end: anything else there is a parse error
+//   *   the rest of the line, read and ignored
+//   anything else: a separator, any one of its characters; the code does not keep it
+struct CommandRow {
+    interp::Keyword keyword;
+    CommandKind kind;
+    compiler::Opcode opcode;  // the code line's opcode; not used by remark rows
+    std::string_view form;    // plain, flow and debugger rows, and the conditions of IF, ELSEIF and UNTIL
+    WhenCompiled whenCompiled = WhenCompiled::same;
+};
+
+// One step of a form.
+enum class StepKind { target, value, lenientValue, condition, lineEnd, restOfLine, separator };
+struct FormStep {
+    StepKind kind;
+    std::string_view separators;  // separator: the characters allowed there
+};
+
+// Takes the first step off a form; nullopt once the form is used up.
+std::optional<FormStep> takeStep(std::string_view& form);
+
+// The row of a keyword; every keyword has one.
+const CommandRow& commandRow(interp::Keyword keyword);
+
+// The first row whose code has this opcode (ECHO for ECHO and ECHOLN); nullptr for the opcodes
+// no keyword writes (the header, labels, one-line IFs).
+const CommandRow* commandRowOf(compiler::Opcode opcode);
+
+}  // namespace command_set
