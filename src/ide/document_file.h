@@ -1,0 +1,27 @@
+// Reading a script file whole and saving one without ever losing the old text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ide {
+
+struct FileRead {
+    std::string text;   // the file's bytes, unchanged
+    std::string error;  // empty on success, else why the file could not be read
+    bool ok() const { return error.empty(); }
+};
+
+// The whole file, as bytes.
+FileRead readDocumentFile(const std::string& path);
+
+// Writes the text to a new file beside the target and puts it in the target's place only once it
+// is complete, so a failed save leaves the old file as it was. Returns the empty text on success,
+// else the error to show.
+std::string saveDocumentFile(const std::string& path, std::string_view text);
+
+// False only when nothing is found under the path; a file that exists but cannot be read counts
+// as existing, so reading it reports the failure.
+bool documentFileExists(const std::string& path);
+
+}  // namespace ide

@@ -1,0 +1,33 @@
+// What the document commands ask of the window they run in.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace ide {
+
+class DocumentFrontEnd {
+  public:
+    virtual ~DocumentFrontEnd() = default;
+
+    // A message box; returns the button chosen (kAnswerYes for Yes).
+    virtual int messageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+    // The application's error box, for a file that could not be read or written.
+    virtual void showError(const std::string& message) = 0;
+    // The open dialog with its file name field cleared; nothing when cancelled.
+    virtual std::optional<std::string> chooseFileToOpen() = 0;
+    // The save dialog; nothing when cancelled.
+    virtual std::optional<std::string> chooseFileToSave() = 0;
+    // The editor's plain text, lines separated by CR LF.
+    virtual std::string editorText() = 0;
+    // Replaces the editor's whole text.
+    virtual void setEditorText(const std::string& text) = 0;
+    virtual void putCaretAtStart() = 0;
+    // The title refresh: shows the caption and colours the whole text again (or makes it plain
+    // with highlighting off).
+    virtual void refreshTitle(const std::string& caption) = 0;
+    // Ends the program without asking the close guard.
+    virtual void quitApplication() = 0;
+};
+
+}  // namespace ide

@@ -1,0 +1,102 @@
+// The document commands and the state table they follow.
+#include "ide/document_session.h"
+
+#include "ide/document_file.h"
+#include "ide/fixed_texts.h"
+
+namespace ide {
+
+DocumentSession::DocumentSession(DocumentFrontEnd& frontEnd, const Captions& captions)
+    : frontEnd_(frontEnd), captions_(captions) {}
+
+bool DocumentSession::confirmed(Caption question, unsigned flags) {
+    if (!document_.modified) return true;
+    return frontEnd_.messageBox(captions_[question], std::string(kApplicationTitle), flags) == kAnswerYes;
+}
+
+void DocumentSession::rename(std::string name) {
+    document_.name = std::move(name);
+    frontEnd_.refreshTitle(windowCaption(document_.name));
+}
+
+bool DocumentSession::write() {
+    std::string error = saveDocumentFile(document_.name, frontEnd_.editorText());
+    if (error.empty()) return true;
+    frontEnd_.showError(error);
+    return false;
+}
+
+// The naming step: an unnamed document gets the name chosen in the save dialog.
+bool DocumentSession::nameIfUnnamed() {
+    if (!document_.unnamed()) return true;
+    auto chosen = frontEnd_.chooseFileToSave();
+    if (!chosen) return false;
+    rename(withScriptExtension(*chosen));
+    return true;
+}
+
+void DocumentSession::openAtStart(const std::string& path) {
+    document_.name = path;
+    FileRead file = readDocumentFile(path);
+    if (file.ok()) frontEnd_.setEditorText(file.text);
+    // The caption names the document even when its file could not be read, since Save writes there.
+    frontEnd_.refreshTitle(windowCaption(document_.name));
+    if (file.ok()) {
+        document_.modified = false;
+    } else {
+        frontEnd_.showError(file.error);
+    }
+}
+
+void DocumentSession::editorChanged(bool colouringBusy) {
+    if (!colouringBusy) document_.modified = true;
+}
+
+void DocumentSession::newDocument() {
+    if (!confirmed(Caption::NewFileQuestion, kDiscardQuestion)) return;
+    frontEnd_.setEditorText("");
+    rename(std::string(kUnnamedDocument));
+    document_.modified = false;
+}
+
+void DocumentSession::open() {
+    auto chosen = frontEnd_.chooseFileToOpen();
+    if (!chosen || !documentFileExists(*chosen)) return;
+    if (!confirmed(Caption::OpenFileQuestion, kDiscardQuestion)) return;
+    FileRead file = readDocumentFile(*chosen);
+    if (!file.ok()) {
+        frontEnd_.showError(file.error);
+        return;
+    }
+    frontEnd_.setEditorText(file.text);
+    rename(*chosen);
+    frontEnd_.putCaretAtStart();
+    document_.modified = false;
+}
+
+void DocumentSession::save() {
+    if (nameIfUnnamed() && write()) document_.modified = false;
+}
+
+void DocumentSession::saveAs() {
+    auto chosen = frontEnd_.chooseFileToSave();
+    if (!chosen) return;
+    // The caption shows the new name even when writing fails: Save goes on writing there.
+    std::string name = withScriptExtension(*chosen);
+    document_.name = name;
+    bool written = write();
+    frontEnd_.refreshTitle(windowCaption(name));
+    if (written) document_.modified = false;
+}
+
+void DocumentSession::quit() {
+    if (!confirmed(Caption::QuitQuestion, kQuitQuestion)) return;
+    quitting_ = true;
+    frontEnd_.quitApplication();
+}
+
+bool DocumentSession::mayClose() { return quitting_ || confirmed(Caption::QuitQuestion, kQuitQuestion); }
+
+bool DocumentSession::saveBeforeStart() { return nameIfUnnamed() && write(); }
+
+}  // namespace ide

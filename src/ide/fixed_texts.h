@@ -1,0 +1,34 @@
+// The editor's texts that no language file replaces, and the message box flags it uses.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ide {
+
+inline constexpr std::string_view kApplicationTitle = "Velmish Builder";  // also every confirmation box's caption
+inline constexpr std::string_view kUnnamedDocument = "noname.vl";
+inline constexpr std::string_view kDocumentFilter = "Velmish Program (*.vl)|*.vl|All files (*.*)|*.*";
+inline constexpr std::string_view kIconFilter = "Icon files|*.ico";
+inline constexpr std::string_view kFindCaption = "Find";
+inline constexpr std::string_view kVelcompMissing = "VELCOMP.EXE not found.";
+inline constexpr std::string_view kErrorCaption = "ERROR";
+inline constexpr std::string_view kCommandLabel = "Let [command]=";
+inline constexpr std::string_view kAboutCaption = "About Velmish 4...";
+
+// Message box flags and the answer the editor tests for.
+inline constexpr unsigned kDiscardQuestion = 292;  // MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2
+inline constexpr unsigned kQuitQuestion = 308;     // MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2
+inline constexpr unsigned kInformationBox = 64;    // MB_ICONINFORMATION, OK only
+inline constexpr unsigned kErrorBox = 16;          // MB_ICONERROR, OK only
+inline constexpr int kAnswerYes = 6;               // IDYES
+
+// The main window's caption for a document: "Velmish 4 - noname.vl".
+inline std::string windowCaption(std::string_view documentName) { return "Velmish 4 - " + std::string(documentName); }
+
+// The position panel's text for a caret counted from 0: line 11, column 4 shows as "12:5".
+inline std::string caretPositionText(size_t line, size_t column) {
+    return std::to_string(line + 1) + ":" + std::to_string(column + 1);
+}
+
+}  // namespace ide

@@ -1,0 +1,37 @@
+// The Script menu: the document is saved first, then velint or velcomp is started.
+#include "ide/script_menu.h"
+
+#include "ide/fixed_texts.h"
+
+namespace ide {
+
+ScriptMenu::ScriptMenu(DocumentSession& session, ScriptMenuFrontEnd& frontEnd, ProgramFolder folder)
+    : session_(session), frontEnd_(frontEnd), folder_(std::move(folder)) {}
+
+// A failed start of velint is not reported: the script's own boxes are the only sign it runs.
+void ScriptMenu::run() {
+    if (!session_.saveBeforeStart()) return;
+    frontEnd_.startProgram(velintCommandLine(folder_, session_.document().name, commandValue_));
+}
+
+// The document is written before the dialog shows and stays written when it is closed.
+void ScriptMenu::compile() {
+    if (!session_.saveBeforeStart() || !frontEnd_.showCompileDialog()) return;
+    std::string line = velcompCommandLine(folder_, session_.document().name, compileOptions_.line());
+    if (!frontEnd_.startProgram(line)) {
+        frontEnd_.messageBox(std::string(kVelcompMissing), std::string(kErrorCaption), kErrorBox);
+    }
+}
+
+void ScriptMenu::setCommand() {
+    if (auto value = frontEnd_.showCommandDialog()) commandValue_ = *value;
+}
+
+void ScriptMenu::debuggerProperties() {
+    if (!frontEnd_.showDebugDialog()) return;
+    for (const EnvironmentEntry& entry : debuggerSettings_.environmentEntries()) {
+        frontEnd_.setEnvironment(entry.name, entry.value);
+    }
+}
+
+}  // namespace ide

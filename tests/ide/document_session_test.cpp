@@ -1,0 +1,192 @@
+// The document commands through a fake main window: questions, dialogs, names, the modified mark
+// and what lands on disk.
+#include <gtest/gtest.h>
+
+#include "fake_front_end.h"
+#include "ide/document_session.h"
+
+namespace velmish_test {
+namespace {
+
+using Log = std::vector<std::string>;
+
+const std::string kDiscard = "box 292 Velmish Builder: Do you really want to dicard the current file without saving?";
+const std::string kQuit = "box 308 Velmish Builder: Do you really want to quit without saving?";
+
+class DocumentSessionTest : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    ide::Captions captions;
+    FakeDocumentWindow window;
+    ide::DocumentSession session{window, captions};
+
+    void SetUp() override { window.reportChangesTo = &session; }
+
+    // The user types into the editor.
+    void type(const std::string& text) {
+        window.text += text;
+        session.editorChanged(false);
+    }
+    const ide::Document& doc() const { return session.document(); }
+};
+
+TEST(DocumentNameTest, ChosenNamesGetTheScriptExtensionUnlessTheyHaveItInAnyCase) {
+    EXPECT_EQ(ide::withScriptExtension("test"), "test.vl");
+    EXPECT_EQ(ide::withScriptExtension("TEST.VL"), "TEST.VL");
+    EXPECT_EQ(ide::withScriptExtension("a.v"), "a.v.vl");
+    EXPECT_EQ(ide::withScriptExtension("ab"), "ab.vl");
+    EXPECT_EQ(ide::withScriptExtension("C:\\work\\a.Vl"), "C:\\work\\a.Vl");
+}
+
+TEST_F(DocumentSessionTest, NewAsksOnlyForAModifiedDocumentAndNoKeepsEverything) {
+    session.newDocument();
+    EXPECT_EQ(window.take(), (Log{"text set", "title Velmish 4 - noname.vl"}));
+
+    window.saveChoices = {folder / "a"};
+    type("ECHO 'x'");
+    session.saveAs();
+    type("more");
+    window.take();
+    session.newDocument();
+    EXPECT_EQ(window.take(), Log{kDiscard});
+    EXPECT_EQ(window.text, "ECHO 'x'more");
+    EXPECT_TRUE(doc().modified);
+
+    window.boxAnswers = {ide::kAnswerYes};
+    session.newDocument();
+    EXPECT_EQ(window.take(), (Log{kDiscard, "text set", "title Velmish 4 - noname.vl"}));
+    EXPECT_EQ(window.text, "");
+    EXPECT_TRUE(doc().unnamed());
+    EXPECT_FALSE(doc().modified);
+}
+
+TEST_F(DocumentSessionTest, OpenChoosesTheFileFirstThenAsksAndLoadsItClean) {
+    writeFile(folder / "b.vl", "ECHO 'b'\r\n");
+    type("unsaved");
+    window.openChoices = {folder / "missing.vl", std::nullopt, folder / "b.vl", folder / "b.vl"};
+    session.open();  // a path that does not exist: nothing
+    session.open();  // cancelled: nothing
+    EXPECT_EQ(window.take(), (Log{"open dialog", "open dialog"}));
+
+    session.open();  // answered No
+    EXPECT_EQ(window.take(), (Log{"open dialog", kDiscard}));
+    EXPECT_EQ(window.text, "unsaved");
+    EXPECT_TRUE(doc().unnamed());
+    EXPECT_TRUE(doc().modified);
+
+    window.boxAnswers = {ide::kAnswerYes};
+    session.open();
+    EXPECT_EQ(window.take(),
+              (Log{"open dialog", kDiscard, "text set", "title Velmish 4 - " + folder / "b.vl", "caret at start"}));
+    EXPECT_EQ(window.text, "ECHO 'b'\r\n");
+    EXPECT_EQ(doc().name, folder / "b.vl");
+    EXPECT_FALSE(doc().modified);
+}
+
+TEST_F(DocumentSessionTest, TheTwoDiscardQuestionsTakeTheirOwnTexts) {
+    captions.replace(ide::Caption::NewFileQuestion, "new?");
+    captions.replace(ide::Caption::OpenFileQuestion, "open?");
+    writeFile(folder / "b.vl", "");
+    type("x");
+    window.openChoices = {folder / "b.vl"};
+    session.open();
+    session.newDocument();
+    EXPECT_EQ(window.take(), (Log{"open dialog", "box 292 Velmish Builder: open?", "box 292 Velmish Builder: new?"}));
+}
+
+TEST_F(DocumentSessionTest, SavingAnUnnamedDocumentAsksForANameAndCancelChangesNothing) {
+    type("ECHO 'x'\r\n");
+    session.save();
+    EXPECT_EQ(window.take(), Log{"save dialog"});
+    EXPECT_TRUE(doc().unnamed());
+    EXPECT_TRUE(doc().modified);
+    EXPECT_EQ(folder.names(), Log{});
+
+    window.saveChoices = {folder / "test"};
+    session.save();
+    EXPECT_EQ(window.take(), (Log{"save dialog", "title Velmish 4 - " + folder / "test.vl"}));
+    EXPECT_EQ(readFile(folder / "test.vl"), "ECHO 'x'\r\n");
+    EXPECT_FALSE(doc().modified);
+
+    type("ECHO 'y'\r\n");
+    session.save();  // named now: no dialog
+    EXPECT_EQ(window.take(), Log{});
+    EXPECT_EQ(readFile(folder / "test.vl"), "ECHO 'x'\r\nECHO 'y'\r\n");
+}
+
+TEST_F(DocumentSessionTest, SaveAsRenamesWritesAndACancelKeepsTheModifiedMark) {
+    type("x");
+    session.saveAs();
+    EXPECT_EQ(doc().name, "noname.vl");
+    EXPECT_TRUE(doc().modified);
+
+    window.saveChoices = {folder / "a.VL"};
+    session.saveAs();
+    EXPECT_EQ(window.take(), (Log{"save dialog", "save dialog", "title Velmish 4 - " + folder / "a.VL"}));
+    EXPECT_EQ(readFile(folder / "a.VL"), "x");
+    EXPECT_FALSE(doc().modified);
+}
+
+TEST_F(DocumentSessionTest, AFailedWriteIsReportedAndTheDocumentStaysModified) {
+    type("keep me");
+    std::string unwritable = folder / "no such folder/a.vl";
+    window.saveChoices = {unwritable};
+    session.saveAs();
+    Log log = window.take();
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[1].rfind("error Could not save " + unwritable, 0), 0u) << log[1];
+    EXPECT_EQ(log[2], "title Velmish 4 - " + unwritable);  // Save goes on writing there
+    EXPECT_TRUE(doc().modified);
+    session.save();
+    EXPECT_TRUE(doc().modified);
+    EXPECT_FALSE(session.saveBeforeStart());
+}
+
+TEST_F(DocumentSessionTest, QuitAndTheCloseGuardAskOnlyWhenModified) {
+    EXPECT_TRUE(session.mayClose());
+    type("x");
+    EXPECT_FALSE(session.mayClose());
+    session.quit();
+    EXPECT_EQ(window.take(), (Log{kQuit, kQuit}));
+
+    window.boxAnswers = {ide::kAnswerYes};
+    session.quit();
+    EXPECT_TRUE(session.mayClose());  // the close that follows Quit does not ask again
+    EXPECT_EQ(window.take(), (Log{kQuit, "quit"}));
+}
+
+TEST_F(DocumentSessionTest, ColouringChangesDoNotModifyTheDocument) {
+    session.editorChanged(true);
+    EXPECT_FALSE(doc().modified);
+    session.quit();
+    EXPECT_EQ(window.take(), Log{"quit"});
+}
+
+TEST_F(DocumentSessionTest, AScriptNamedAtStartIsLoadedCleanAndNonameCountsAsUnnamed) {
+    writeFile(folder / "start.vl", "REM\r\n");
+    session.openAtStart(folder / "start.vl");
+    EXPECT_EQ(window.take(), (Log{"text set", "title Velmish 4 - " + folder / "start.vl"}));
+    EXPECT_FALSE(doc().modified);
+
+    session.openAtStart("noname.vl");  // no such file here: reported, the name is kept
+    Log log = window.take();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0], "title Velmish 4 - noname.vl");
+    EXPECT_EQ(log[1].rfind("error ", 0), 0u);
+    session.save();
+    EXPECT_EQ(window.take(), Log{"save dialog"});
+}
+
+TEST_F(DocumentSessionTest, SavingBeforeAStartWritesButKeepsTheModifiedMark) {
+    type("ECHO 'run'");
+    EXPECT_FALSE(session.saveBeforeStart());
+    EXPECT_EQ(folder.names(), Log{});
+
+    window.saveChoices = {folder / "run"};
+    EXPECT_TRUE(session.saveBeforeStart());
+    EXPECT_EQ(readFile(folder / "run.vl"), "ECHO 'run'");
+    EXPECT_TRUE(doc().modified);
+}
+
+}  // namespace
+}  // namespace velmish_test

@@ -1,0 +1,49 @@
+// velmish.lng: which lines replace which texts.
+#include <gtest/gtest.h>
+
+#include "ide/language_file.h"
+
+namespace velmish_test {
+namespace {
+
+using ide::Caption;
+
+ide::Captions applied(const std::string& text) {
+    ide::Captions captions;
+    ide::applyLanguageFile(text, captions);
+    return captions;
+}
+
+TEST(LanguageFileTest, KeysMatchExactlyAndOnlyTheFirstEqualsSignSplits) {
+    EXPECT_EQ(applied("Menu_File=&Datei")[Caption::File1], "&Datei");
+    EXPECT_EQ(applied("Menu_File = &Datei")[Caption::File1], "&File");
+    EXPECT_EQ(applied("menu_file=x")[Caption::File1], "&File");
+    EXPECT_EQ(applied("Menu_File=a=b ")[Caption::File1], "a=b ");
+    EXPECT_EQ(applied("Menu_File=")[Caption::File1], "");
+    EXPECT_EQ(applied("Menu_File\nUnknown=x\n=y")[Caption::File1], "&File");
+}
+
+TEST(LanguageFileTest, LaterLinesWinAndTheLastLineIsWhole) {
+    auto captions = applied("Menu_Help=one\r\nMenu_Help=two\r\nTooltip_Help=last");
+    EXPECT_EQ(captions[Caption::Help1], "two");
+    EXPECT_EQ(captions[Caption::ToolButton11], "last");
+}
+
+TEST(LanguageFileTest, OneKeyMayNameTwoElementsAndTheDiscardQuestionsAreSeparate) {
+    auto captions = applied("Menu_Edit_Copy=Kopieren\nMessageBox_CreateNewFile=new?\nMessageBox_OpenOtherFile=open?\n");
+    EXPECT_EQ(captions[Caption::Copy1], "Kopieren");
+    EXPECT_EQ(captions[Caption::Copy2], "Kopieren");
+    EXPECT_EQ(captions[Caption::NewFileQuestion], "new?");
+    EXPECT_EQ(captions[Caption::OpenFileQuestion], "open?");
+    EXPECT_EQ(captions[Caption::Cut2], "C&ut");
+    EXPECT_EQ(captions[Caption::NoMoreMatches], "No more matches.");
+}
+
+TEST(LanguageFileTest, AMissingFileKeepsTheBuiltInTexts) {
+    ide::Captions captions;
+    EXPECT_FALSE(ide::loadLanguageFile("/nonexistent/velmish.lng", captions));
+    EXPECT_EQ(captions[Caption::TDebug_GroupBox2], "Variable &monitoring");
+}
+
+}  // namespace
+}  // namespace velmish_test
