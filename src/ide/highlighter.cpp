@@ -5,6 +5,10 @@
 
 namespace ide {
 
+LineRange pastedLines(size_t caretLine, size_t lineCount) {
+    return {caretLine, caretLine + (lineCount ? lineCount - 1 : 0)};
+}
+
 std::optional<LineScan> Highlighter::colourLine(size_t line, std::string_view text) {
     if (!on()) return std::nullopt;
     LineScan scan = scanLine(text, settings_.identifiers);

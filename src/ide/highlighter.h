@@ -10,6 +10,17 @@
 
 namespace ide {
 
+// Lines first to last, both included.
+struct LineRange {
+    size_t first, last;
+    bool operator==(const LineRange&) const = default;
+};
+
+// The lines to colour after a paste of text that holds lineCount lines (at least one) at the
+// caret line: all of them, the last included, since a paste from a menu is followed by no key
+// release that would colour the line the caret ends on.
+LineRange pastedLines(size_t caretLine, size_t lineCount);
+
 class Highlighter {
   public:
     SyntaxSettings& settings() { return settings_; }

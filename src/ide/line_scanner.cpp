@@ -29,7 +29,7 @@ class Scanner {
         for (i_ = 0; i_ < t_.size(); ++i_) step();
     }
 
-    LineScan result;
+    LineScan result;                       // the spans and counts so far
     const Identifier* openSpan = nullptr;  // the entry of a span the line ends inside
     const Identifier* comment = nullptr;   // the comment entry the line ends inside
 

