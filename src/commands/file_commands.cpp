@@ -1,5 +1,5 @@
 // File contents: each command opens its file with a C stream, works and closes it again. Only
-// regular files are read (platform::openStream): a directory, pipe or device counts as a file
+// regular files are read (FileSystem::openStream): a directory, pipe or device counts as a file
 // that cannot be opened, so no command waits for data that may never come.
 //
 // The stream modes are those of the Windows run-time: "t" is its text mode (CR LF on disk, LF
@@ -104,7 +104,7 @@ class LineReader {
 };
 
 void readWholeFile(Context& ctx, Target target, const std::string& file) {
-    Stream stream = platform::openStream(file, "rb");
+    Stream stream = ctx.platform.files().openStream(file, "rb");
     if (!stream) return setErrorcode(ctx, false);
     std::string text = readRest(stream.get());
     setErrorcode(ctx, true);
@@ -116,9 +116,10 @@ constexpr long long kMaxKeptFile = 64LL * 1024 * 1024;
 
 // The text the open text stream delivers, with its line starts: from the session when the
 // stream reads the very version of the very file kept there; nullptr when it cannot be kept.
-const TextFileCache* keptTextFile(Session& session, std::FILE* stream) {
+const TextFileCache* keptTextFile(Context& ctx, std::FILE* stream) {
     // The stamp is taken before the bytes are read: a change during the read shows at the next use.
-    auto stamp = platform::streamStamp(stream);
+    auto stamp = ctx.platform.files().streamStamp(stream);
+    Session& session = ctx.session;
     if (!stamp || stamp->directory || stamp->size > kMaxKeptFile) return nullptr;
     TextFileCache& kept = session.textFile;
     if (kept.kept && kept.stamp == *stamp) return &kept;
@@ -135,10 +136,10 @@ const TextFileCache* keptTextFile(Session& session, std::FILE* stream) {
 
 // Line number: "EOF" and errorcode "-1" when the file has fewer lines before it.
 void readLine(Context& ctx, Target target, const std::string& file, int number) {
-    Stream stream = platform::openStream(file, "rt");
+    Stream stream = ctx.platform.files().openStream(file, "rt");
     if (!stream) return setErrorcode(ctx, false);
     // A line of the kept text ends where the line reader's would: at a line feed.
-    if (const TextFileCache* kept = keptTextFile(ctx.session, stream.get())) {
+    if (const TextFileCache* kept = keptTextFile(ctx, stream.get())) {
         if (static_cast<size_t>(number) > kept->lineStarts.size()) {
             ctx.vars.set(target, "EOF");
             return setErrorcode(ctx, false);
@@ -164,13 +165,13 @@ void readLine(Context& ctx, Target target, const std::string& file, int number) 
 
 void newFile(Context& ctx, const std::string& file) {
     ctx.session.forgetFileContents();
-    Stream stream = platform::openStream(file, "w");
+    Stream stream = ctx.platform.files().openStream(file, "w");
     setErrorcode(ctx, stream != nullptr);
 }
 
 void writeFile(Context& ctx, const std::string& file, const std::string& text) {
     ctx.session.forgetFileContents();
-    Stream stream = platform::openStream(file, "at");
+    Stream stream = ctx.platform.files().openStream(file, "at");
     if (!stream) return setErrorcode(ctx, false);
     setErrorcode(ctx, true);
     std::fwrite(text.data(), 1, text.size(), stream.get());
@@ -187,14 +188,14 @@ void readFile(Context& ctx, Target target, const std::string& file, const std::s
 }
 
 void fileSize(Context& ctx, Target target, const std::string& file) {
-    Stream stream = platform::openStream(file, "rb");
+    Stream stream = ctx.platform.files().openStream(file, "rb");
     long size = -1;
     if (stream && std::fseek(stream.get(), 0, SEEK_END) == 0) size = std::ftell(stream.get());
     ctx.vars.set(target, interp::intToText(size));
 }
 
 void fileExists(Context& ctx, const std::string& file) {
-    Stream stream = platform::openStream(file, "r");
+    Stream stream = ctx.platform.files().openStream(file, "r");
     setErrorcode(ctx, stream != nullptr);
 }
 

@@ -1,5 +1,5 @@
 // The file system commands: copy, move, delete, find, attributes and directories, on top of the
-// platform's file-system functions and the C streams (for the old byte copy).
+// platform's file system and its C streams (for the old byte copy).
 #include "commands/file_system_commands.h"
 
 #include <cstdio>
@@ -19,10 +19,10 @@ using platform::Stream;
 // The old copy: byte for byte through two binary streams. The source is opened first, so a
 // source that is missing or no regular file (a directory, a pipe) leaves the target alone;
 // copying a file onto itself would empty it and is refused before the target is opened.
-bool oldCopy(const std::string& source, const std::string& target) {
-    Stream in = platform::openStream(source, "rb");
-    if (!in || platform::sameFile(source, target)) return false;
-    Stream out = platform::openStream(target, "wb");
+bool oldCopy(platform::FileSystem& files, const std::string& source, const std::string& target) {
+    Stream in = files.openStream(source, "rb");
+    if (!in || files.sameFile(source, target)) return false;
+    Stream out = files.openStream(target, "wb");
     if (!out) return false;
     char chunk[16 * 1024];
     for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, in.get())) > 0;) {
@@ -92,21 +92,23 @@ FileFunctions fileFunctionsOf(const interp::VariableTable& vars) {
 
 void copyFile(Context& ctx, const std::string& source, const std::string& target, FileFunctions functions) {
     ctx.session.forgetFileContents();
-    if (functions == FileFunctions::old) return setErrorcode(ctx, oldCopy(source, target));
+    platform::FileSystem& files = ctx.platform.files();
+    if (functions == FileFunctions::old) return setErrorcode(ctx, oldCopy(files, source, target));
     // A copy onto the file itself has nothing to do and must not harm it.
-    if (platform::sameFile(source, target)) return setErrorcode(ctx, false);
-    setErrorcode(ctx, platform::shellFileOperation(platform::ShellOperation::copy, source, target));
+    if (files.sameFile(source, target)) return setErrorcode(ctx, false);
+    setErrorcode(ctx, files.shellOperation(platform::ShellOperation::copy, source, target));
 }
 
 void renameFile(Context& ctx, const std::string& from, const std::string& to, FileFunctions functions) {
     ctx.session.forgetFileContents();
-    if (functions == FileFunctions::old) return setErrorcode(ctx, platform::renameFile(from, to));
-    setErrorcode(ctx, platform::shellFileOperation(platform::ShellOperation::move, from, to));
+    platform::FileSystem& files = ctx.platform.files();
+    if (functions == FileFunctions::old) return setErrorcode(ctx, files.rename(from, to));
+    setErrorcode(ctx, files.shellOperation(platform::ShellOperation::move, from, to));
 }
 
 void delFile(Context& ctx, const std::string& name) {
     ctx.session.forgetFileContents();
-    setErrorcode(ctx, platform::shellFileOperation(platform::ShellOperation::remove, name, std::string()));
+    setErrorcode(ctx, ctx.platform.files().shellOperation(platform::ShellOperation::remove, name, std::string()));
 }
 
 // The same pattern continues the running search; another pattern starts a new one. A search
@@ -118,7 +120,7 @@ void findFiles(Context& ctx, Target target, const std::string& pattern) {
     std::string name;
     if (trimmed != session.lastPattern) {
         endSearch(session);
-        session.search = platform::startFileSearch(trimmed, name);
+        session.search = ctx.platform.files().startSearch(trimmed, name);
         session.lastPattern = trimmed;
     } else if (session.search) {
         auto next = session.search->next();
@@ -135,7 +137,7 @@ void findFiles(Context& ctx, Target target, const std::string& pattern) {
 // unknown.
 void getFileAtt(Context& ctx, Target target, const std::string& file, const std::string& attribute) {
     auto bit = attributeBit(attribute);
-    auto attributes = bit ? platform::fileAttributes(file) : std::nullopt;
+    auto attributes = bit ? ctx.platform.files().attributes(file) : std::nullopt;
     bool has = attributes && (*attributes & *bit);
     ctx.vars.set(target, has ? "0" : "-1");
 }
@@ -144,16 +146,17 @@ void getFileAtt(Context& ctx, Target target, const std::string& file, const std:
 void letFileAtt(Context& ctx, const std::string& file, const std::string& attribute) {
     ctx.session.forgetFileContents();
     auto bit = attributeBit(attribute);
-    auto attributes = bit ? platform::fileAttributes(file) : std::nullopt;
+    platform::FileSystem& files = ctx.platform.files();
+    auto attributes = bit ? files.attributes(file) : std::nullopt;
     if (!attributes) return setErrorcode(ctx, false);
     auto wanted = attributesToSet(*attributes, *bit);
-    setErrorcode(ctx, !wanted || platform::setFileAttributes(file, *wanted));
+    setErrorcode(ctx, !wanted || files.setAttributes(file, *wanted));
 }
 
 // A new current directory also ends the FINDFILES search: relative patterns now mean other
 // files.
 void chDir(Context& ctx, const std::string& directory) {
-    if (!platform::changeDirectory(directory)) return setErrorcode(ctx, false);
+    if (!ctx.platform.files().changeDirectory(directory)) return setErrorcode(ctx, false);
     setErrorcode(ctx, true);
     ctx.vars.set(SystemVariable::current, ctx.platform.currentDirectory());
     ctx.session.lastPattern.clear();
@@ -164,14 +167,17 @@ void chDir(Context& ctx, const std::string& directory) {
 // result is that of creating the full path, so an existing directory gives "-1". Separators at
 // the end belong to the full path: the directory before them is created last, not as a parent.
 void mkDir(Context& ctx, const std::string& directory) {
+    platform::FileSystem& files = ctx.platform.files();
     size_t end = directory.size();
     while (end > 0 && isSeparator(directory[end - 1])) --end;
     for (size_t i = 0; i < end; ++i) {
-        if (isSeparator(directory[i])) platform::makeDirectory(directory.substr(0, i));
+        if (isSeparator(directory[i])) files.makeDirectory(directory.substr(0, i));
     }
-    setErrorcode(ctx, platform::makeDirectory(directory));
+    setErrorcode(ctx, files.makeDirectory(directory));
 }
 
-void rmDir(Context& ctx, const std::string& directory) { setErrorcode(ctx, platform::removeDirectory(directory)); }
+void rmDir(Context& ctx, const std::string& directory) {
+    setErrorcode(ctx, ctx.platform.files().removeDirectory(directory));
+}
 
 }  // namespace commands

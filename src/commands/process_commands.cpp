@@ -190,31 +190,33 @@ int callShowMode(const std::string& mode) { return shellShowMode(mode).value_or(
 void shell(Context& ctx, const std::string& commandLine, const std::string& mode) {
     ctx.session.forgetFileContents();
     std::optional<int> show = shellShowMode(mode);
-    std::string result = show ? interp::intToText(platform::startProgram(commandLine, *show)) : "-1";
+    std::string result = show ? interp::intToText(ctx.platform.programs().start(commandLine, *show)) : "-1";
     ctx.vars.set(SystemVariable::errorcode, std::move(result));
 }
 
 void call(Context& ctx, const std::string& commandLine, const std::string& mode) {
     ctx.session.forgetFileContents();
-    setErrorcode(ctx, platform::createProcess(commandLine, callShowMode(mode)));
+    setErrorcode(ctx, ctx.platform.programs().createProcess(commandLine, callShowMode(mode)));
 }
 
 void system(Context& ctx, const std::string& command) {
     ctx.session.forgetFileContents();
-    ctx.vars.set(SystemVariable::errorcode, interp::intToText(platform::runSystemCommand(command)));
+    ctx.vars.set(SystemVariable::errorcode, interp::intToText(ctx.platform.programs().runSystemCommand(command)));
 }
 
 void getEnv(Context& ctx, Target target, const std::string& name) {
-    std::optional<std::string> value = platform::environmentValue(interp::trimBlanks(name));
+    std::optional<std::string> value = ctx.platform.processEnvironment().value(interp::trimBlanks(name));
     ctx.vars.set(target, value.value_or(std::string()));
     setErrorcode(ctx, value.has_value());
 }
 
-void letEnv(Context& ctx, const std::string& assignment) { setErrorcode(ctx, platform::putEnvironment(assignment)); }
+void letEnv(Context& ctx, const std::string& assignment) {
+    setErrorcode(ctx, ctx.platform.processEnvironment().put(assignment));
+}
 
-void wait(Context&, const std::string& milliseconds) {
+void wait(Context& ctx, const std::string& milliseconds) {
     int duration = interp::textToInt(milliseconds);
-    if (duration > 0) platform::sleepMilliseconds(duration);
+    if (duration > 0) ctx.platform.programs().sleep(duration);
 }
 
 void sendKeys(Context& ctx, const std::string& windowTitle, const std::string& keys) {

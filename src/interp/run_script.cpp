@@ -62,10 +62,8 @@ int commandLoop(Interpreter& in) {
     }
 }
 
-// Start-up from the creation of the dialog windows on, then the command loop.
-int runOpenScript(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source,
-                  int themeOffset) {
-    platform.createDialogWindows(themeOffset);
+// Start-up from the system variables on, then the command loop.
+int runOpenScript(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source) {
     Interpreter in(platform, std::move(source), args.scriptPath);
     createSystemVariables(in, args);
     return commandLoop(in);
@@ -83,8 +81,6 @@ std::string bannerText() {
 }
 
 int runScript(platform::Platform& platform, const LaunchArgs& args) {
-    if (!platform.registerDialogClass()) return 0;
-    int themeOffset = platform.visualThemesActive() ? 10 : 0;
     if (args.scriptPath.empty()) {
         platform.errorBox(bannerText(), "ERROR: No input file.", platform::style::kIconInformation);
         return 1;
@@ -94,12 +90,11 @@ int runScript(platform::Platform& platform, const LaunchArgs& args) {
         platform.errorBox("File does not exists.", "ERROR", platform::style::kIconError);
         return 1;
     }
-    return runOpenScript(platform, args, std::move(source), themeOffset);
+    return runOpenScript(platform, args, std::move(source));
 }
 
 int runScriptSource(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source) {
-    if (!platform.registerDialogClass()) return 0;
-    return runOpenScript(platform, args, std::move(source), platform.visualThemesActive() ? 10 : 0);
+    return runOpenScript(platform, args, std::move(source));
 }
 
 Interpreter::Interpreter(platform::Platform& platform, std::unique_ptr<ScriptSource> source, std::string path)

@@ -1,16 +1,25 @@
 // The process environment, which programs started later inherit.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace platform {
 
-// The value of an environment variable; nullopt when it is not set.
-std::optional<std::string> environmentValue(const std::string& name);
+class Environment {
+  public:
+    virtual ~Environment() = default;
 
-// Applies "NAME=value" to the process environment; an empty value removes the variable. False
-// without "=" or when the system refused.
-bool putEnvironment(const std::string& assignment);
+    // The value of an environment variable; nullopt when it is not set.
+    virtual std::optional<std::string> value(const std::string& name) = 0;
+
+    // Applies "NAME=value" to the environment; an empty value removes the variable. False
+    // without "=" or when the system refused.
+    virtual bool put(const std::string& assignment) = 0;
+};
+
+// The environment of the running process.
+std::unique_ptr<Environment> createNativeEnvironment();
 
 }  // namespace platform

@@ -1,5 +1,5 @@
 // The file system as the file commands see it: the shell's copy, move and delete, attributes,
-// directories and the search for matching names.
+// directories, file streams and the search for matching names.
 //
 // Win32 answers with its own calls; POSIX systems give each the nearest native meaning (see the
 // user manual's section on Linux).
@@ -26,31 +26,11 @@ inline constexpr std::uint32_t kCompressed = 0x800;
 
 enum class ShellOperation { copy, move, remove };
 
-// The shell's file operation: wildcards in the source's last component, missing target
-// directories created, existing files replaced, directories with their contents, nothing asked.
-// The target is ignored by remove. True when everything succeeded.
-bool shellFileOperation(ShellOperation operation, const std::string& source, const std::string& target);
-
-// The attribute bits of a file or directory; nullopt when it does not exist.
-std::optional<std::uint32_t> fileAttributes(const std::string& path);
-// Sets the attribute bits; false when the system refused.
-bool setFileAttributes(const std::string& path, std::uint32_t attributes);
-
-// The full path of a name, relative to the current directory; wildcards are left as they are.
-// The name itself when it is empty or cannot be resolved.
-std::string fullPath(const std::string& name);
-
 // A C stream that closes itself.
 struct StreamCloser {
     void operator()(std::FILE* stream) const { std::fclose(stream); }
 };
 using Stream = std::unique_ptr<std::FILE, StreamCloser>;
-
-// Opens a file with one of fopen's modes ("r", "w" or "a", with "b" or "t"), without ever
-// waiting for another program: reading opens regular files only (no directory, pipe, socket or
-// device), writing never touches a file whose attributes say READONLY (whoever runs the program)
-// and fails at once on a pipe that nobody reads. nullptr when refused or failed.
-Stream openStream(const std::string& name, const char* mode);
 
 // What tells one version of a file's contents from another: which file it is, its size and the
 // times of its last changes, as finely as the system keeps them.
@@ -62,18 +42,6 @@ struct FileStamp {
     bool directory = false;
     bool operator==(const FileStamp&) const = default;
 };
-// The stamp of the file an open C stream reads; nullopt when the system cannot tell.
-std::optional<FileStamp> streamStamp(std::FILE* stream);
-
-// True when both names lead to the same existing file.
-bool sameFile(const std::string& first, const std::string& second);
-// The run-time's rename: fails when the new name exists.
-bool renameFile(const std::string& from, const std::string& to);
-
-bool changeDirectory(const std::string& path);
-bool makeDirectory(const std::string& path);
-// Removes an empty directory.
-bool removeDirectory(const std::string& path);
 
 // A running search for the names matching a pattern (directory part plus "*"/"?" pattern).
 class FileSearch {
@@ -83,7 +51,47 @@ class FileSearch {
     virtual std::optional<std::string> next() = 0;
 };
 
-// Starts a search; nullptr when nothing matches. firstName receives the first match.
-std::unique_ptr<FileSearch> startFileSearch(const std::string& pattern, std::string& firstName);
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+
+    // The shell's file operation: wildcards in the source's last component, missing target
+    // directories created, existing files replaced, directories with their contents, nothing
+    // asked. The target is ignored by remove. True when everything succeeded.
+    virtual bool shellOperation(ShellOperation operation, const std::string& source, const std::string& target) = 0;
+
+    // The attribute bits of a file or directory; nullopt when it does not exist.
+    virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
+    // Sets the attribute bits; false when the system refused.
+    virtual bool setAttributes(const std::string& path, std::uint32_t attributes) = 0;
+
+    // Opens a file with one of fopen's modes ("r", "w" or "a", with "b" or "t"), without ever
+    // waiting for another program: reading opens regular files only (no directory, pipe, socket
+    // or device), writing never touches a file whose attributes say READONLY (whoever runs the
+    // program) and fails at once on a pipe that nobody reads. nullptr when refused or failed.
+    virtual Stream openStream(const std::string& name, const char* mode) = 0;
+    // The stamp of the file a stream from openStream reads; nullopt when the system cannot tell.
+    virtual std::optional<FileStamp> streamStamp(std::FILE* stream) = 0;
+
+    // True when both names lead to the same existing file.
+    virtual bool sameFile(const std::string& first, const std::string& second) = 0;
+    // The run-time's rename: fails when the new name exists.
+    virtual bool rename(const std::string& from, const std::string& to) = 0;
+
+    virtual bool changeDirectory(const std::string& path) = 0;
+    virtual bool makeDirectory(const std::string& path) = 0;
+    // Removes an empty directory.
+    virtual bool removeDirectory(const std::string& path) = 0;
+
+    // Starts a search; nullptr when nothing matches. firstName receives the first match.
+    virtual std::unique_ptr<FileSearch> startSearch(const std::string& pattern, std::string& firstName) = 0;
+};
+
+// The file system of the machine the program runs on.
+std::unique_ptr<FileSystem> createNativeFileSystem();
+
+// The full path of a name, relative to the current directory; wildcards are left as they are.
+// The name itself when it is empty or cannot be resolved. Script loading uses it at start-up.
+std::string fullPath(const std::string& name);
 
 }  // namespace platform

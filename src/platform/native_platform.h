@@ -12,7 +12,10 @@ namespace platform {
 // Which program the platform serves: the dialog window class is named after it.
 enum class Program { interpreter, runtime };
 
-// The Win32 desktop on Windows; the terminal (standard input and output) on POSIX systems.
+// The Win32 desktop on Windows; the terminal (standard input and output) on POSIX systems. On
+// Windows it registers the dialog window class and creates the hidden dialog windows; nullptr
+// when the class cannot be registered, and then the program ends at once with exit code 0,
+// without a box.
 std::unique_ptr<Platform> createNativePlatform(Program program);
 
 // On Windows, the command-line text after the program name, which the program splits itself;

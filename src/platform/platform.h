@@ -11,6 +11,10 @@
 
 namespace platform {
 
+class Environment;
+class FileSystem;
+class Programs;
+
 // Message box styles, with the values of the Win32 MB_ flags (scripts pass them as numbers).
 namespace style {
 inline constexpr unsigned kOk = 0x0;
@@ -105,11 +109,11 @@ class Platform {
   public:
     virtual ~Platform() = default;
 
-    // Start-up: the window class shared by the dialog windows, the visual-theme check and the
-    // hidden dialog windows.
-    virtual bool registerDialogClass() = 0;
-    virtual bool visualThemesActive() = 0;
-    virtual void createDialogWindows(int themeOffset) = 0;
+    // The system without a user interface: files and folders, the environment, other programs
+    // and waits. Commands reach the system only through these.
+    virtual FileSystem& files() = 0;
+    virtual Environment& processEnvironment() = 0;
+    virtual Programs& programs() = 0;
 
     // System information; nullopt when the system call fails.
     virtual std::optional<std::string> userName() = 0;

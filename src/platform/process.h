@@ -1,20 +1,11 @@
-// Programs: where the running one lives, and starting another one to wait for its end.
+// Programs: the running one, the ones it starts, and its pauses.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace platform {
-
-// The full path of the running program's own executable file.
-std::string ownExecutablePath();
-
-// The directory of the running program, with its trailing separator ("C:\Velmish\", "/opt/velmish/").
-std::string ownDirectory();
-
-// Starts the program by its path (never looked up along PATH) with one argument (none when
-// empty) and waits for its end. Its exit code, or nullopt when it could not be started.
-std::optional<int> runAndWait(const std::string& program, const std::string& argument);
 
 // How a started program's window is shown (the Win32 SW_ values).
 namespace show {
@@ -25,18 +16,39 @@ inline constexpr int kShowMaximized = 3;
 inline constexpr int kShow = 5;
 }  // namespace show
 
-// WinExec: starts a command line without waiting. Above 31 on success, else the system's error
-// code (2 when the program is not found).
-int startProgram(const std::string& commandLine, int showMode);
+// What a script asks of other programs (SHELL, CALL, SYSTEM) and of its own running (WAIT).
+class Programs {
+  public:
+    virtual ~Programs() = default;
 
-// CreateProcessA: starts a command line without waiting; false when it could not be started.
-bool createProcess(const std::string& commandLine, int showMode);
+    // WinExec: starts a command line without waiting. Above 31 on success, else the system's
+    // error code (2 when the program is not found).
+    virtual int start(const std::string& commandLine, int showMode) = 0;
 
-// The run-time's system call: runs the command through the system's command interpreter and
-// waits. The interpreter's exit code, or -1 when no interpreter could be started.
-int runSystemCommand(const std::string& command);
+    // CreateProcessA: starts a command line without waiting; false when it could not be started.
+    virtual bool createProcess(const std::string& commandLine, int showMode) = 0;
 
-// Suspends the program for this many milliseconds.
-void sleepMilliseconds(int milliseconds);
+    // The run-time's system call: runs the command through the system's command interpreter and
+    // waits. The interpreter's exit code, or -1 when no interpreter could be started.
+    virtual int runSystemCommand(const std::string& command) = 0;
+
+    // Suspends the running program for this many milliseconds.
+    virtual void sleep(int milliseconds) = 0;
+};
+
+// Programs started on the machine the program runs on.
+std::unique_ptr<Programs> createNativePrograms();
+
+// Launch-time facts and the compiler's own use, outside any script:
+
+// The full path of the running program's own executable file.
+std::string ownExecutablePath();
+
+// The directory of the running program, with its trailing separator ("C:\Velmish\", "/opt/velmish/").
+std::string ownDirectory();
+
+// Starts the program by its path (never looked up along PATH) with one argument (none when
+// empty) and waits for its end. Its exit code, or nullopt when it could not be started.
+std::optional<int> runAndWait(const std::string& program, const std::string& argument);
 
 }  // namespace platform

@@ -45,8 +45,6 @@ int startAndRun(platform::Platform& platform, const std::string& command, const 
 
 int runProgram(platform::Platform& platform, const std::string& command, const std::string& ownPath,
                std::uint32_t codeOffset) {
-    if (!platform.registerDialogClass()) return 0;
-    platform.createDialogWindows(platform.visualThemesActive() ? 10 : 0);
     auto code = CodeImage::readFile(ownPath, codeOffset);
     if (!code) {
         platform.errorBox("Error in file", "VL4", platform::style::kIconError);
@@ -57,8 +55,6 @@ int runProgram(platform::Platform& platform, const std::string& command, const s
 
 int runCode(platform::Platform& platform, const std::string& command, const std::string& ownPath,
             std::unique_ptr<CodeImage> code) {
-    if (!platform.registerDialogClass()) return 0;
-    platform.createDialogWindows(platform.visualThemesActive() ? 10 : 0);
     return startAndRun(platform, command, ownPath, std::move(code));
 }
 

@@ -6,6 +6,8 @@
 
 int main(int argc, char** argv) {
     auto platform = platform::createNativePlatform(platform::Program::runtime);
+    // Without its dialog windows a compiled program ends at once, quietly, with exit code 0.
+    if (!platform) return 0;
     // [command] is the text after the program name as the system passes it, not trimmed.
     auto raw = platform::rawCommandLine();
     std::string command = raw.value_or("");

@@ -2,6 +2,10 @@
 // variable and string commands, and the commands this runtime does not run yet, which end the
 // program with exit code 1.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 #include "code_runner.h"
 
@@ -214,6 +218,27 @@ INSTANTIATE_TEST_SUITE_P(DialogsKeysAndDocuments, DesktopOpcode, ::testing::Valu
                          [](const ::testing::TestParamInfo<DesktopCommand>& info) {
                              return info.param.line.substr(0, 4);
                          });
+
+// ---- the fake's own system ----
+
+TEST(RuntimeSystem, FilesProgramsWaitsAndTheEnvironmentStayInTheFake) {
+    std::string dir =
+        (std::filesystem::temp_directory_path() / ("velrun-memory-" + std::to_string(::getpid()))).string();
+    FakePlatform fake;
+    fake.memoryFiles.putFile(dir + "/old.txt", "x");
+    fake.recordedPrograms.exitCode = 4;
+    CodeRun run =
+        runLines(fake, {"R017'" + dir + "/old.txt'", "R027[0]", "R025'" + dir + "/new.txt''line'",
+                        "R024[31]'" + dir + "/new.txt''1'", "R027[31]", "R010'prog''hide'", "R014'cmd'", "R027[0]",
+                        "R036'60000'", "R016'VELRUN_MEMORY_TEST=1'", "R015[31]'VELRUN_MEMORY_TEST'", "R027[31]"});
+    EXPECT_EQ(run.shown, (Shown{"0", "line", "4", "1"}));
+    EXPECT_EQ(fake.memoryFiles.contentOf(dir + "/old.txt"), std::nullopt);
+    EXPECT_EQ(fake.memoryFiles.contentOf(dir + "/new.txt"), "line\n");
+    EXPECT_EQ(fake.recordedPrograms.started, (Shown{"shell prog", "system cmd"}));
+    EXPECT_EQ(fake.recordedPrograms.waits, std::vector<int>{60000});
+    EXPECT_FALSE(std::filesystem::exists(dir));
+    EXPECT_EQ(std::getenv("VELRUN_MEMORY_TEST"), nullptr);
+}
 
 }  // namespace
 }  // namespace velrun_test

@@ -99,25 +99,6 @@ TEST(RuntimeStartup, ButtonCaptionsAndInfoBoxReachTheDialogs) {
     for (const std::string& call : fake.calls) EXPECT_NE(call.rfind("clipboard=", 0), 0u) << call;
 }
 
-TEST(RuntimeStartup, WindowsAreCreatedWithTheThemeOffset) {
-    FakePlatform plain;
-    runLines(plain, {"R009"});
-    EXPECT_EQ(plain.dialogThemeOffset, std::optional<int>(0));
-    FakePlatform themed;
-    themed.themesActive = true;
-    runLines(themed, {"R009"});
-    EXPECT_EQ(themed.dialogThemeOffset, std::optional<int>(10));
-}
-
-TEST(RuntimeStartup, ClassRegistrationFailureEndsAtOnce) {
-    FakePlatform fake;
-    fake.dialogClassRegisters = false;
-    CodeRun run = runLines(fake, {"R027'never'", "R010'x''y'"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.boxes.empty());
-    EXPECT_FALSE(fake.dialogThemeOffset.has_value());
-}
-
 TEST(RuntimeVariables, AssigningCaptionsAndTheInfoBoxActsOnTheDialogs) {
     FakePlatform fake;
     runLines(fake, {"R001[13]'Yes'", "R001[14]'No'", "R001[17]'E1'", "R001[18]'E2'", "R001[23]'L'", "R001[28]'0'",

@@ -42,14 +42,24 @@ std::vector<Box> FakePlatform::errorBoxes() const {
     return errors;
 }
 
-bool FakePlatform::registerDialogClass() {
-    calls.push_back("registerDialogClass");
-    return dialogClassRegisters;
+FakePlatform::FakePlatform(SystemAccess access) {
+    if (access == SystemAccess::native) {
+        nativeFiles_ = platform::createNativeFileSystem();
+        nativeEnvironment_ = platform::createNativeEnvironment();
+        nativePrograms_ = platform::createNativePrograms();
+    }
 }
 
-void FakePlatform::createDialogWindows(int themeOffset) {
-    calls.push_back("createDialogWindows");
-    dialogThemeOffset = themeOffset;
+platform::FileSystem& FakePlatform::files() {
+    return nativeFiles_ ? *nativeFiles_ : static_cast<platform::FileSystem&>(memoryFiles);
+}
+
+platform::Environment& FakePlatform::processEnvironment() {
+    return nativeEnvironment_ ? *nativeEnvironment_ : static_cast<platform::Environment&>(memoryEnvironment);
+}
+
+platform::Programs& FakePlatform::programs() {
+    return nativePrograms_ ? *nativePrograms_ : static_cast<platform::Programs&>(recordedPrograms);
 }
 
 std::optional<std::string> FakePlatform::userName() {

@@ -1,15 +1,19 @@
 // An in-process platform for the unit tests: records every box and every setting the
-// interpreter hands to the desktop, and answers message boxes from a queue.
+// interpreter hands to the desktop, and answers message boxes from a queue. Files, folders, the
+// environment, programs and waits are in memory and recorded (memory_system.h), unless a test
+// asks for the machine's own.
 #pragma once
 
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "interp/startup.h"
+#include "memory_system.h"
 #include "platform/platform.h"
 
 namespace velmish_test {
@@ -35,16 +39,20 @@ struct Box {
     unsigned style;
 };
 
+// Where the fake's files, environment, programs and waits are: in memory, or the machine's own
+// (for the tests of the native backends and of commands on real files).
+enum class SystemAccess { inMemory, native };
+
 class FakePlatform : public platform::Platform {
   public:
+    explicit FakePlatform(SystemAccess access = SystemAccess::inMemory);
+
     // Settings the tests change before a run.
-    bool dialogClassRegisters = true;
-    bool themesActive = false;
     std::optional<std::string> user = std::string("tester");
     std::optional<platform::WindowsVersion> version = platform::WindowsVersion{2, 5, 1, 2600};
-    std::string directory = "/home/tester/scripts";
-    std::map<std::string, std::string> environment;
-    std::deque<int> answers;  // answers for message boxes; empty: the first button of the style
+    std::string directory = "/home/tester/scripts";  // also the in-memory current directory
+    std::map<std::string, std::string> environment;  // also what LETENV changes in memory
+    std::deque<int> answers;                         // answers for message boxes; empty: the first button of the style
     // Called after a message box has been recorded and before it returns its answer.
     std::function<void(const Box&)> onMessageBox;
 
@@ -80,17 +88,21 @@ class FakePlatform : public platform::Platform {
     std::vector<Box> boxes;          // message and error boxes
     std::vector<std::string> calls;  // system queries and setting changes, e.g. "caption inputOk=OK"
     std::map<platform::DialogButton, std::string> captions;
-    std::vector<bool> infoBoxVisibility;   // every change, in order
-    std::optional<int> dialogThemeOffset;  // set when the dialog windows are created
+    std::vector<bool> infoBoxVisibility;  // every change, in order
     std::string clipboard;
+
+    // The system in memory: used unless the fake was made with SystemAccess::native.
+    MemoryFileSystem memoryFiles{directory};
+    MemoryEnvironment memoryEnvironment{environment};
+    RecordedPrograms recordedPrograms;
 
     // Texts of the message boxes only.
     std::vector<std::string> messageTexts() const;
     std::vector<Box> errorBoxes() const;
 
-    bool registerDialogClass() override;
-    bool visualThemesActive() override { return themesActive; }
-    void createDialogWindows(int themeOffset) override;
+    platform::FileSystem& files() override;
+    platform::Environment& processEnvironment() override;
+    platform::Programs& programs() override;
     std::optional<std::string> userName() override;
     std::optional<platform::WindowsVersion> windowsVersion() override;
     std::string currentDirectory() override;
@@ -122,6 +134,11 @@ class FakePlatform : public platform::Platform {
 
   private:
     std::optional<std::string> nextDialogAnswer();
+
+    // The machine's own, with SystemAccess::native.
+    std::unique_ptr<platform::FileSystem> nativeFiles_;
+    std::unique_ptr<platform::Environment> nativeEnvironment_;
+    std::unique_ptr<platform::Programs> nativePrograms_;
 
   public:
     void setClipboardText(const std::string& text) override;

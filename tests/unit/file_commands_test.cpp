@@ -21,7 +21,7 @@ using commands::FileFunctions;
 
 class FileCommandTest : public ::testing::Test {
   protected:
-    FakePlatform fake;
+    FakePlatform fake{SystemAccess::native};
     interp::VariableTable vars{fake, interp::NameScheme::scriptNames};
     commands::Session session;
     commands::Context ctx{vars, fake, session};

@@ -34,7 +34,7 @@ Keys shifted(int key) { return Keys{down(kShift)} + press(key) + Keys{up(kShift)
 
 class ProcessCommandTest : public ::testing::Test {
   protected:
-    FakePlatform fake;
+    FakePlatform fake{SystemAccess::native};
     interp::VariableTable vars{fake, interp::NameScheme::scriptNames};
     commands::Session session;
     commands::Context ctx{vars, fake, session};

@@ -194,20 +194,9 @@ TEST(SystemVariables, CreatedInOrderThroughTheWriteHooks) {
         if (call == "infoBox hidden") break;
     }
     Lines expected = {
-        "registerDialogClass",        "createDialogWindows",        "env windir",         "caption inputOk=OK",
-        "caption inputCancel=Cancel", "currentDirectory",           "userName",           "windowsVersion",
-        "caption editOk=&Ok",         "caption editCancel=&Cancel", "caption listOk=&Ok", "infoBox hidden"};
+        "env windir",     "caption inputOk=OK", "caption inputCancel=Cancel", "currentDirectory",   "userName",
+        "windowsVersion", "caption editOk=&Ok", "caption editCancel=&Cancel", "caption listOk=&Ok", "infoBox hidden"};
     EXPECT_EQ(calls, expected);
-}
-
-TEST(SystemVariables, ThemeOffsetReachesTheDialogWindows) {
-    FakePlatform plain;
-    runScript(plain, "");
-    EXPECT_EQ(plain.dialogThemeOffset, 0);
-    FakePlatform themed;
-    themed.themesActive = true;
-    runScript(themed, "");
-    EXPECT_EQ(themed.dialogThemeOffset, 10);
 }
 
 TEST(SystemVariables, ScriptCanChangeThem) {
@@ -229,7 +218,7 @@ TEST(StartupFailures, EmptyPathShowsTheBanner) {
     EXPECT_EQ(fake.boxes[0].text.rfind("Velmish v4.3 Interpreter 1.6.7Pro\n", 0), 0u) << fake.boxes[0].text;
     EXPECT_EQ(fake.boxes[0].text, interp::bannerText());
     // Nothing of the script run happened.
-    EXPECT_FALSE(fake.dialogThemeOffset.has_value());
+    EXPECT_TRUE(fake.calls.empty());
 }
 
 TEST(StartupFailures, MissingFileIsReported) {
@@ -240,7 +229,7 @@ TEST(StartupFailures, MissingFileIsReported) {
     EXPECT_EQ(fake.boxes[0].text, "File does not exists.");
     EXPECT_EQ(fake.boxes[0].caption, "ERROR");
     EXPECT_EQ(fake.boxes[0].style, platform::style::kIconError);
-    EXPECT_FALSE(fake.dialogThemeOffset.has_value());
+    EXPECT_TRUE(fake.calls.empty());
 }
 
 TEST(StartupFailures, OverlongPathIsRefusedLikeAMissingFile) {
@@ -248,17 +237,6 @@ TEST(StartupFailures, OverlongPathIsRefusedLikeAMissingFile) {
     EXPECT_EQ(interp::runScript(fake, LaunchArgs{std::string(3000, 'a') + ".vl", std::nullopt}), 1);
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, "File does not exists.");
-}
-
-TEST(StartupFailures, UnregisteredWindowClassEndsQuietly) {
-    FakePlatform fake;
-    fake.dialogClassRegisters = false;
-    EXPECT_EQ(interp::runScript(fake, LaunchArgs{"", std::nullopt}), 0);
-    EXPECT_TRUE(fake.boxes.empty());
-    FakePlatform inMemory;
-    inMemory.dialogClassRegisters = false;
-    EXPECT_EQ(runScript(inMemory, crlf({"ECHO 'x'", "HALT 4"})).exitCode, 0);
-    EXPECT_TRUE(inMemory.boxes.empty());
 }
 
 }  // namespace

@@ -60,10 +60,14 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/environment.h"
+#include "platform/file_system.h"
 #include "platform/platform.h"
+#include "platform/process.h"
 
 namespace platform {
 
@@ -71,9 +75,9 @@ class ConsolePlatform : public Platform {
   public:
     ConsolePlatform(std::istream& in, std::ostream& out, std::ostream& err);
 
-    bool registerDialogClass() override { return true; }
-    bool visualThemesActive() override { return false; }
-    void createDialogWindows(int themeOffset) override;
+    FileSystem& files() override { return *files_; }
+    Environment& processEnvironment() override { return *environment_; }
+    Programs& programs() override { return *programs_; }
 
     std::optional<std::string> userName() override;
     std::optional<WindowsVersion> windowsVersion() override { return std::nullopt; }
@@ -112,6 +116,9 @@ class ConsolePlatform : public Platform {
     void setClipboardText(const std::string& text) override { clipboard_ = text; }
 
   private:
+    std::unique_ptr<FileSystem> files_ = createNativeFileSystem();
+    std::unique_ptr<Environment> environment_ = createNativeEnvironment();
+    std::unique_ptr<Programs> programs_ = createNativePrograms();
     std::istream& in_;
     std::ostream& out_;
     std::ostream& err_;

@@ -5,9 +5,6 @@
 
 namespace platform {
 
-// The terminal has no windows to create and no visual themes to make room for.
-void ConsolePlatform::createDialogWindows(int /*themeOffset*/) {}
-
 void ConsolePlatform::setButtonCaption(DialogButton button, const std::string& caption) {
     buttonCaptions_[static_cast<int>(button)] = caption;
 }

@@ -6,7 +6,19 @@
 
 namespace platform {
 
-std::optional<std::string> environmentValue(const std::string& name) {
+namespace {
+
+class PosixEnvironment final : public Environment {
+  public:
+    std::optional<std::string> value(const std::string& name) override;
+    bool put(const std::string& assignment) override;
+};
+
+}  // namespace
+
+std::unique_ptr<Environment> createNativeEnvironment() { return std::make_unique<PosixEnvironment>(); }
+
+std::optional<std::string> PosixEnvironment::value(const std::string& name) {
     // A name with "=" would match the middle of another variable's entry; one with a NUL byte
     // would be cut short.
     if (name.empty() || name.find_first_of(std::string("=\0", 2)) != std::string::npos) return std::nullopt;
@@ -15,7 +27,7 @@ std::optional<std::string> environmentValue(const std::string& name) {
     return std::string(value);
 }
 
-bool putEnvironment(const std::string& assignment) {
+bool PosixEnvironment::put(const std::string& assignment) {
     size_t equals = assignment.find('=');
     if (equals == std::string::npos || equals == 0) return false;
     std::string name = assignment.substr(0, equals);

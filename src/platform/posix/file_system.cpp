@@ -327,9 +327,26 @@ class PosixFileSearch : public FileSearch {
     size_t next_ = 0;                 // the one the next call gives
 };
 
+class PosixFileSystem final : public FileSystem {
+  public:
+    bool shellOperation(ShellOperation operation, const std::string& source, const std::string& target) override;
+    std::optional<std::uint32_t> attributes(const std::string& path) override;
+    bool setAttributes(const std::string& path, std::uint32_t attributes) override;
+    Stream openStream(const std::string& name, const char* mode) override;
+    std::optional<FileStamp> streamStamp(std::FILE* stream) override;
+    bool sameFile(const std::string& first, const std::string& second) override;
+    bool rename(const std::string& from, const std::string& to) override;
+    bool changeDirectory(const std::string& path) override;
+    bool makeDirectory(const std::string& path) override;
+    bool removeDirectory(const std::string& path) override;
+    std::unique_ptr<FileSearch> startSearch(const std::string& pattern, std::string& firstName) override;
+};
+
 }  // namespace
 
-bool shellFileOperation(ShellOperation operation, const std::string& source, const std::string& target) {
+std::unique_ptr<FileSystem> createNativeFileSystem() { return std::make_unique<PosixFileSystem>(); }
+
+bool PosixFileSystem::shellOperation(ShellOperation operation, const std::string& source, const std::string& target) {
     if (source.empty()) return false;
     if (operation != ShellOperation::remove && target.empty()) return false;
     if (hasWildcard(splitName(source).last)) return operateOnMatches(operation, source, fs::path(target));
@@ -338,7 +355,7 @@ bool shellFileOperation(ShellOperation operation, const std::string& source, con
     return operateOnOne(operation, fs::path(withoutTrailingSlashes(source)), target);
 }
 
-std::optional<std::uint32_t> fileAttributes(const std::string& path) {
+std::optional<std::uint32_t> PosixFileSystem::attributes(const std::string& path) {
     struct stat info {};
     if (path.empty() || ::stat(path.c_str(), &info) != 0) return std::nullopt;
     std::uint32_t bits = 0;
@@ -352,8 +369,8 @@ std::optional<std::uint32_t> fileAttributes(const std::string& path) {
 // Only the write permission can change: READONLY takes it from everyone, any word without
 // READONLY gives it back to the owner. Other attributes cannot be given to a file that lacks
 // them (HIDDEN and DIRECTORY follow from its name and kind); asking for one changes nothing.
-bool setFileAttributes(const std::string& path, std::uint32_t attributes) {
-    auto current = fileAttributes(path);
+bool PosixFileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
+    auto current = this->attributes(path);
     if (!current) return false;
     constexpr std::uint32_t kFixed = attribute::kHidden | attribute::kDirectory;
     constexpr std::uint32_t kSettable = attribute::kReadOnly | attribute::kNormal | kFixed;
@@ -365,21 +382,21 @@ bool setFileAttributes(const std::string& path, std::uint32_t attributes) {
     return ::chmod(path.c_str(), mode) == 0;
 }
 
-bool sameFile(const std::string& first, const std::string& second) { return isSame(first, second); }
+bool PosixFileSystem::sameFile(const std::string& first, const std::string& second) { return isSame(first, second); }
 
-bool renameFile(const std::string& from, const std::string& to) {
+bool PosixFileSystem::rename(const std::string& from, const std::string& to) {
     struct stat info {};
     if (::lstat(to.c_str(), &info) == 0) return false;
     return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
-bool changeDirectory(const std::string& path) { return ::chdir(path.c_str()) == 0; }
+bool PosixFileSystem::changeDirectory(const std::string& path) { return ::chdir(path.c_str()) == 0; }
 
-bool makeDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
+bool PosixFileSystem::makeDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
 
-bool removeDirectory(const std::string& path) { return ::rmdir(path.c_str()) == 0; }
+bool PosixFileSystem::removeDirectory(const std::string& path) { return ::rmdir(path.c_str()) == 0; }
 
-std::unique_ptr<FileSearch> startFileSearch(const std::string& pattern, std::string& firstName) {
+std::unique_ptr<FileSearch> PosixFileSystem::startSearch(const std::string& pattern, std::string& firstName) {
     SplitName split = splitName(pattern);
     std::vector<std::string> names = matchingNames(split.directory, split.last);
     if (names.empty()) return nullptr;
@@ -400,7 +417,7 @@ std::string fullPath(const std::string& name) {
     return path + name;
 }
 
-Stream openStream(const std::string& name, const char* mode) {
+Stream PosixFileSystem::openStream(const std::string& name, const char* mode) {
     int flags = openFlags(mode[0]);
     if (flags < 0) return nullptr;
     // Without O_NONBLOCK, opening a pipe waits for a program at its other end. The stream itself
@@ -413,7 +430,7 @@ Stream openStream(const std::string& name, const char* mode) {
     return Stream(stream);
 }
 
-std::optional<FileStamp> streamStamp(std::FILE* stream) {
+std::optional<FileStamp> PosixFileSystem::streamStamp(std::FILE* stream) {
     struct stat info {};
     if (::fstat(::fileno(stream), &info) != 0) return std::nullopt;
     FileStamp stamp;

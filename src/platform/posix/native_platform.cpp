@@ -7,6 +7,7 @@
 
 namespace platform {
 
+// The terminal has no window class to register and no windows to create before the run.
 std::unique_ptr<Platform> createNativePlatform(Program) {
     std::ios::sync_with_stdio(false);
     return std::make_unique<ConsolePlatform>(std::cin, std::cout, std::cerr);

@@ -152,7 +152,21 @@ int startDetached(const std::string& path, const std::vector<std::string>& argum
 
 }  // namespace posix
 
-int startProgram(const std::string& commandLine, int /*showMode: no windows to show here*/) {
+namespace {
+
+class PosixPrograms final : public Programs {
+  public:
+    int start(const std::string& commandLine, int showMode) override;
+    bool createProcess(const std::string& commandLine, int showMode) override;
+    int runSystemCommand(const std::string& command) override;
+    void sleep(int milliseconds) override;
+};
+
+}  // namespace
+
+std::unique_ptr<Programs> createNativePrograms() { return std::make_unique<PosixPrograms>(); }
+
+int PosixPrograms::start(const std::string& commandLine, int /*showMode: no windows to show here*/) {
     std::vector<std::string> words = posix::splitCommandLine(commandLine);
     if (words.empty()) return posix::startErrorCode(ENOENT);
     std::optional<std::string> program = posix::findProgram(words.front());
@@ -161,9 +175,11 @@ int startProgram(const std::string& commandLine, int /*showMode: no windows to s
     return error == 0 ? posix::kStarted : posix::startErrorCode(error);
 }
 
-bool createProcess(const std::string& commandLine, int showMode) { return startProgram(commandLine, showMode) > 31; }
+bool PosixPrograms::createProcess(const std::string& commandLine, int showMode) {
+    return start(commandLine, showMode) > 31;
+}
 
-int runSystemCommand(const std::string& command) {
+int PosixPrograms::runSystemCommand(const std::string& command) {
     std::vector<std::string> words{"sh", "-c", command};
     std::vector<char*> argv = posix::argumentVector(words);
     pid_t child;
@@ -175,7 +191,7 @@ int runSystemCommand(const std::string& command) {
     return WIFSIGNALED(*status) ? 128 + WTERMSIG(*status) : -1;
 }
 
-void sleepMilliseconds(int milliseconds) {
+void PosixPrograms::sleep(int milliseconds) {
     timespec remaining{milliseconds / 1000, static_cast<long>(milliseconds % 1000) * 1000000L};
     while (::nanosleep(&remaining, &remaining) != 0 && errno == EINTR) {
     }

@@ -10,13 +10,25 @@
 
 namespace platform {
 
-std::optional<std::string> environmentValue(const std::string& name) {
+namespace {
+
+class Win32Environment final : public Environment {
+  public:
+    std::optional<std::string> value(const std::string& name) override;
+    bool put(const std::string& assignment) override;
+};
+
+}  // namespace
+
+std::unique_ptr<Environment> createNativeEnvironment() { return std::make_unique<Win32Environment>(); }
+
+std::optional<std::string> Win32Environment::value(const std::string& name) {
     const char* value = std::getenv(name.c_str());
     if (value == nullptr) return std::nullopt;
     return std::string(value);
 }
 
-bool putEnvironment(const std::string& assignment) {
+bool Win32Environment::put(const std::string& assignment) {
     std::string::size_type equals = assignment.find('=');
     if (equals == std::string::npos || equals == 0) return false;
     std::string name = assignment.substr(0, equals);

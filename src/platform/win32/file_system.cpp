@@ -81,9 +81,26 @@ bool isReadOnlyFile(const std::string& path) {
            (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
+class Win32FileSystem final : public FileSystem {
+  public:
+    bool shellOperation(ShellOperation operation, const std::string& source, const std::string& target) override;
+    std::optional<std::uint32_t> attributes(const std::string& path) override;
+    bool setAttributes(const std::string& path, std::uint32_t attributes) override;
+    Stream openStream(const std::string& name, const char* mode) override;
+    std::optional<FileStamp> streamStamp(std::FILE* stream) override;
+    bool sameFile(const std::string& first, const std::string& second) override;
+    bool rename(const std::string& from, const std::string& to) override;
+    bool changeDirectory(const std::string& path) override;
+    bool makeDirectory(const std::string& path) override;
+    bool removeDirectory(const std::string& path) override;
+    std::unique_ptr<FileSearch> startSearch(const std::string& pattern, std::string& firstName) override;
+};
+
 }  // namespace
 
-bool shellFileOperation(ShellOperation operation, const std::string& source, const std::string& target) {
+std::unique_ptr<FileSystem> createNativeFileSystem() { return std::make_unique<Win32FileSystem>(); }
+
+bool Win32FileSystem::shellOperation(ShellOperation operation, const std::string& source, const std::string& target) {
     std::vector<char> from = nameList(source);
     std::vector<char> to = nameList(target);
     SHFILEOPSTRUCTA request{};  // owner, aborted flag, name mappings and progress title stay zero
@@ -110,17 +127,17 @@ bool shellFileOperation(ShellOperation operation, const std::string& source, con
     return SHFileOperationA(&request) == 0;
 }
 
-std::optional<std::uint32_t> fileAttributes(const std::string& path) {
+std::optional<std::uint32_t> Win32FileSystem::attributes(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
     return attributes;
 }
 
-bool setFileAttributes(const std::string& path, std::uint32_t attributes) {
+bool Win32FileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
     return SetFileAttributesA(path.c_str(), attributes) != 0;
 }
 
-bool sameFile(const std::string& first, const std::string& second) {
+bool Win32FileSystem::sameFile(const std::string& first, const std::string& second) {
     auto a = identityOf(first);
     if (!a) return false;
     auto b = identityOf(second);
@@ -129,21 +146,21 @@ bool sameFile(const std::string& first, const std::string& second) {
            a->nFileIndexLow == b->nFileIndexLow;
 }
 
-bool renameFile(const std::string& from, const std::string& to) {
+bool Win32FileSystem::rename(const std::string& from, const std::string& to) {
     // The run-time's rename is MoveFileA: it fails when the new name exists.
     return MoveFileA(from.c_str(), to.c_str()) != 0;
 }
 
-bool changeDirectory(const std::string& path) {
+bool Win32FileSystem::changeDirectory(const std::string& path) {
     // The run-time's call also keeps the drive's current directory ("=C:") in the environment.
     return _chdir(path.c_str()) == 0;
 }
 
-bool makeDirectory(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+bool Win32FileSystem::makeDirectory(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
 
-bool removeDirectory(const std::string& path) { return RemoveDirectoryA(path.c_str()) != 0; }
+bool Win32FileSystem::removeDirectory(const std::string& path) { return RemoveDirectoryA(path.c_str()) != 0; }
 
-std::unique_ptr<FileSearch> startFileSearch(const std::string& pattern, std::string& firstName) {
+std::unique_ptr<FileSearch> Win32FileSystem::startSearch(const std::string& pattern, std::string& firstName) {
     WIN32_FIND_DATAA found{};
     HANDLE handle = FindFirstFileA(pattern.c_str(), &found);
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
@@ -151,7 +168,7 @@ std::unique_ptr<FileSearch> startFileSearch(const std::string& pattern, std::str
     return std::make_unique<Win32FileSearch>(handle);
 }
 
-Stream openStream(const std::string& name, const char* mode) {
+Stream Win32FileSystem::openStream(const std::string& name, const char* mode) {
     // The run-time refuses to write a read-only file, but only where the system enforces the
     // attribute for this user (Wine run by root does not): the attribute itself decides.
     if (mode[0] != 'r' && isReadOnlyFile(name)) return nullptr;
@@ -167,7 +184,7 @@ Stream openStream(const std::string& name, const char* mode) {
     return stream;
 }
 
-std::optional<FileStamp> streamStamp(std::FILE* stream) {
+std::optional<FileStamp> Win32FileSystem::streamStamp(std::FILE* stream) {
     auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
     BY_HANDLE_FILE_INFORMATION info{};
     if (handle == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(handle, &info)) return std::nullopt;

@@ -5,8 +5,19 @@
 
 namespace platform {
 
+namespace {
+
+// How many pixels taller the dialog windows are made, or placed lower, while visual themes are
+// active: the themed frames are thicker.
+constexpr int kThemeOffset = 10;
+
+}  // namespace
+
 std::unique_ptr<Platform> createNativePlatform(Program program) {
-    return std::make_unique<Win32Platform>(program == Program::interpreter ? "Velmish 4" : "VL4RTL");
+    auto desktop = std::make_unique<Win32Platform>(program == Program::interpreter ? "Velmish 4" : "VL4RTL");
+    if (!desktop->registerDialogClass()) return nullptr;
+    desktop->createDialogWindows(desktop->visualThemesActive() ? kThemeOffset : 0);
+    return desktop;
 }
 
 std::optional<std::string> rawCommandLine() {

@@ -8,11 +8,25 @@
 
 namespace platform {
 
-int startProgram(const std::string& commandLine, int showMode) {
+namespace {
+
+class Win32Programs final : public Programs {
+  public:
+    int start(const std::string& commandLine, int showMode) override;
+    bool createProcess(const std::string& commandLine, int showMode) override;
+    int runSystemCommand(const std::string& command) override;
+    void sleep(int milliseconds) override;
+};
+
+}  // namespace
+
+std::unique_ptr<Programs> createNativePrograms() { return std::make_unique<Win32Programs>(); }
+
+int Win32Programs::start(const std::string& commandLine, int showMode) {
     return static_cast<int>(WinExec(commandLine.c_str(), static_cast<UINT>(showMode)));
 }
 
-bool createProcess(const std::string& commandLine, int showMode) {
+bool Win32Programs::createProcess(const std::string& commandLine, int showMode) {
     // CreateProcessA may write into the command line, so it gets a copy of its own.
     std::vector<char> writable(commandLine.begin(), commandLine.end());
     writable.push_back('\0');
@@ -30,9 +44,9 @@ bool createProcess(const std::string& commandLine, int showMode) {
     return true;
 }
 
-int runSystemCommand(const std::string& command) { return std::system(command.c_str()); }
+int Win32Programs::runSystemCommand(const std::string& command) { return std::system(command.c_str()); }
 
-void sleepMilliseconds(int milliseconds) {
+void Win32Programs::sleep(int milliseconds) {
     if (milliseconds > 0) Sleep(static_cast<DWORD>(milliseconds));
 }
 

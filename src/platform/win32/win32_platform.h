@@ -1,13 +1,17 @@
 // The Win32 desktop: message boxes, the dialog windows and the debugger window, the clipboard and
-// system facts.
+// system facts; files, the environment and programs through the native system classes.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/environment.h"
+#include "platform/file_system.h"
 #include "platform/platform.h"
+#include "platform/process.h"
 
 namespace platform {
 
@@ -21,9 +25,16 @@ class Win32Platform : public Platform {
     // dialogClassName: "Velmish 4" in the interpreter, "VL4RTL" in compiled programs.
     explicit Win32Platform(std::string dialogClassName) : dialogClassName_(std::move(dialogClassName)) {}
 
-    bool registerDialogClass() override;
-    bool visualThemesActive() override;
-    void createDialogWindows(int themeOffset) override;
+    // Start-up (createNativePlatform): the window class shared by the dialog windows, the
+    // visual-theme check and the hidden dialog windows, which grow by themeOffset pixels where
+    // themes draw thicker frames.
+    bool registerDialogClass();
+    bool visualThemesActive();
+    void createDialogWindows(int themeOffset);
+
+    FileSystem& files() override { return *files_; }
+    Environment& processEnvironment() override { return *environment_; }
+    Programs& programs() override { return *programs_; }
 
     std::optional<std::string> userName() override;
     std::optional<WindowsVersion> windowsVersion() override;
@@ -111,6 +122,10 @@ class Win32Platform : public Platform {
     void endDialog(HWND dialog);
     HWND buttonWindow(DialogButton button) const;
     void applyInfoBoxVisibility();
+
+    std::unique_ptr<FileSystem> files_ = createNativeFileSystem();
+    std::unique_ptr<Environment> environment_ = createNativeEnvironment();
+    std::unique_ptr<Programs> programs_ = createNativePrograms();
 
     std::string dialogClassName_;
     int themeOffset_ = 0;
