@@ -4,6 +4,9 @@
 
 #include <richedit.h>
 
+#include <algorithm>
+
+#include "ide/rich_text.h"
 #include "ide/win32/resource_ids.h"
 
 namespace ide::win32 {
@@ -44,33 +47,91 @@ CHARFORMATA plainFormat() {
     return format;
 }
 
+// The system code page's upper half, as the editor converts script bytes.
+const UpperHalf& systemUpperHalf() {
+    static const UpperHalf half = [] {
+        UpperHalf result{};
+        for (int i = 0; i < 128; ++i) {
+            char byte = static_cast<char>(0x80 + i);
+            wchar_t wide = L'?';
+            MultiByteToWideChar(CP_ACP, 0, &byte, 1, &wide, 1);
+            result[i] = static_cast<uint16_t>(wide);
+        }
+        return result;
+    }();
+    return half;
+}
+
+struct StreamSource {
+    const std::string& text;
+    size_t offset = 0;
+};
+
+DWORD CALLBACK readStream(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read) {
+    auto& source = *reinterpret_cast<StreamSource*>(cookie);
+    size_t count = std::min(static_cast<size_t>(size), source.text.size() - source.offset);
+    std::copy_n(source.text.data() + source.offset, count, buffer);
+    source.offset += count;
+    *read = static_cast<LONG>(count);
+    return 0;
+}
+
 }  // namespace
 
 void Editor::create(HWND parent, HINSTANCE instance) {
     LoadLibraryA("riched32.dll");
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
-                  ES_DISABLENOSCROLL | ES_NOHIDESEL | ES_WANTRETURN;
-    editor_ = CreateWindowExA(WS_EX_CLIENTEDGE, "RICHEDIT", "", style, 0, 0, 100, 100, parent,
-                              reinterpret_cast<HMENU>(ID_EDITOR), instance, nullptr);
+    parent_ = parent;
+    instance_ = instance;
+    editor_ = createControl();
     temp_ = CreateWindowExA(0, "EDIT", "Temp", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 40, 20, parent,
                             reinterpret_cast<HMENU>(ID_TEMP), instance, nullptr);
     edit2_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL, 0, 0, 40, 20,
                              parent, reinterpret_cast<HMENU>(ID_EDIT2), instance, nullptr);
     SendMessageA(edit2_, EM_SETLIMITTEXT, 0, 0);  // 0: as much as the system allows
-    callEditor(EM_EXLIMITTEXT, 0, kTextLimit);
+}
+
+HWND Editor::createControl() const {
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
+                  ES_DISABLENOSCROLL | ES_NOHIDESEL | ES_WANTRETURN;
+    HWND control = CreateWindowExA(WS_EX_CLIENTEDGE, "RICHEDIT", "", style, 0, 0, 100, 100, parent_,
+                                   reinterpret_cast<HMENU>(ID_EDITOR), instance_, nullptr);
+    SendMessageA(control, EM_EXLIMITTEXT, 0, kTextLimit);
 
     // Courier New 10 pt with the Central European character set, not bold, for the whole text.
     HDC screen = GetDC(nullptr);
     int height = -MulDiv(10, GetDeviceCaps(screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, screen);
-    HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, 238, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
-    callEditor(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    static HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, 238, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     CHARFORMATA format = plainFormat();
     format.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_BOLD;
     format.bCharSet = 238;
-    callEditor(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
-    callEditor(EM_SETEVENTMASK, 0, ENM_CHANGE);
+    SendMessageA(control, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    SendMessageA(control, EM_SETEVENTMASK, 0, ENM_CHANGE);
+    return control;
+}
+
+// Wine's rich edit removes a long text paragraph by paragraph, at a cost that grows with the square
+// of its lines: a 300 KB script would take a minute to replace. A new, empty control in the old
+// one's place costs nothing, so whole-document replacements start from one.
+void Editor::replaceControl() {
+    HWND old = editor_;
+    RECT place;
+    GetWindowRect(old, &place);
+    MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&place), 2);
+    bool focused = GetFocus() == old;
+    editor_ = createControl();
+    SetWindowPos(editor_, old, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOACTIVATE);
+    if (editorProc_) {
+        // The old control goes without the filter, which speaks to the current control only.
+        SetWindowLongPtrA(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editorProc_));
+        RemovePropA(old, kFilterProperty);
+        installMessageFilter();
+    }
+    DestroyWindow(old);
+    if (focused) SetFocus(editor_);
 }
 
 void Editor::installMessageFilter() {
@@ -108,7 +169,10 @@ std::string Editor::text() const {
     return text;
 }
 
-void Editor::setText(const std::string& text) { callEditor(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+void Editor::setText(const std::string& text) {
+    replaceControl();
+    callEditor(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
 
 TextSelection Editor::selection() const {
     CHARRANGE range{};
@@ -180,6 +244,44 @@ void Editor::colourLineAt(size_t line) {
     }
 }
 
+// Many lines at once: one format change per span costs too much for a long script, so their text
+// goes back in as one rich-text stream carrying the colours, with the same characters. A text with
+// a lone CR or LF is coloured line by line, as the control may count its lines differently.
+void Editor::colourLines(size_t first, size_t last) {
+    std::string all = text();
+    auto lines = crlfLines(all);
+    if (!lines || last >= lines->size()) {
+        for (size_t line = first; line <= last; ++line) colourLine(line);
+        return;
+    }
+    std::vector<ColouredLine> coloured;
+    for (size_t k = first; k <= last; ++k) {
+        std::string_view line(all.data() + (*lines)[k].start, (*lines)[k].length);
+        coloured.push_back({line, highlighter_.colourLine(k, line)->spans});
+    }
+    std::string rtf = richText(coloured, systemUpperHalf());
+    LRESULT mask = callEditor(EM_GETEVENTMASK, 0, 0);
+    callEditor(EM_SETEVENTMASK, 0, 0);
+    callEditor(EM_HIDESELECTION, TRUE, 0);
+    CHARRANGE saved{};
+    callEditor(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&saved));
+    if (first == 0 && last + 1 == lines->size()) {
+        replaceControl();
+        callEditor(EM_SETEVENTMASK, 0, 0);
+        callEditor(EM_HIDESELECTION, TRUE, 0);
+    } else {
+        callEditor(EM_SETSEL, (*lines)[first].start, (*lines)[last].start + (*lines)[last].length);
+    }
+    StreamSource source{rtf};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, readStream};
+    callEditor(EM_STREAMIN, SF_RTF | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
+    callEditor(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&saved));
+    callEditor(EM_SCROLLCARET, 0, 0);
+    applyFormat({}, true);
+    callEditor(EM_HIDESELECTION, FALSE, 0);
+    callEditor(EM_SETEVENTMASK, 0, mask);
+}
+
 // The caret line is coloured with the focus parked in Temp and the editor's drawing held back.
 void Editor::colourCaretLine() {
     busy_ = true;
@@ -197,7 +299,7 @@ void Editor::colourAll() {
         return;
     }
     LockWindowUpdate(editor_);
-    for (size_t line = 0, count = lineCount(); line < count; ++line) colourLine(line);
+    colourLines(0, lineCount() - 1);
     LockWindowUpdate(nullptr);
 }
 
@@ -213,7 +315,7 @@ void Editor::pastePlainText() {
     if (!highlighter_.on()) return;
     LineRange range = pastedLines(first, lines);
     LockWindowUpdate(editor_);
-    for (size_t line = range.first; line <= range.last; ++line) colourLine(line);
+    colourLines(range.first, std::min(range.last, lineCount() - 1));
     LockWindowUpdate(nullptr);
 }
 

@@ -47,6 +47,9 @@ class Editor {
     std::string lineText(size_t line) const;
     size_t lineStart(size_t line) const;
     void colourLine(size_t line);
+    void colourLines(size_t first, size_t last);
+    HWND createControl() const;
+    void replaceControl();
     void colourCaretLine();
     void colourLineAt(size_t line);
     void applyFormat(CharFormat format, bool plain) const;
@@ -54,6 +57,8 @@ class Editor {
     void keyReleased(WPARAM key);
 
     Highlighter& highlighter_;
+    HWND parent_ = nullptr;
+    HINSTANCE instance_ = nullptr;
     HWND editor_ = nullptr;
     HWND temp_ = nullptr;   // takes the focus while the caret line is coloured
     HWND edit2_ = nullptr;  // turns the clipboard into plain text

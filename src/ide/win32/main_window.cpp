@@ -102,6 +102,10 @@ void MainWindow::create() {
     }
     openDialog_.lpstrFile = openFile_;
     saveDialog_.lpstrFile = saveFile_;
+    // Both start in the folder velide was started in; afterwards the name chosen last leads.
+    GetCurrentDirectoryA(MAX_PATH, startFolder_);
+    openDialog_.lpstrInitialDir = startFolder_;
+    saveDialog_.lpstrInitialDir = startFolder_;
 }
 
 void MainWindow::createToolbar() {

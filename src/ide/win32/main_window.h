@@ -90,6 +90,7 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd {
     OPENFILENAMEA saveDialog_{};
     char openFile_[MAX_PATH] = "";
     char saveFile_[MAX_PATH] = "";
+    char startFolder_[MAX_PATH] = "";
     std::string filter_;
 };
 
