@@ -2,10 +2,14 @@
 # Functions shared by the editor tests (test_velide_*.sh), on top of harness.sh: a folder holding
 # velide.exe with the files that ship beside it, starting the editor, typing into it, its save
 # dialog, and reading its controls from inside Wine with window_probe.exe.
-source "$(dirname "${BASH_SOURCE[0]}")/../harness.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../dialogs/dialog_harness.sh"
+
+# The class of velide's dialog windows, for probe_windows and click_control.
+DIALOG_CLASS=VelideForm
 
 # Starts an editor test: takes velide.exe, velint.exe and the artifacts root. Makes ARTIFACTS/bin
-# with velide.exe, velint.exe and velmish.syn side by side, as they ship; sets BIN and VELIDE.
+# with velide.exe, velint.exe and velmish.syn side by side, as they ship, and the compiler, linker
+# and runtime when they lie beside velide.exe; sets BIN and VELIDE.
 begin_velide_test() {
     (($# == 3)) || fail "usage: $(basename "$0") VELIDE_EXE VELINT_EXE ARTIFACTS_DIR"
     local velide
@@ -16,6 +20,10 @@ begin_velide_test() {
     BIN=$ARTIFACTS/bin
     mkdir -p "$BIN" && cp "$velide" "$BIN/velide.exe" && cp "$VELINT" "$BIN/velint.exe" &&
         cp "$(dirname "$velide")/velmish.syn" "$BIN/velmish.syn" || fail "cannot fill $BIN"
+    local file
+    for file in velcomp.exe vellink.exe velrun.rtl; do
+        [[ -f $(dirname "$velide")/$file ]] && cp "$(dirname "$velide")/$file" "$BIN/"
+    done
     VELIDE=$BIN/velide.exe
 }
 
@@ -72,3 +80,4 @@ wait_file() {
         sleep 0.2
     done
 }
+
