@@ -5,6 +5,7 @@ foreach(test
         velide_run
         velide_find
         velide_compile
+        velide_settings
         velide_large_script)
     velmish_wine_test(${test} 120 ARGS $<TARGET_FILE:velide> $<TARGET_FILE:velint> ${wine_artifacts}
                       ENVIRONMENT "VELMISH_WINDOW_PROBE=$<TARGET_FILE:window_probe>")

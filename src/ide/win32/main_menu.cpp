@@ -136,11 +136,13 @@ void applyMenuCaptions(const MainMenus& menus, const Captions& captions) {
     applyItems(menus.popup, kPopup, std::size(kPopup), captions);
 }
 
+// Every item gets an image slot, the ones without an image an empty one: Wine places the shortcut
+// column by the widths of the items with an image only, and would draw longer captions over it.
 void attachMenuImages(HMENU bar) {
     for (UINT i = 0; i < std::size(kBar); ++i) {
         HMENU sub = GetSubMenu(bar, static_cast<int>(i));
         for (size_t j = 0; j < kBar[i].count; ++j) {
-            if (kBar[i].items[j].image < 0) continue;
+            if (!kBar[i].items[j].command) continue;
             MENUITEMINFOA info{};
             info.cbSize = sizeof info;
             info.fMask = MIIM_BITMAP;
@@ -159,7 +161,8 @@ bool measureMenuImage(MEASUREITEMSTRUCT& item) {
 
 bool drawMenuImage(const DRAWITEMSTRUCT& item, HIMAGELIST images) {
     const Item* entry = item.CtlType == ODT_MENU ? itemFor(item.itemID) : nullptr;
-    if (!entry || entry->image < 0) return false;
+    if (!entry) return false;
+    if (entry->image < 0) return true;
     int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - 16) / 2;
     ImageList_Draw(images, entry->image, item.hDC, item.rcItem.left, top, ILD_TRANSPARENT);
     return true;
