@@ -43,6 +43,8 @@ CHARFORMATA plainFormat() {
     format.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD;
     format.yHeight = 200;
     format.crTextColor = RGB(0, 0, 0);
+    // Fixed pitch, so that a system without Courier New falls back to another typewriter face.
+    format.bPitchAndFamily = FIXED_PITCH | FF_MODERN;
     lstrcpynA(format.szFaceName, "Courier New", LF_FACESIZE);
     return format;
 }
