@@ -2,6 +2,7 @@
 # velmish.syn into its own folder. Included by CMakeLists.txt in this folder.
 foreach(test
         velide_document
+        velide_missing_file
         velide_run
         velide_find
         velide_compile
