@@ -1,4 +1,4 @@
-# shellcheck shell=bash
+# shellcheck shell=bash disable=SC2034 # DIALOG_CLASS is read by dialog_harness.sh
 # Functions shared by the editor tests (test_velide_*.sh), on top of harness.sh: a folder holding
 # velide.exe with the files that ship beside it, starting the editor, typing into it, its save
 # dialog, and reading its controls from inside Wine with window_probe.exe.
@@ -18,8 +18,8 @@ begin_velide_test() {
     WINDOW_PROBE=${VELMISH_WINDOW_PROBE:-}
     [[ -f $WINDOW_PROBE ]] || fail "VELMISH_WINDOW_PROBE does not name the built window_probe.exe"
     BIN=$ARTIFACTS/bin
-    mkdir -p "$BIN" && cp "$velide" "$BIN/velide.exe" && cp "$VELINT" "$BIN/velint.exe" &&
-        cp "$(dirname "$velide")/velmish.syn" "$BIN/velmish.syn" || fail "cannot fill $BIN"
+    { mkdir -p "$BIN" && cp "$velide" "$BIN/velide.exe" && cp "$VELINT" "$BIN/velint.exe" &&
+        cp "$(dirname "$velide")/velmish.syn" "$BIN/velmish.syn"; } || fail "cannot fill $BIN"
     local file
     for file in velcomp.exe vellink.exe velrun.rtl; do
         [[ -f $(dirname "$velide")/$file ]] && cp "$(dirname "$velide")/$file" "$BIN/"
