@@ -15,7 +15,6 @@ count_colour() {
 
 write_script hello.vl "ECHO Hello" "REM done"
 start_velide "Velmish 4 - hello.vl" hello.vl
-screenshot 01-opened
 probe_main 01-opened
 [[ $(probe_text 2003) == "1:1" ]] || fail "the position panel shows \"$(probe_text 2003)\", expected 1:1"
 [[ $(probe_text 2001) == 'ECHO Hello\r\nREM done\r\n' ]] || fail "the editor holds \"$(probe_text 2001)\""
@@ -25,9 +24,17 @@ probe_main 01-opened
 read -r wx wy ww wh cw ch < <(sed -n 's/^window .*rect=\([0-9]*\),\([0-9]*\),\([0-9]*\),\([0-9]*\) client=\([0-9]*\),\([0-9]*\).*/\1 \2 \3 \4 \5 \6/p' "$PROBE" | head -n 1)
 border=$(((ww - cw) / 2))
 left=$((wx + border + 4)) top=$((wy + wh - border - ch + 25 + 2))
-navy=$(count_colour 01-opened "300x15+$left+$top" '#000080')
-green_first=$(count_colour 01-opened "300x15+$left+$top" '#008000')
-green_second=$(count_colour 01-opened "300x15+$left+$((top + 15))" '#008000')
+# The editor may still be drawing on a busy machine: screenshots are taken until the colours show.
+deadline=$((SECONDS + PAINT_DEADLINE))
+while :; do
+    screenshot 01-opened
+    navy=$(count_colour 01-opened "300x15+$left+$top" '#000080')
+    green_first=$(count_colour 01-opened "300x15+$left+$top" '#008000')
+    green_second=$(count_colour 01-opened "300x15+$left+$((top + 15))" '#008000')
+    ((navy > 20 && green_first == 0 && green_second > 20)) && break
+    ((SECONDS < deadline)) || break
+    sleep 0.5
+done
 note "keyword colour pixels in line 1: $navy; comment colour in line 1: $green_first, in line 2: $green_second"
 ((navy > 20)) || fail "the keyword ECHO of line 1 is not drawn in the keyword colour (navy): $navy pixels"
 ((green_first == 0 && green_second > 20)) || fail "the comment colour (green) is not on line 2 alone"
