@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The editor's documents: a script named on the command line opens coloured with "1:1" in the
 # position panel; Quit of a changed document asks (Yes/No, No by default) and No keeps the window;
-# New asks to discard; Save of an unnamed document asks for a name, appends ".vl" and writes CR LF
-# line ends; Quit of a saved document ends the program without a question.
+# New asks to discard; Tab types a tab; Save of an unnamed document asks for a name, appends ".vl"
+# and writes CR LF line ends; Quit of a saved document ends the program without a question.
 # Usage: test_velide_document.sh VELIDE_EXE VELINT_EXE ARTIFACTS_DIR
 source "$(dirname "$0")/velide/velide_harness.sh"
 begin_velide_test "$@"
@@ -49,14 +49,16 @@ press_keys "$MAIN" ctrl+n
 answer_box "Velmish Builder" "Do you really want to dicard the current file without saving?" "Yes No" y 03-new-asks
 wait_window "Velmish 4 - noname.vl"
 
-type_into "$MAIN" "ECHO one"
+type_into "$MAIN" "ECHO"
+press_keys "$MAIN" Tab  # a tab character, not the next control
+type_into "$MAIN" "one"
 press_keys "$MAIN" Return
 type_into "$MAIN" "ECHO two"
 press_keys "$MAIN" ctrl+s
 answer_save_dialog test 04-save-dialog
 wait_window "Velmish 4 - $(windows_path test.vl)"
 screenshot 05-saved
-cmp -s test.vl <(printf 'ECHO one\r\nECHO two') || fail "test.vl holds $(od -c test.vl)"
+cmp -s test.vl <(printf 'ECHO\tone\r\nECHO two') || fail "test.vl holds $(od -c test.vl)"
 
 press_keys "$MAIN" ctrl+q
 expect_exit 0
