@@ -238,9 +238,9 @@ void MainWindow::onCommand(int id, int code, HWND from) {
 }
 
 // The toolbar's tooltips come from the captions, so the language file replaces them too.
-LRESULT MainWindow::onNotify(const NMHDR& header) {
+LRESULT MainWindow::onNotify(NMHDR& header) {
     if (header.code != TTN_GETDISPINFOA) return 0;
-    auto& info = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header));
+    auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
     for (const ToolButton& tool : kToolButtons) {
         if (tool.command && tool.command == header.idFrom)
             info.lpszText = const_cast<char*>(captions_[tool.hint].c_str());

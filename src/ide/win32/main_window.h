@@ -36,7 +36,7 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd {
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void onCommand(int id, int code, HWND from);
-    LRESULT onNotify(const NMHDR& header);
+    LRESULT onNotify(NMHDR& header);
     void onSize();
     void createToolbar();
     void applyCaptions();
