@@ -26,8 +26,21 @@ ALLOWED = {
     "compiler": {"code", "command_set", "core", "platform"},
     "runtime": {"code", "command_set", "commands", "core", "platform"},
     "ide": {"core"},
+    "ide/win32": {"ide", "core"},
 }
-INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"/]+)/[^"]*"', re.M)
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+SYSTEM_INCLUDE = re.compile(r'^\s*#\s*include\s+<([^>]+)>', re.M)
+# Layers that know no window system: their files may not include its headers.
+WINDOWLESS = {"ide"}
+WINDOW_HEADERS = {"windows.h", "richedit.h", "commctrl.h", "commdlg.h", "shellapi.h", "windowsx.h", "objbase.h",
+                  "gtk/gtk.h"}
+
+
+def layer_of(parts):
+    """The layer of a file or include path: its first folder, or "ide/win32" for the editor's front end."""
+    if len(parts) > 2 and parts[0] == "ide" and parts[1] == "win32":
+        return "ide/win32"
+    return parts[0]
 
 
 def sources(root: Path):
@@ -47,10 +60,17 @@ def main() -> int:
     edges = defaultdict(Counter)
     broken = []
     for path in sources(root):
-        layer = path.relative_to(root).parts[0]
+        layer = layer_of(path.relative_to(root).parts)
         text = path.read_text(encoding="utf-8", errors="replace")
         lines[layer] += text.count("\n")
-        for target in INCLUDE.findall(text):
+        if layer in WINDOWLESS:
+            for header in SYSTEM_INCLUDE.findall(text):
+                if header.lower() in WINDOW_HEADERS:
+                    broken.append(f"{path.relative_to(root)}: includes <{header}> (a {layer} file knows no windows)")
+        for include in INCLUDE.findall(text):
+            if "/" not in include:
+                continue
+            target = layer_of(include.split("/"))
             if target == layer:
                 continue
             edges[layer][target] += 1

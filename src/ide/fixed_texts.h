@@ -12,6 +12,7 @@ inline constexpr std::string_view kDocumentFilter = "Velmish Program (*.vl)|*.vl
 inline constexpr std::string_view kIconFilter = "Icon files|*.ico";
 inline constexpr std::string_view kFindCaption = "Find";
 inline constexpr std::string_view kVelcompMissing = "VELCOMP.EXE not found.";
+inline constexpr std::string_view kVelintMissing = "VELINT.EXE not found.";
 inline constexpr std::string_view kErrorCaption = "ERROR";
 inline constexpr std::string_view kCommandLabel = "Let [command]=";
 inline constexpr std::string_view kAboutCaption = "About Velmish 4...";

@@ -6,7 +6,7 @@ namespace ide {
 namespace {
 
 std::string commandLine(const std::string& program, std::string_view documentName, std::string_view rest) {
-    return program + " \"" + std::string(documentName) + "\" " + std::string(rest);
+    return "\"" + program + "\" \"" + std::string(documentName) + "\" " + std::string(rest);
 }
 
 }  // namespace

@@ -27,8 +27,8 @@ struct ProgramFolder {
     std::string program(std::string_view name) const;
 };
 
-// velint on the document: the program, the document name in double quotes and exactly one blank
-// before the command value, even when that is empty.
+// velint on the document: the program and the document name, each in double quotes (either may
+// hold blanks), and exactly one blank before the command value, even when that is empty.
 std::string velintCommandLine(const ProgramFolder& folder, std::string_view documentName,
                               std::string_view commandValue);
 

@@ -8,10 +8,13 @@ namespace ide {
 ScriptMenu::ScriptMenu(DocumentSession& session, ScriptMenuFrontEnd& frontEnd, ProgramFolder folder)
     : session_(session), frontEnd_(frontEnd), folder_(std::move(folder)) {}
 
-// A failed start of velint is not reported: the script's own boxes are the only sign it runs.
+// A velint that does not start is reported as Compile reports velcomp: the script's own boxes
+// are otherwise the only sign that it runs.
 void ScriptMenu::run() {
     if (!session_.saveBeforeStart()) return;
-    frontEnd_.startProgram(velintCommandLine(folder_, session_.document().name, commandValue_));
+    if (!frontEnd_.startProgram(velintCommandLine(folder_, session_.document().name, commandValue_))) {
+        frontEnd_.messageBox(std::string(kVelintMissing), std::string(kErrorCaption), kErrorBox);
+    }
 }
 
 // The document is written before the dialog shows and stays written when it is closed.

@@ -14,8 +14,8 @@ const ide::ProgramFolder kWindowsFolder{"C:\\Velmish", '\\', ".exe"};
 
 TEST(ProgramFilesTest, CommandLinesQuoteTheDocumentAndEndWithOneBlankBeforeTheRest) {
     EXPECT_EQ(ide::velintCommandLine(kWindowsFolder, "C:\\my scripts\\a.vl", ""),
-              "C:\\Velmish\\velint.exe \"C:\\my scripts\\a.vl\" ");
-    EXPECT_EQ(ide::velcompCommandLine(kWindowsFolder, "a.vl", "/L"), "C:\\Velmish\\velcomp.exe \"a.vl\" /L");
+              "\"C:\\Velmish\\velint.exe\" \"C:\\my scripts\\a.vl\" ");
+    EXPECT_EQ(ide::velcompCommandLine(kWindowsFolder, "a.vl", "/L"), "\"C:\\Velmish\\velcomp.exe\" \"a.vl\" /L");
     EXPECT_EQ(ide::referencePage(kWindowsFolder), "C:\\Velmish\\doc\\reference.html");
     EXPECT_EQ(ide::ProgramFolder::of("/opt/velmish/velide").file("velmish.syn"), "/opt/velmish/velmish.syn");
 }
@@ -102,9 +102,17 @@ TEST_F(ScriptMenuTest, RunSavesUnderAChosenNameAndStartsVelintWithTheCommandValu
     commandAnswer = std::nullopt;
     menu.setCommand();  // closed without its button: the value stays
     menu.run();
-    EXPECT_EQ(log, Log{"start C:\\Velmish\\velint.exe \"" + folder / "hello.vl" + "\" a b"});
+    EXPECT_EQ(log, Log{"start \"C:\\Velmish\\velint.exe\" \"" + folder / "hello.vl" + "\" a b"});
     EXPECT_EQ(readFile(folder / "hello.vl"), "ECHO [command]");
     EXPECT_TRUE(session.document().modified);
+}
+
+TEST_F(ScriptMenuTest, AVelintThatDoesNotStartIsReported) {
+    documentWindow.saveChoices = {folder / "r.vl"};
+    starts = false;
+    menu.run();
+    EXPECT_EQ(log, (Log{"start \"C:\\Velmish\\velint.exe\" \"" + folder / "r.vl" + "\" ",
+                        "box 16 ERROR: VELINT.EXE not found."}));
 }
 
 TEST_F(ScriptMenuTest, CompileWritesFirstAndReportsAVelcompThatDoesNotStart) {
@@ -120,7 +128,7 @@ TEST_F(ScriptMenuTest, CompileWritesFirstAndReportsAVelcompThatDoesNotStart) {
     menu.compileOptions().setRunAfterHalt(true);
     menu.compile();
     menu.debuggerProperties();
-    EXPECT_EQ(log, (Log{"compile dialog", "start C:\\Velmish\\velcomp.exe \"" + folder / "c.vl" + "\" /L /R",
+    EXPECT_EQ(log, (Log{"compile dialog", "start \"C:\\Velmish\\velcomp.exe\" \"" + folder / "c.vl" + "\" /L /R",
                         "box 16 ERROR: VELCOMP.EXE not found.", "VL_DEBUGMODE=NONE"}));
 }
 

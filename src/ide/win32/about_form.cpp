@@ -1,0 +1,101 @@
+// TAbout: the picture, who makes Velmish, and links to its web site and its makers.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "ide/win32/forms.h"
+
+namespace ide::win32 {
+
+const char* const kWebsiteAddress = "https://velmish.example.org/";
+
+namespace {
+
+const char* const kContactAddress = "mailto:team@velmish.example.org";
+constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
+constexpr COLORREF kLinkAqua = RGB(0, 255, 255);
+
+}  // namespace
+
+void TAbout::createControls() {
+    SetWindowTextA(hwnd(), "About Velmish 4...");
+    bold_ = boldFont(8);
+    HWND image = add("STATIC", "", SS_BITMAP, 48, 4, 209, 145, ID_IMAGE2);
+    SendMessageA(image, STM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(LoadBitmapA(instance_, MAKEINTRESOURCEA(IDB_ABOUT))));
+    struct Label {
+        int id;
+        const char* text;
+        DWORD style;
+        int y;
+        bool bold;
+    };
+    const Label labels[] = {
+        {ID_LABEL1, "Velmish 4.3 - Velmish Builder 3.8", SS_CENTER, 153, true},
+        {ID_LABEL2, "Made by the Velmish developers", SS_CENTER, 170, true},
+        {ID_LABEL3, "Scripts that do the desktop's everyday work.", SS_CENTER, 185, false},
+        {ID_LABEL4, "velmish.example.org", SS_CENTER | SS_NOTIFY, 200, true},
+        {ID_LABEL5, "team@velmish.example.org", SS_CENTER | SS_NOTIFY, 215, true},
+    };
+    for (const Label& label : labels) {
+        HWND child = add("STATIC", label.text, label.style, 4, label.y, 297, 15, label.id);
+        if (label.bold) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), FALSE);
+    }
+    // The picture's tooltip covers its rectangle of the window, which gets the picture's mouse.
+    HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(), nullptr,
+                                   instance_, nullptr);
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = hwnd();
+    tool.uId = ID_IMAGE2;
+    tool.rect = {48, 4, 48 + 209, 4 + 145};
+    tool.lpszText = const_cast<char*>("Real 32-Bit scripting power...");
+    SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The links light up under the mouse: the one pointed at aqua, the other blue.
+void TAbout::highlightLink(int id) {
+    if (id == hotLink_) return;
+    hotLink_ = id;
+    InvalidateRect(control(ID_LABEL4), nullptr, TRUE);
+    InvalidateRect(control(ID_LABEL5), nullptr, TRUE);
+}
+
+bool TAbout::onCommand(int id, int code) {
+    if (code != STN_CLICKED || (id != ID_LABEL4 && id != ID_LABEL5)) return false;
+    ShellExecuteA(nullptr, nullptr, id == ID_LABEL4 ? kWebsiteAddress : kContactAddress, nullptr, nullptr,
+                  SW_SHOWNORMAL);
+    return true;
+}
+
+bool TAbout::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_CTLCOLORSTATIC: {
+            int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+            if (id != ID_LABEL4 && id != ID_LABEL5) return false;
+            auto dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, id == hotLink_ ? kLinkAqua : kLinkBlue);
+            SetBkMode(dc, TRANSPARENT);
+            result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            return true;
+        }
+        case WM_SETCURSOR: {
+            // The labels pass the mouse on; the links answer it themselves and show the hand.
+            int id = GetDlgCtrlID(reinterpret_cast<HWND>(wParam));
+            bool link = id == ID_LABEL4 || id == ID_LABEL5;
+            highlightLink(link ? id : 0);
+            if (!link) return false;
+            SetCursor(LoadCursorA(nullptr, IDC_HAND));
+            result = TRUE;
+            return true;
+        }
+        case WM_LBUTTONDOWN:  // a click on the window, the picture or the notices closes the box
+            close(true);
+            return true;
+        default: return false;
+    }
+}
+
+}  // namespace ide::win32

@@ -1,0 +1,307 @@
+// TMain: window creation, layout, the message handlers and the front end of the editor core.
+#include <windows.h>
+
+#include "ide/win32/main_window.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "ide/fixed_texts.h"
+#include "ide/language_file.h"
+#include "ide/syntax_settings.h"
+#include "ide/win32/resource_ids.h"
+
+namespace ide::win32 {
+
+namespace {
+
+const char* const kMainClass = "TMain";
+constexpr int kWidth = 594, kHeight = 463;
+constexpr int kToolbarHeight = 25;
+
+struct ToolButton {
+    UINT command;  // 0 for a separator
+    int image;
+    Caption hint;
+};
+
+// ToolButton1, 2, 3, 12, 6, 5, 7, 9, 11. The find button runs Find next; the help button opens
+// the manual.
+const ToolButton kToolButtons[] = {
+    {CM_NEW, 0, Caption::ToolButton1},         {CM_OPEN, 1, Caption::ToolButton2},
+    {CM_SAVE, 2, Caption::ToolButton3},        {0, 0, Caption::ToolButton1},
+    {CM_FINDNEXT, 8, Caption::ToolButton12},   {0, 0, Caption::ToolButton1},
+    {CM_CUT, 4, Caption::ToolButton6},         {CM_COPY, 3, Caption::ToolButton5},
+    {CM_PASTE, 5, Caption::ToolButton7},       {0, 0, Caption::ToolButton1},
+    {CM_RUN, 6, Caption::ToolButton9},         {0, 0, Caption::ToolButton1},
+    {CM_HELPBUTTON, 7, Caption::ToolButton11},
+};
+
+// "a|b|c|d" as the common dialogs want it: parts ended by zeros, the whole by two.
+std::string dialogFilter(std::string_view filter) {
+    std::string result(filter);
+    for (char& c : result) c = c == '|' ? '\0' : c;
+    return result + '\0';
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, ProgramFolder folder)
+    : instance_(instance),
+      folder_(std::move(folder)),
+      session_(*this, captions_),
+      scriptMenu_(session_, *this, folder_),
+      find_(*this, captions_),
+      editor_(highlighter_),
+      chooseIcon_(scriptMenu_.compileOptions(), captions_),
+      commandVar_(captions_),
+      findForm_(captions_),
+      debug_(scriptMenu_.debuggerSettings(), captions_),
+      filter_(dialogFilter(kDocumentFilter)) {}
+
+void MainWindow::create() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = &MainWindow::windowProc;
+    windowClass.hInstance = instance_;
+    windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_VELIDE));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kMainClass;
+    RegisterClassA(&windowClass);
+
+    menus_ = createMenus(captions_);
+    int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
+    hwnd_ = CreateWindowExA(0, kMainClass, windowCaption(kUnnamedDocument).c_str(), WS_OVERLAPPEDWINDOW, x, y, kWidth,
+                            kHeight, nullptr, menus_.bar, instance_, this);
+    shortcuts_ = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDA_MAIN));
+
+    images_ = ImageList_LoadImageA(instance_, MAKEINTRESOURCEA(IDB_TOOLBAR), 16, 0, RGB(255, 0, 255), IMAGE_BITMAP,
+                                   LR_CREATEDIBSECTION);
+    createToolbar();
+    statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd_,
+                                 reinterpret_cast<HMENU>(ID_STATUSBAR), instance_, nullptr);
+    int panels[] = {50};
+    SendMessageA(statusBar_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(panels));
+    editor_.create(hwnd_, instance_);
+    editor_.onCaretMoved([this] { showCaretPosition(); });
+    onSize();
+
+    chooseIcon_.create(instance_, hwnd_, 209, 122);
+    commandVar_.create(instance_, hwnd_, 336, 50);
+    about_.create(instance_, hwnd_, 305, 233);
+    findForm_.create(instance_, hwnd_, 274, 50);
+    debug_.create(instance_, hwnd_, 181, 215);
+
+    for (OPENFILENAMEA* dialog : {&openDialog_, &saveDialog_}) {
+        dialog->lStructSize = sizeof *dialog;
+        dialog->hwndOwner = hwnd_;
+        dialog->lpstrFilter = filter_.c_str();
+        dialog->nFilterIndex = 1;
+        dialog->nMaxFile = MAX_PATH;
+        dialog->Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    }
+    openDialog_.lpstrFile = openFile_;
+    saveDialog_.lpstrFile = saveFile_;
+    // Both start in the folder velide was started in; afterwards the name chosen last leads.
+    GetCurrentDirectoryA(MAX_PATH, startFolder_);
+    openDialog_.lpstrInitialDir = startFolder_;
+    saveDialog_.lpstrInitialDir = startFolder_;
+}
+
+void MainWindow::createToolbar() {
+    toolbar_ =
+        CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+                        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NODIVIDER, 0, 0,
+                        kWidth, kToolbarHeight, hwnd_, reinterpret_cast<HMENU>(ID_TOOLBAR), instance_, nullptr);
+    SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
+    SendMessageA(toolbar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(23, 22));
+    for (const ToolButton& tool : kToolButtons) {
+        TBBUTTON button{};
+        button.iBitmap = tool.command ? tool.image : 8;
+        button.idCommand = static_cast<int>(tool.command);
+        button.fsState = TBSTATE_ENABLED;
+        button.fsStyle = tool.command ? BTNS_BUTTON : BTNS_SEP;
+        SendMessageA(toolbar_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+    }
+}
+
+void MainWindow::show(const std::string& scriptPath, int showCommand) {
+    loadLanguageFile(folder_.file("velmish.lng"), captions_);
+    applyCaptions();
+    loadSyntaxSettings(folder_.file("velmish.syn"), highlighter_.settings());
+    if (!scriptPath.empty()) session_.openAtStart(scriptPath);
+    SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("1:1"));
+    attachMenuImages(menus_.bar);
+    editor_.installMessageFilter();
+    ShowWindow(hwnd_, showCommand);
+    UpdateWindow(hwnd_);
+    SetFocus(editor_.hwnd());
+}
+
+void MainWindow::applyCaptions() {
+    applyMenuCaptions(menus_, captions_);
+    DrawMenuBar(hwnd_);
+    chooseIcon_.applyCaptions();
+    commandVar_.applyCaptions();
+    findForm_.applyCaptions();
+    debug_.applyCaptions();
+    openDialog_.lpstrTitle = captions_[Caption::OpenDialog].c_str();
+    saveDialog_.lpstrTitle = captions_[Caption::SaveDialog].c_str();
+}
+
+int MainWindow::run() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorA(hwnd_, shortcuts_, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* window = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        window->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    }
+    auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return window ? window->handle(message, wParam, lParam) : DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
+        case WM_NOTIFY: return onNotify(*reinterpret_cast<NMHDR*>(lParam));
+        case WM_SIZE: onSize(); return 0;
+        case WM_SETFOCUS: SetFocus(editor_.hwnd()); return 0;
+        case WM_CONTEXTMENU:
+            if (reinterpret_cast<HWND>(wParam) != editor_.hwnd()) break;
+            TrackPopupMenu(menus_.popup, TPM_RIGHTBUTTON, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), 0, hwnd_,
+                           nullptr);
+            return 0;
+        case WM_MEASUREITEM:
+            if (measureMenuImage(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+            break;
+        case WM_DRAWITEM:
+            if (drawMenuImage(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam), images_)) return TRUE;
+            break;
+        case WM_CLOSE:  // FormCloseQuery
+            if (session_.mayClose()) DestroyWindow(hwnd_);
+            return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+void MainWindow::onSize() {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    SendMessageA(statusBar_, WM_SIZE, 0, 0);
+    RECT status;
+    GetWindowRect(statusBar_, &status);
+    int statusHeight = status.bottom - status.top;
+    MoveWindow(toolbar_, 0, 0, client.right, kToolbarHeight, TRUE);
+    MoveWindow(editor_.hwnd(), 0, kToolbarHeight, client.right, client.bottom - kToolbarHeight - statusHeight, TRUE);
+}
+
+void MainWindow::onCommand(int id, int code, HWND from) {
+    if (from == editor_.hwnd()) {
+        if (code == EN_CHANGE) session_.editorChanged(editor_.colouringBusy());  // EditorChange
+        return;
+    }
+    switch (id) {
+        case CM_NEW: session_.newDocument(); break;
+        case CM_OPEN: session_.open(); break;
+        case CM_SAVE: session_.save(); break;
+        case CM_SAVEAS: session_.saveAs(); break;
+        case CM_QUIT: session_.quit(); break;
+        case CM_CUT: SendMessageA(editor_.hwnd(), WM_CUT, 0, 0); break;
+        case CM_COPY: SendMessageA(editor_.hwnd(), WM_COPY, 0, 0); break;
+        case CM_PASTE: editor_.pastePlainText(); break;
+        case CM_DELETE: SendMessageA(editor_.hwnd(), WM_CLEAR, 0, 0); break;
+        case CM_SELECTALL: SendMessageA(editor_.hwnd(), EM_SETSEL, 0, -1); break;
+        case CM_FIND: find_.find(); break;
+        case CM_FINDNEXT: find_.findNext(); break;
+        case CM_RUN: scriptMenu_.run(); break;
+        case CM_COMPILE:
+        case CM_CREATEEXE: scriptMenu_.compile(); break;
+        case CM_DEBUGPROPERTIES: scriptMenu_.debuggerProperties(); break;
+        case CM_SETCOMMAND: scriptMenu_.setCommand(); break;
+        case CM_MANUAL:
+        case CM_HELPBUTTON: openPage(manualPage(folder_)); break;
+        case CM_REFERENCE: openPage(referencePage(folder_)); break;
+        case CM_WEBSITE: openPage(kWebsiteAddress); break;
+        case CM_ABOUT: about_.showModal(); break;
+    }
+}
+
+// The toolbar's tooltips come from the captions, so the language file replaces them too.
+LRESULT MainWindow::onNotify(NMHDR& header) {
+    if (header.code != TTN_GETDISPINFOA) return 0;
+    auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
+    for (const ToolButton& tool : kToolButtons) {
+        if (tool.command && tool.command == header.idFrom)
+            info.lpszText = const_cast<char*>(captions_[tool.hint].c_str());
+    }
+    return 0;
+}
+
+void MainWindow::showCaretPosition() {
+    std::string text = caretPositionText(editor_.caretLine(), editor_.caretColumn());
+    SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void MainWindow::openPage(const std::string& path) {
+    ShellExecuteA(hwnd_, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+int MainWindow::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    return MessageBoxA(hwnd_, text.c_str(), caption.c_str(), flags);
+}
+
+// The application's error box: the system's description of a failed read or write.
+void MainWindow::showError(const std::string& message) {
+    MessageBoxA(hwnd_, message.c_str(), std::string(kApplicationTitle).c_str(), MB_ICONERROR);
+}
+
+std::optional<std::string> MainWindow::chooseFileToOpen() {
+    openFile_[0] = '\0';
+    if (!GetOpenFileNameA(&openDialog_)) return std::nullopt;
+    return std::string(openFile_);
+}
+
+std::optional<std::string> MainWindow::chooseFileToSave() {
+    if (!GetSaveFileNameA(&saveDialog_)) return std::nullopt;
+    return std::string(saveFile_);
+}
+
+void MainWindow::refreshTitle(const std::string& caption) {
+    SetWindowTextA(hwnd_, caption.c_str());
+    editor_.colourAll();
+}
+
+bool MainWindow::startProgram(const std::string& commandLine) { return WinExec(commandLine.c_str(), SW_SHOW) >= 32; }
+
+void MainWindow::setEnvironment(const std::string& name, const std::optional<std::string>& value) {
+    SetEnvironmentVariableA(name.c_str(), value ? value->c_str() : nullptr);
+}
+
+std::optional<std::string> MainWindow::showCommandDialog() {
+    if (!commandVar_.showModal()) return std::nullopt;
+    return commandVar_.value();
+}
+
+bool MainWindow::showDebugDialog() {
+    if (!debug_.showModal()) return false;
+    debug_.takeWatchedVariables();
+    return true;
+}
+
+std::optional<std::string> MainWindow::askSearchText() {
+    if (!findForm_.showModal()) return std::nullopt;
+    return findForm_.searchText();
+}
+
+}  // namespace ide::win32

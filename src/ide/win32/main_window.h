@@ -1,0 +1,97 @@
+// TMain, velide's main window: menus, toolbar, editor and status bar, and the front end the
+// editor core's commands ask for boxes, dialogs and programs.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <string>
+
+#include "ide/captions.h"
+#include "ide/document_session.h"
+#include "ide/find_commands.h"
+#include "ide/highlighter.h"
+#include "ide/program_files.h"
+#include "ide/script_menu.h"
+#include "ide/win32/editor.h"
+#include "ide/win32/forms.h"
+#include "ide/win32/main_menu.h"
+
+namespace ide::win32 {
+
+class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd {
+  public:
+    MainWindow(HINSTANCE instance, ProgramFolder folder);
+
+    // Creates TMain and the five dialogs, in that order.
+    void create();
+    // FormShow: texts, settings, the script named on the command line; then shows the window.
+    void show(const std::string& scriptPath, int showCommand);
+    // The message loop, with the main window's shortcuts.
+    int run();
+
+  private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void onCommand(int id, int code, HWND from);
+    LRESULT onNotify(NMHDR& header);
+    void onSize();
+    void createToolbar();
+    void applyCaptions();
+    void showCaretPosition();
+    void openPage(const std::string& path);
+
+    // DocumentFrontEnd
+    int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+    void showError(const std::string& message) override;
+    std::optional<std::string> chooseFileToOpen() override;
+    std::optional<std::string> chooseFileToSave() override;
+    std::string editorText() override { return editor_.text(); }
+    void setEditorText(const std::string& text) override { editor_.setText(text); }
+    void putCaretAtStart() override { editor_.select({}); }
+    void refreshTitle(const std::string& caption) override;
+    void quitApplication() override { DestroyWindow(hwnd_); }
+
+    // ScriptMenuFrontEnd
+    bool startProgram(const std::string& commandLine) override;
+    void setEnvironment(const std::string& name, const std::optional<std::string>& value) override;
+    bool showCompileDialog() override { return chooseIcon_.showModal(); }
+    std::optional<std::string> showCommandDialog() override;
+    bool showDebugDialog() override;
+
+    // FindFrontEnd
+    std::optional<std::string> askSearchText() override;
+    TextSelection selection() override { return editor_.selection(); }
+    void select(TextSelection selection) override { editor_.select(selection); }
+
+    HINSTANCE instance_;
+    ProgramFolder folder_;
+    Captions captions_;
+    Highlighter highlighter_;
+    DocumentSession session_;
+    ScriptMenu scriptMenu_;
+    FindCommands find_;
+    Editor editor_;
+    TChooseIcon chooseIcon_;
+    TCommandVar commandVar_;
+    TAbout about_;
+    TFind findForm_;
+    TDebug debug_;
+
+    HWND hwnd_ = nullptr;
+    HWND toolbar_ = nullptr;
+    HWND statusBar_ = nullptr;
+    HIMAGELIST images_ = nullptr;  // ImageList1
+    MainMenus menus_;
+    HACCEL shortcuts_ = nullptr;
+    OPENFILENAMEA openDialog_{};  // both file dialogs keep their state between uses
+    OPENFILENAMEA saveDialog_{};
+    char openFile_[MAX_PATH] = "";
+    char saveFile_[MAX_PATH] = "";
+    char startFolder_[MAX_PATH] = "";
+    std::string filter_;
+};
+
+}  // namespace ide::win32

@@ -1,0 +1,59 @@
+// Resource, command and control ids of velide.exe; read by the resource script and the C++ code.
+#pragma once
+
+#define IDI_VELIDE 1
+#define IDB_TOOLBAR 100  // nine 16 by 16 images: new, open, save, copy, cut, paste, run, manual, find
+#define IDB_ABOUT 101    // the about box picture, 209 by 145
+#define IDA_MAIN 102     // the main window's shortcuts
+
+// Menu and toolbar commands.
+#define CM_NEW 1001
+#define CM_OPEN 1002
+#define CM_SAVE 1003
+#define CM_SAVEAS 1004
+#define CM_CREATEEXE 1005
+#define CM_QUIT 1006
+#define CM_CUT 1010
+#define CM_COPY 1011
+#define CM_PASTE 1012
+#define CM_DELETE 1013
+#define CM_SELECTALL 1014
+#define CM_FIND 1015
+#define CM_FINDNEXT 1016
+#define CM_RUN 1020
+#define CM_COMPILE 1021
+#define CM_DEBUGPROPERTIES 1022
+#define CM_SETCOMMAND 1023
+#define CM_MANUAL 1030
+#define CM_REFERENCE 1031
+#define CM_WEBSITE 1032
+#define CM_ABOUT 1033
+#define CM_HELPBUTTON 1034
+
+// Controls of the main window.
+#define ID_EDITOR 2001
+#define ID_TOOLBAR 2002
+#define ID_STATUSBAR 2003
+#define ID_TEMP 2004
+#define ID_EDIT2 2005
+
+// Controls of the dialogs (IDOK and IDCANCEL close them).
+#define ID_CHECKBOX1 3001
+#define ID_CHECKBOX2 3002
+#define ID_CHECKBOX3 3003
+#define ID_COPTIONS 3004
+#define ID_VALUE 3005
+#define ID_LABEL1 3006
+#define ID_GROUPBOX1 3010
+#define ID_GROUPBOX2 3011
+#define ID_RADIOBUTTON1 3012
+#define ID_RADIOBUTTON2 3013
+#define ID_RADIOBUTTON3 3014
+#define ID_RADIOBUTTON4 3015
+#define ID_RADIOBUTTON5 3016
+#define ID_MONVARS 3017
+#define ID_IMAGE2 3020
+#define ID_LABEL2 3021
+#define ID_LABEL3 3022
+#define ID_LABEL4 3023
+#define ID_LABEL5 3024

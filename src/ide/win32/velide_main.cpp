@@ -1,0 +1,23 @@
+// velide.exe, the Velmish editor: builds the main window and its dialogs and runs the message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "ide/program_files.h"
+#include "ide/win32/main_window.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    CoInitialize(nullptr);  // ShellExecute may hand pages to COM-based handlers
+
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    ide::win32::MainWindow window(instance, ide::ProgramFolder::of(path));
+    window.create();
+    window.show(__argc > 1 ? __argv[1] : "", showCommand);
+    int code = window.run();
+    CoUninitialize();
+    return code;
+}
