@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cstring>
 #include <set>
+#include <string>
+
+#include "platform/posix/wildcard.h"
 
 namespace velmish_test {
 
@@ -26,29 +29,6 @@ std::string lastName(const std::string& path) { return path.substr(path.rfind('/
 
 std::string joined(const std::string& folder, const std::string& name) {
     return folder == "/" ? "/" + name : folder + "/" + name;
-}
-
-// "*" matches any run of characters, "?" exactly one. Retries from the last "*" only, so the
-// time stays linear in the mask times the name, whatever a script writes.
-bool matches(const char* mask, const char* name) {
-    const char* star = nullptr;
-    const char* resume = nullptr;
-    while (*name) {
-        if (*mask == '*') {
-            star = mask++;
-            resume = name;
-        } else if (*mask == '?' || *mask == *name) {
-            ++mask;
-            ++name;
-        } else if (star) {
-            mask = star + 1;
-            name = ++resume;
-        } else {
-            return false;
-        }
-    }
-    while (*mask == '*') ++mask;
-    return *mask == '\0';
 }
 
 class ListedSearch : public platform::FileSearch {
@@ -215,7 +195,7 @@ bool MemoryFileSystem::shellOperation(platform::ShellOperation operation, const 
     std::vector<std::string> sources;
     if (wildcard) {
         for (const std::string& name : namesIn(parentOf(from))) {
-            if (matches(mask.c_str(), name.c_str())) sources.push_back(joined(parentOf(from), name));
+            if (platform::matchesMask(mask.c_str(), name.c_str())) sources.push_back(joined(parentOf(from), name));
         }
     } else if (exists(from)) {
         sources.push_back(from);
@@ -337,7 +317,7 @@ std::unique_ptr<platform::FileSearch> MemoryFileSystem::startSearch(const std::s
     std::string path = resolve(pattern);
     std::vector<std::string> names;
     for (const std::string& name : namesIn(parentOf(path))) {
-        if (matches(lastName(path).c_str(), name.c_str())) names.push_back(name);
+        if (platform::matchesMask(lastName(path).c_str(), name.c_str())) names.push_back(name);
     }
     if (names.empty()) return nullptr;
     auto search = std::make_unique<ListedSearch>(std::move(names));

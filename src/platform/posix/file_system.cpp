@@ -22,6 +22,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/posix/wildcard.h"
+
 namespace platform {
 
 namespace fs = std::filesystem;
@@ -38,28 +40,6 @@ bool isReadOnlyMode(mode_t mode) { return (mode & kWriteBits) == 0; }
 // ---- names and wildcards ----
 
 bool hasWildcard(const std::string& text) { return text.find_first_of("*?") != std::string::npos; }
-
-// "*" matches any run of characters (also none and a leading "."), "?" exactly one.
-bool matchesMask(const char* mask, const char* name) {
-    const char* star = nullptr;  // the last "*" seen, to retry from when a later part fails
-    const char* resume = nullptr;
-    while (*name) {
-        if (*mask == '*') {
-            star = mask++;
-            resume = name;
-        } else if (*mask == '?' || *mask == *name) {
-            ++mask;
-            ++name;
-        } else if (star) {
-            mask = star + 1;
-            name = ++resume;
-        } else {
-            return false;
-        }
-    }
-    while (*mask == '*') ++mask;
-    return *mask == '\0';
-}
 
 // A name split before its last component: "dir/a*.txt" is "dir/" and "a*.txt".
 struct SplitName {
