@@ -171,9 +171,24 @@ std::string Editor::text() const {
     return text;
 }
 
+// A new text goes into a fresh control as one rich-text stream, already coloured when highlighting
+// is on: the control takes a stream of a long script much faster than plain text followed by
+// format changes, and nothing is loaded twice.
 void Editor::setText(const std::string& text) {
     replaceControl();
-    callEditor(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    colouredAsLoaded_ = false;
+    auto lines = crlfLines(text);
+    if (!lines) {
+        callEditor(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        return;
+    }
+    LRESULT mask = callEditor(EM_GETEVENTMASK, 0, 0);
+    callEditor(EM_SETEVENTMASK, 0, 0);
+    streamIn(colouredRichText(text, *lines, 0, lines->size() - 1));
+    callEditor(EM_SETSEL, 0, 0);
+    applyFormat({}, true);
+    callEditor(EM_SETEVENTMASK, 0, mask);
+    colouredAsLoaded_ = true;
 }
 
 TextSelection Editor::selection() const {
@@ -256,12 +271,7 @@ void Editor::colourLines(size_t first, size_t last) {
         for (size_t line = first; line <= last; ++line) colourLine(line);
         return;
     }
-    std::vector<ColouredLine> coloured;
-    for (size_t k = first; k <= last; ++k) {
-        std::string_view line(all.data() + (*lines)[k].start, (*lines)[k].length);
-        coloured.push_back({line, highlighter_.colourLine(k, line)->spans});
-    }
-    std::string rtf = richText(coloured, systemUpperHalf());
+    std::string rtf = colouredRichText(all, *lines, first, last);
     LRESULT mask = callEditor(EM_GETEVENTMASK, 0, 0);
     callEditor(EM_SETEVENTMASK, 0, 0);
     callEditor(EM_HIDESELECTION, TRUE, 0);
@@ -274,14 +284,34 @@ void Editor::colourLines(size_t first, size_t last) {
     } else {
         callEditor(EM_SETSEL, (*lines)[first].start, (*lines)[last].start + (*lines)[last].length);
     }
-    StreamSource source{rtf};
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, readStream};
-    callEditor(EM_STREAMIN, SF_RTF | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
+    streamIn(rtf);
     callEditor(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&saved));
     callEditor(EM_SCROLLCARET, 0, 0);
     applyFormat({}, true);
     callEditor(EM_HIDESELECTION, FALSE, 0);
     callEditor(EM_SETEVENTMASK, 0, mask);
+}
+
+std::string Editor::colouredRichText(const std::string& all, const std::vector<TextLine>& lines, size_t first,
+                                     size_t last) {
+    std::vector<ColouredLine> coloured;
+    coloured.reserve(last - first + 1);
+    for (size_t k = first; k <= last; ++k) {
+        std::string_view line(all.data() + lines[k].start, lines[k].length);
+        if (highlighter_.on()) {
+            coloured.push_back({line, highlighter_.colourLine(k, line)->spans});
+        } else {
+            coloured.push_back({line, {}});
+        }
+    }
+    return richText(coloured, systemUpperHalf());
+}
+
+// Replaces the selection (in a fresh control: the empty text) with a rich-text stream.
+void Editor::streamIn(const std::string& rtf) {
+    StreamSource source{rtf};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, readStream};
+    callEditor(EM_STREAMIN, SF_RTF | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
 }
 
 // The caret line is coloured with the focus parked in Temp and the editor's drawing held back.
@@ -294,6 +324,7 @@ void Editor::colourCaretLine() {
 }
 
 void Editor::colourAll() {
+    if (colouredAsLoaded_) return;  // setText formatted it and nothing was typed since
     if (!highlighter_.on()) {
         callEditor(EM_SETSEL, 0, -1);
         applyFormat({}, true);

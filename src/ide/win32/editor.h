@@ -5,9 +5,11 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ide/find_commands.h"
 #include "ide/highlighter.h"
+#include "ide/rich_text.h"
 
 namespace ide::win32 {
 
@@ -24,6 +26,8 @@ class Editor {
     // and the key and mouse hooks run around the editor's own handling.
     void installMessageFilter();
     bool colouringBusy() const { return busy_; }
+    // Called for every change of the text that colouring did not make.
+    void textChanged() { colouredAsLoaded_ = false; }
 
     std::string text() const;
     void setText(const std::string& text);
@@ -48,6 +52,9 @@ class Editor {
     size_t lineStart(size_t line) const;
     void colourLine(size_t line);
     void colourLines(size_t first, size_t last);
+    std::string colouredRichText(const std::string& all, const std::vector<TextLine>& lines, size_t first,
+                                 size_t last);
+    void streamIn(const std::string& rtf);
     HWND createControl() const;
     void replaceControl();
     void colourCaretLine();
@@ -64,6 +71,7 @@ class Editor {
     HWND edit2_ = nullptr;  // turns the clipboard into plain text
     WNDPROC editorProc_ = nullptr;
     bool busy_ = false;  // the caret line or the typing format is being set
+    bool colouredAsLoaded_ = false;  // the whole text went in formatted and is unchanged since
     std::function<void()> caretMoved_;
 };
 

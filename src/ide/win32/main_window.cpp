@@ -208,7 +208,10 @@ void MainWindow::onSize() {
 
 void MainWindow::onCommand(int id, int code, HWND from) {
     if (from == editor_.hwnd()) {
-        if (code == EN_CHANGE) session_.editorChanged(editor_.colouringBusy());  // EditorChange
+        if (code == EN_CHANGE) {  // EditorChange
+            if (!editor_.colouringBusy()) editor_.textChanged();
+            session_.editorChanged(editor_.colouringBusy());
+        }
         return;
     }
     switch (id) {
