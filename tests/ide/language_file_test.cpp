@@ -1,6 +1,9 @@
 // velmish.lng: which lines replace which texts.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "ide/language_file.h"
 
 namespace velmish_test {
@@ -32,6 +35,20 @@ TEST(LanguageFileTest, LaterLinesWinAndOneKeyMayNameTwoElements) {
     EXPECT_EQ(captions[Caption::ToolButton11], "last");
     EXPECT_FALSE(ide::loadLanguageFile("/nonexistent/velmish.lng", captions));
     EXPECT_EQ(captions[Caption::Help1], "two");
+}
+
+// The German file in the docs is a complete translation: every text differs from the built-in one,
+// apart from words that are the same in both languages.
+TEST(LanguageFileTest, TheShippedGermanFileTranslatesEveryText) {
+    ide::Captions builtIn;
+    ide::Captions german;
+    ASSERT_TRUE(ide::loadLanguageFile(VELMISH_GERMAN_LNG, german));
+    const std::set<std::string> sameInBoth = {"Step", "Trace", "Debug-Mode", "&Ok"};
+    for (size_t i = 0; i < ide::kCaptionCount; ++i) {
+        auto caption = static_cast<Caption>(i);
+        if (sameInBoth.count(builtIn[caption])) continue;
+        EXPECT_NE(german[caption], builtIn[caption]) << "text " << i << " is not translated";
+    }
 }
 
 }  // namespace
