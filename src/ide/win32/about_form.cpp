@@ -4,6 +4,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "ide/win32/forms.h"
 
 namespace ide::win32 {
@@ -41,6 +44,7 @@ void TAbout::createControls() {
     for (const Label& label : labels) {
         HWND child = add("STATIC", label.text, label.style, 4, label.y, 297, 15, label.id);
         if (label.bold) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), FALSE);
+        if (label.style & SS_NOTIFY) fitToText(child, label.text);
     }
     // The picture's tooltip covers its rectangle of the window, which gets the picture's mouse.
     HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(), nullptr,
@@ -53,6 +57,23 @@ void TAbout::createControls() {
     tool.rect = {48, 4, 48 + 209, 4 + 145};
     tool.lpszText = const_cast<char*>("Real 32-Bit scripting power...");
     SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// A link takes clicks on its text only: its label shrinks to the text's width, centred where it was.
+void TAbout::fitToText(HWND label, const char* text) {
+    RECT place;
+    GetWindowRect(label, &place);
+    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&place), 2);
+    HDC dc = GetDC(label);
+    auto font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    LONG width = std::min<LONG>(size.cx + 2, place.right - place.left);
+    LONG left = place.left + (place.right - place.left - width) / 2;
+    SetWindowPos(label, nullptr, left, place.top, width, place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The links light up under the mouse: the one pointed at aqua, the other blue.

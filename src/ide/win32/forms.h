@@ -82,6 +82,7 @@ class TAbout : public Form {
     bool onCommand(int id, int code) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void highlightLink(int id);
+    void fitToText(HWND label, const char* text);
 
     int hotLink_ = 0;  // the link label under the mouse, 0 for none
     HFONT bold_ = nullptr;
