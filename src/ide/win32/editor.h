@@ -52,8 +52,7 @@ class Editor {
     size_t lineStart(size_t line) const;
     void colourLine(size_t line);
     void colourLines(size_t first, size_t last);
-    std::string colouredRichText(const std::string& all, const std::vector<TextLine>& lines, size_t first,
-                                 size_t last);
+    std::string colouredRichText(const std::string& all, const std::vector<TextLine>& lines, size_t first, size_t last);
     void streamIn(const std::string& rtf);
     HWND createControl() const;
     void replaceControl();
@@ -70,7 +69,7 @@ class Editor {
     HWND temp_ = nullptr;   // takes the focus while the caret line is coloured
     HWND edit2_ = nullptr;  // turns the clipboard into plain text
     WNDPROC editorProc_ = nullptr;
-    bool busy_ = false;  // the caret line or the typing format is being set
+    bool busy_ = false;              // the caret line or the typing format is being set
     bool colouredAsLoaded_ = false;  // the whole text went in formatted and is unchanged since
     std::function<void()> caretMoved_;
 };
