@@ -17,7 +17,9 @@ begin_velide_test() {
     begin_test "$2" "$3"
     WINDOW_PROBE=${VELMISH_WINDOW_PROBE:-}
     [[ -f $WINDOW_PROBE ]] || fail "VELMISH_WINDOW_PROBE does not name the built window_probe.exe"
-    BIN=$ARTIFACTS/bin
+    # A folder with a blank in its name, like the usual install folder: the programs velide starts
+    # must be named by their quoted path.
+    BIN="$ARTIFACTS/program files"
     { mkdir -p "$BIN" && cp "$velide" "$BIN/velide.exe" && cp "$VELINT" "$BIN/velint.exe" &&
         cp "$(dirname "$velide")/velmish.syn" "$BIN/velmish.syn"; } || fail "cannot fill $BIN"
     local file
