@@ -160,19 +160,25 @@ int GtkPlatform::keyForCharacter(char character) {
     int key = -1;
     onGtk([&] {
         Display* display = xtestDisplay();
-        if (!display) return;
         KeySym keysym = keysymForCharacter(character);
-        KeyCode keycode = keysym ? XKeysymToKeycode(display, keysym) : 0;
-        if (keycode == 0) return;
-        // Level 0 is the key alone, level 1 with Shift; other levels (AltGr) have no Windows
-        // shift state that XTest could press.
-        int shift = -1;
-        for (int level = 0; level < 2 && shift < 0; ++level) {
-            if (XkbKeycodeToKeysym(display, keycode, 0, level) == keysym) shift = level;
+        if (!display || keysym == 0) return;
+        int first = 0;
+        int last = 0;
+        XDisplayKeycodes(display, &first, &last);
+        // The first key that types the character alone (level 0) or with Shift (level 1) and has a
+        // virtual-key code that leads back to it; XKeysymToKeycode alone may name a key without
+        // one (Xvfb's extra parenthesis keys). Other levels (AltGr) have no Windows shift state
+        // that XTest could press.
+        for (int level = 0; level < 2 && key < 0; ++level) {
+            for (int keycode = first; keycode <= last && key < 0; ++keycode) {
+                auto code = static_cast<KeyCode>(keycode);
+                if (XkbKeycodeToKeysym(display, code, 0, level) != keysym) continue;
+                int virtualKey = virtualKeyForKeysym(XkbKeycodeToKeysym(display, code, 0, 0));
+                if (virtualKey != 0 && XKeysymToKeycode(display, keysymForVirtualKey(virtualKey)) == code) {
+                    key = virtualKey | (level << 8);
+                }
+            }
         }
-        int virtualKey = virtualKeyForKeysym(XkbKeycodeToKeysym(display, keycode, 0, 0));
-        if (shift < 0 || virtualKey == 0) return;
-        key = virtualKey | (shift << 8);
     });
     return key;
 }

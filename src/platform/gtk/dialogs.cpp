@@ -185,6 +185,7 @@ std::optional<std::string> GtkPlatform::fileDialog(const FileDialogRequest& requ
                                                         GTK_RESPONSE_CANCEL, request.save ? "_Save" : "_Open",
                                                         GTK_RESPONSE_ACCEPT, nullptr);
         GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
+        gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
         gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
         gtk_file_chooser_set_select_multiple(chooser, request.multiSelect && !request.save);
         gtk_file_chooser_set_local_only(chooser, TRUE);
@@ -206,6 +207,7 @@ FolderChoice GtkPlatform::folderBox(const std::string& title, const std::string&
         GtkWidget* dialog =
             gtk_file_chooser_dialog_new(displayText(title).c_str(), nullptr, GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER,
                                         "_Cancel", GTK_RESPONSE_CANCEL, "_Select", GTK_RESPONSE_ACCEPT, nullptr);
+        gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
         gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
         if (!startFolder.empty()) gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), startFolder.c_str());
         if (runDialog(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
