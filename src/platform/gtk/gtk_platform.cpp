@@ -18,14 +18,31 @@ constexpr unsigned kSystemModal = 0x1000;
 constexpr unsigned kTopmost = 0x40000;
 constexpr unsigned kIconMask = 0xF0;
 
-GtkMessageType messageType(unsigned style) {
+struct BoxIcon {
+    GtkMessageType type;
+    const char* iconName;  // nullptr: no icon
+};
+
+BoxIcon boxIcon(unsigned style) {
     switch (style & kIconMask) {
-        case style::kIconError: return GTK_MESSAGE_ERROR;
-        case style::kIconQuestion: return GTK_MESSAGE_QUESTION;
-        case style::kIconExclamation: return GTK_MESSAGE_WARNING;
-        case style::kIconInformation: return GTK_MESSAGE_INFO;
-        default: return GTK_MESSAGE_OTHER;
+        case style::kIconError: return {GTK_MESSAGE_ERROR, "dialog-error"};
+        case style::kIconQuestion: return {GTK_MESSAGE_QUESTION, "dialog-question"};
+        case style::kIconExclamation: return {GTK_MESSAGE_WARNING, "dialog-warning"};
+        case style::kIconInformation: return {GTK_MESSAGE_INFO, "dialog-information"};
+        default: return {GTK_MESSAGE_OTHER, nullptr};
     }
+}
+
+// GTK 3 message dialogs show no icon of their own any more; the Windows boxes do, so the theme's
+// icon is put in, through the image property GTK keeps for that.
+void showIcon(GtkWidget* box, const char* iconName) {
+    if (!iconName) return;
+    GtkWidget* image = gtk_image_new_from_icon_name(iconName, GTK_ICON_SIZE_DIALOG);
+    gtk_widget_set_valign(image, GTK_ALIGN_START);
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(box), image);
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    gtk_widget_show(image);
 }
 
 // The button names of message boxes with their mnemonics, as Windows marks them.
@@ -130,8 +147,10 @@ int GtkPlatform::messageBox(const std::string& text, const std::string& caption,
     if (buttons.empty()) return answer::kFailed;
     int answer = answer::kFailed;
     onGtk([&] {
-        GtkWidget* box = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, messageType(style), GTK_BUTTONS_NONE, "%s",
+        BoxIcon icon = boxIcon(style);
+        GtkWidget* box = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, icon.type, GTK_BUTTONS_NONE, "%s",
                                                 displayText(text).c_str());
+        showIcon(box, icon.iconName);
         gtk_window_set_title(GTK_WINDOW(box), displayText(caption).c_str());
         gtk_window_set_position(GTK_WINDOW(box), GTK_WIN_POS_CENTER);
         if (style & (kSystemModal | kTopmost)) gtk_window_set_keep_above(GTK_WINDOW(box), TRUE);
