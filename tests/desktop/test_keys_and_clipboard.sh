@@ -12,6 +12,8 @@ target_out=$ARTIFACTS/key_target.txt
 target_pid=$!
 trap 'status=$?; kill "$target_pid" 2>/dev/null; (exit $status); end_test' EXIT
 PROGRAM_PID=$target_pid wait_window "Velmish Key Target"
+wait_painted "$WINDOW"
+screenshot 00-key-target
 
 # "#270" pushes Shift (16) down without releasing it: the next SENDKEYS types small letters again.
 write_script keys.vl \
