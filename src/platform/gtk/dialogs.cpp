@@ -9,8 +9,9 @@ namespace platform::gtk {
 
 namespace {
 
-// The sizes of the Windows input box, which scripts cannot change.
+// The input box's width on Windows, which scripts cannot change.
 constexpr int kInputWidth = 300;
+// The info box's text starts this far below its top edge, as on Windows.
 constexpr int kInfoMargin = 3;
 
 GtkWidget* newDialog(const std::string& title, int width, int height) {
