@@ -34,6 +34,9 @@ SYSTEM_INCLUDE = re.compile(r'^\s*#\s*include\s+<([^>]+)>', re.M)
 WINDOWLESS = {"ide"}
 WINDOW_HEADERS = {"windows.h", "richedit.h", "commctrl.h", "commdlg.h", "shellapi.h", "windowsx.h", "objbase.h",
                   "gtk/gtk.h"}
+# GTK and X11 belong to the desktop module alone: no other file includes their headers.
+TOOLKIT_FOLDER = ("platform", "gtk")
+TOOLKIT_PREFIXES = ("gtk/", "gdk/", "glib", "gio/", "X11/")
 
 
 def layer_of(parts):
@@ -63,6 +66,10 @@ def main() -> int:
         layer = layer_of(path.relative_to(root).parts)
         text = path.read_text(encoding="utf-8", errors="replace")
         lines[layer] += text.count("\n")
+        if path.relative_to(root).parts[:2] != TOOLKIT_FOLDER:
+            for header in SYSTEM_INCLUDE.findall(text):
+                if header.startswith(TOOLKIT_PREFIXES):
+                    broken.append(f"{path.relative_to(root)}: includes <{header}> (only platform/gtk/ knows GTK and X11)")
         if layer in WINDOWLESS:
             for header in SYSTEM_INCLUDE.findall(text):
                 if header.lower() in WINDOW_HEADERS:

@@ -6,7 +6,9 @@ set -euo pipefail
 
 # The build runs a Python script to finish the runtime file, so the demo needs Python too.
 demo_packages=(g++ cmake make python3)
-test_packages=("${demo_packages[@]}" libgtest-dev python3 icoutils clang-format)
+# The Linux desktop front end builds against GTK 3 and XTest; its tests drive windows on Xvfb.
+test_packages=("${demo_packages[@]}" libgtest-dev python3 icoutils clang-format libgtk-3-dev libxtst-dev pkg-config
+               xvfb xdotool x11-utils xclip imagemagick)
 
 missing() {
     local package

@@ -222,7 +222,13 @@ void wait(Context& ctx, const std::string& milliseconds) {
 void sendKeys(Context& ctx, const std::string& windowTitle, const std::string& keys) {
     bool found = ctx.platform.activateWindow(windowTitle);
     setErrorcode(ctx, found);
-    if (found) typeKeys(ctx.platform, keys);
+    if (!found) return;
+    // Keys pushed down by "#NNN" come up again however the typing ends.
+    struct KeyRelease {
+        platform::Platform& desktop;
+        ~KeyRelease() { desktop.releaseKeys(); }
+    } release{ctx.platform};
+    typeKeys(ctx.platform, keys);
 }
 
 void mci(Context& ctx, const std::string& command) {

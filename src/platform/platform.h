@@ -159,13 +159,17 @@ class Platform {
     virtual DebuggerStep debuggerStep(bool wait) = 0;
 
     // Keystrokes for another window (SENDKEYS): brings the top-level window with exactly this
-    // title to the front; false when there is none.
+    // title to the front; false when there is none, or when the desktop lets no program type into
+    // another (a Wayland session).
     virtual bool activateWindow(const std::string& title) = 0;
     // One key event with a Win32 virtual-key code, down or up.
     virtual void keyEvent(int virtualKey, bool up) = 0;
     // The key and shift state that type this character (VkKeyScanA: low byte the key, high byte
     // 1 Shift, 2 Ctrl, 4 Alt); -1 when no key types it.
     virtual int keyForCharacter(char character) = 0;
+    // After the keys of one SENDKEYS: releases every key still held down, where the desktop
+    // would otherwise keep it down after the program ends.
+    virtual void releaseKeys() {}
     // A command string for the multimedia control interface; its error code (0 success).
     virtual unsigned mciCommand(const std::string& command) = 0;
     // Hands a document or address to the program associated with it, without waiting; above 32

@@ -1,0 +1,192 @@
+// The debugger window: the next script line, the watch list and the Step, Trace, Set and Halt
+// buttons. Its buttons work whenever GTK handles events; what they ask of the debugger waits for
+// the script thread to wait (whenScriptWaits).
+#include "platform/gtk/desktop_text.h"
+#include "platform/gtk/gtk_platform.h"
+
+namespace platform::gtk {
+
+namespace {
+
+constexpr int kDebuggerWidth = 348;
+constexpr int kDebuggerHeight = 160;
+
+GtkWidget* button(const char* label, void (*clicked)(GtkPlatform*), GtkPlatform* self) {
+    GtkWidget* widget = gtk_button_new_with_mnemonic(label);
+    g_signal_connect_swapped(widget, "clicked", G_CALLBACK(clicked), self);
+    return widget;
+}
+
+}  // namespace
+
+void GtkPlatform::buildDebugger() {
+    debugger_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    gtk_window_set_title(GTK_WINDOW(debugger_), "Velmish Debug :: Step Mode");
+    gtk_window_set_default_size(GTK_WINDOW(debugger_), kDebuggerWidth, kDebuggerHeight);
+    // The close box halts the program, as Halt does; the window itself stays.
+    g_signal_connect_swapped(debugger_, "delete-event", G_CALLBACK(+[](GtkPlatform* self) -> gboolean {
+                                 self->onHalt();
+                                 return TRUE;
+                             }),
+                             this);
+
+    watchStore_ = gtk_list_store_new(1, G_TYPE_STRING);
+    watchView_ = gtk_tree_view_new_with_model(GTK_TREE_MODEL(watchStore_));
+    g_object_unref(watchStore_);
+    gtk_tree_view_set_headers_visible(GTK_TREE_VIEW(watchView_), FALSE);
+    gtk_tree_view_append_column(GTK_TREE_VIEW(watchView_), gtk_tree_view_column_new_with_attributes(
+                                                               "", gtk_cell_renderer_text_new(), "text", 0, nullptr));
+    g_signal_connect_swapped(gtk_tree_view_get_selection(GTK_TREE_VIEW(watchView_)), "changed",
+                             G_CALLBACK(+[](GtkPlatform* self) { self->onWatchSelected(); }), this);
+    GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
+    gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroller), GTK_SHADOW_IN);
+    gtk_container_add(GTK_CONTAINER(scroller), watchView_);
+
+    lineDisplay_ = gtk_entry_new();
+    gtk_editable_set_editable(GTK_EDITABLE(lineDisplay_), FALSE);
+    gtk_widget_set_can_focus(lineDisplay_, FALSE);
+
+    stepButton_ = button(
+        "_Step", [](GtkPlatform* self) { self->onStep(); }, this);
+    traceButton_ = button(
+        "_Trace", [](GtkPlatform* self) { self->onTrace(); }, this);
+    setButton_ = button(
+        "S_et", [](GtkPlatform* self) { self->onSet(); }, this);
+    GtkWidget* haltButton = button(
+        "_Halt", [](GtkPlatform* self) { self->onHalt(); }, this);
+    valueEntry_ = gtk_entry_new();
+    gtk_entry_set_width_chars(GTK_ENTRY(valueEntry_), 12);
+
+    GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 2);
+    gtk_box_pack_start(GTK_BOX(row), stepButton_, FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(row), traceButton_, FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(row), valueEntry_, TRUE, TRUE, 0);
+    gtk_box_pack_start(GTK_BOX(row), setButton_, FALSE, FALSE, 0);
+    gtk_box_pack_end(GTK_BOX(row), haltButton, FALSE, FALSE, 0);
+    GtkWidget* column = gtk_box_new(GTK_ORIENTATION_VERTICAL, 2);
+    gtk_box_pack_start(GTK_BOX(column), scroller, TRUE, TRUE, 0);
+    gtk_box_pack_start(GTK_BOX(column), lineDisplay_, FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(column), row, FALSE, FALSE, 0);
+    gtk_container_add(GTK_CONTAINER(debugger_), column);
+    gtk_widget_show_all(column);
+}
+
+void GtkPlatform::fillWatchList(const std::vector<std::string>& entries) {
+    gtk_list_store_clear(watchStore_);
+    for (const std::string& entry : entries) {
+        GtkTreeIter row;
+        gtk_list_store_append(watchStore_, &row);
+        gtk_list_store_set(watchStore_, &row, 0, displayText(entry).c_str(), -1);
+    }
+}
+
+int GtkPlatform::selectedWatch() const {
+    GtkTreeModel* model = nullptr;
+    GtkTreeIter row;
+    if (!gtk_tree_selection_get_selected(gtk_tree_view_get_selection(GTK_TREE_VIEW(watchView_)), &model, &row)) {
+        return -1;
+    }
+    GtkTreePath* path = gtk_tree_model_get_path(model, &row);
+    int index = gtk_tree_path_get_indices(path)[0];
+    gtk_tree_path_free(path);
+    return index;
+}
+
+// ---- What the debugger asks of its window ------------------------------------------------------
+
+void GtkPlatform::setDebuggerEvents(DebuggerEvents* events) {
+    onGtk([&] { debuggerEvents_ = events; });
+}
+
+void GtkPlatform::showDebugger(const DebuggerView& view) {
+    onGtk([&] {
+        if (!debugger_) return;
+        gtk_entry_set_text(GTK_ENTRY(lineDisplay_), displayText(view.line).c_str());
+        gtk_window_set_title(GTK_WINDOW(debugger_),
+                             view.traceMode ? "Velmish Debug :: Trace Mode" : "Velmish Debug :: Step Mode");
+        fillWatchList(view.watches);
+        gtk_widget_show(debugger_);
+    });
+}
+
+void GtkPlatform::enableDebuggerButtons(bool step, bool trace) {
+    onGtk([&] {
+        if (!debugger_) return;
+        gtk_widget_set_sensitive(stepButton_, step);
+        gtk_widget_set_sensitive(traceButton_, trace);
+    });
+}
+
+void GtkPlatform::hideDebugger() {
+    onGtk([&] {
+        if (debugger_) gtk_widget_hide(debugger_);
+    });
+}
+
+DebuggerStep GtkPlatform::debuggerStep(bool wait) {
+    if (wait && !haltPressed_) {
+        onGtk([&] {
+            if (!debugger_) return;
+            stepWaiting_ = true;
+            gtk_widget_grab_focus(stepButton_);
+            while (stepWaiting_ && !haltPressed_) gtk_main_iteration();
+            stepWaiting_ = false;
+        });
+    }
+    return haltPressed_ ? DebuggerStep::halt : DebuggerStep::go;
+}
+
+// ---- The user's actions ------------------------------------------------------------------------
+
+void GtkPlatform::onStep() {
+    whenScriptWaits([this] {
+        if (debuggerEvents_) debuggerEvents_->stepPressed();
+        gtk_widget_set_sensitive(traceButton_, TRUE);
+        stepWaiting_ = false;
+    });
+}
+
+void GtkPlatform::onTrace() {
+    whenScriptWaits([this] {
+        if (debuggerEvents_) debuggerEvents_->tracePressed();
+        gtk_widget_set_sensitive(stepButton_, TRUE);
+        gtk_widget_set_sensitive(traceButton_, FALSE);
+        stepWaiting_ = false;
+    });
+}
+
+void GtkPlatform::onSet() {
+    int index = selectedWatch();
+    std::string value = gtk_entry_get_text(GTK_ENTRY(valueEntry_));
+    whenScriptWaits([this, index, value] {
+        if (index < 0 || !debuggerEvents_) return;
+        // The assignment goes through the variable table, so its write hooks act.
+        fillWatchList(debuggerEvents_->setPressed(index, value));
+        GtkTreePath* path = gtk_tree_path_new_from_indices(index, -1);
+        gtk_tree_selection_select_path(gtk_tree_view_get_selection(GTK_TREE_VIEW(watchView_)), path);
+        gtk_tree_path_free(path);
+        gtk_entry_set_text(GTK_ENTRY(valueEntry_), "");
+        gtk_widget_grab_focus(stepButton_);
+    });
+}
+
+void GtkPlatform::onWatchSelected() {
+    int index = selectedWatch();
+    whenScriptWaits([this, index] {
+        if (index < 0 || !debuggerEvents_) {
+            gtk_entry_set_text(GTK_ENTRY(valueEntry_), "");
+            return;
+        }
+        gtk_entry_set_text(GTK_ENTRY(valueEntry_), displayText(debuggerEvents_->watchedValue(index)).c_str());
+        gtk_widget_grab_focus(valueEntry_);
+    });
+}
+
+void GtkPlatform::onHalt() {
+    // Noted here and acted on before the next command; a dialog up now ends at once, so the
+    // program ends without the user closing it first.
+    haltPressed_ = true;
+    if (runningDialog_) gtk_dialog_response(runningDialog_, GTK_RESPONSE_DELETE_EVENT);
+}
+
+}  // namespace platform::gtk

@@ -1,0 +1,30 @@
+// Script texts as the desktop shows them, and the dialog settings scripts write, turned into what
+// GTK takes. No GTK here, so the rules are tested without a display.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace platform::gtk {
+
+// A script text for a window: valid UTF-8 as it is, anything else read as Windows-1252.
+std::string displayText(const std::string& bytes);
+
+// A button caption with its "&" marks as GTK mnemonics: "&Ok" is "_Ok", "&&" one "&", "_" "__".
+std::string mnemonicCaption(const std::string& caption);
+
+// Line breaks: the edit box's text has CR LF, GTK's text views have LF.
+std::string withLineFeeds(const std::string& text);
+std::string withCarriageReturns(const std::string& text);
+
+// One file-chooser filter: its name and its patterns.
+struct FileFilter {
+    std::string name;
+    std::vector<std::string> patterns;
+};
+
+// "description|pattern;pattern|description|pattern" as filters, in order. A description without a
+// pattern, and empty descriptions or patterns, are left out.
+std::vector<FileFilter> fileFilters(const std::string& filter);
+
+}  // namespace platform::gtk

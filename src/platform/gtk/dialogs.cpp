@@ -1,0 +1,276 @@
+// The dialogs scripts open: the input, edit and list boxes, the file chooser and the folder
+// chooser, and the info box, which stays up while the script runs on.
+#include <cstdlib>
+
+#include "platform/gtk/desktop_text.h"
+#include "platform/gtk/gtk_platform.h"
+
+namespace platform::gtk {
+
+namespace {
+
+// The input box's width on Windows, which scripts cannot change.
+constexpr int kInputWidth = 300;
+// The info box's text starts this far below its top edge, as on Windows.
+constexpr int kInfoMargin = 3;
+
+GtkWidget* newDialog(const std::string& title, int width, int height) {
+    GtkWidget* dialog = gtk_dialog_new();
+    gtk_window_set_title(GTK_WINDOW(dialog), displayText(title).c_str());
+    gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
+    gtk_window_set_default_size(GTK_WINDOW(dialog), width, height);
+    gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
+    return dialog;
+}
+
+GtkWidget* contentOf(GtkWidget* dialog) { return gtk_dialog_get_content_area(GTK_DIALOG(dialog)); }
+
+// The chooser's files: one path as it is; several as the folder and the names joined by "|".
+std::string chosenFiles(GtkFileChooser* chooser) {
+    GSList* files = gtk_file_chooser_get_filenames(chooser);
+    std::string text;
+    if (files && !files->next) {
+        text = static_cast<const char*>(files->data);
+    } else if (files) {
+        gchar* folder = g_path_get_dirname(static_cast<const char*>(files->data));
+        text = folder;
+        g_free(folder);
+        for (GSList* file = files; file; file = file->next) {
+            gchar* name = g_path_get_basename(static_cast<const char*>(file->data));
+            text += '|';
+            text += name;
+            g_free(name);
+        }
+    }
+    g_slist_free_full(files, g_free);
+    return text;
+}
+
+void addFilters(GtkFileChooser* chooser, const std::string& filter) {
+    for (const FileFilter& entry : fileFilters(filter)) {
+        GtkFileFilter* gtkFilter = gtk_file_filter_new();
+        gtk_file_filter_set_name(gtkFilter, displayText(entry.name).c_str());
+        for (const std::string& pattern : entry.patterns) {
+            gtk_file_filter_add_pattern(gtkFilter, displayText(pattern).c_str());
+        }
+        gtk_file_chooser_add_filter(chooser, gtkFilter);
+    }
+}
+
+}  // namespace
+
+void GtkPlatform::setButtonCaption(DialogButton button, const std::string& caption) {
+    onGtk([&] { buttonCaptions_[static_cast<int>(button)] = caption; });
+}
+
+std::optional<std::string> GtkPlatform::inputBox(const std::string& title, const std::string& prompt,
+                                                 const std::string& initialText) {
+    std::optional<std::string> answer;
+    onGtk([&] {
+        GtkWidget* dialog = newDialog(title, kInputWidth, -1);
+        GtkWidget* label = gtk_label_new(displayText(prompt).c_str());
+        gtk_label_set_xalign(GTK_LABEL(label), 0);
+        GtkWidget* entry = gtk_entry_new();
+        gtk_entry_set_text(GTK_ENTRY(entry), displayText(initialText).c_str());
+        gtk_entry_set_activates_default(GTK_ENTRY(entry), TRUE);
+        GtkWidget* content = contentOf(dialog);
+        gtk_container_set_border_width(GTK_CONTAINER(content), 5);
+        gtk_box_set_spacing(GTK_BOX(content), 4);
+        gtk_box_pack_start(GTK_BOX(content), label, FALSE, FALSE, 0);
+        gtk_box_pack_start(GTK_BOX(content), entry, FALSE, FALSE, 0);
+        auto caption = [&](DialogButton button) { return mnemonicCaption(buttonCaptions_[static_cast<int>(button)]); };
+        gtk_dialog_add_button(GTK_DIALOG(dialog), caption(DialogButton::inputOk).c_str(), GTK_RESPONSE_OK);
+        gtk_dialog_add_button(GTK_DIALOG(dialog), caption(DialogButton::inputCancel).c_str(), GTK_RESPONSE_CANCEL);
+        gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
+        gtk_widget_show_all(dialog);
+        gtk_widget_grab_focus(entry);
+        // The caret goes after the default text.
+        gtk_editable_set_position(GTK_EDITABLE(entry), -1);
+        if (runDialog(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) answer = gtk_entry_get_text(GTK_ENTRY(entry));
+        gtk_widget_destroy(dialog);
+    });
+    return answer;
+}
+
+std::optional<std::string> GtkPlatform::editBox(const std::string& title, const std::string& text, bool readOnly,
+                                                int width, int height) {
+    std::optional<std::string> answer;
+    onGtk([&] {
+        GtkWidget* dialog = newDialog(title, width, height);
+        GtkWidget* view = gtk_text_view_new();
+        GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(view));
+        gtk_text_buffer_set_text(buffer, displayText(withLineFeeds(text)).c_str(), -1);
+        gtk_text_view_set_editable(GTK_TEXT_VIEW(view), !readOnly);
+        gtk_text_view_set_monospace(GTK_TEXT_VIEW(view), FALSE);
+        GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
+        gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroller), GTK_SHADOW_IN);
+        gtk_container_add(GTK_CONTAINER(scroller), view);
+        gtk_box_pack_start(GTK_BOX(contentOf(dialog)), scroller, TRUE, TRUE, 0);
+        auto caption = [&](DialogButton button) { return mnemonicCaption(buttonCaptions_[static_cast<int>(button)]); };
+        gtk_dialog_add_button(GTK_DIALOG(dialog), caption(DialogButton::editOk).c_str(), GTK_RESPONSE_OK);
+        gtk_dialog_add_button(GTK_DIALOG(dialog), caption(DialogButton::editCancel).c_str(), GTK_RESPONSE_CANCEL);
+        gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
+        gtk_widget_show_all(dialog);
+        gtk_widget_grab_focus(view);
+        if (runDialog(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
+            // Read-only, the text comes back as the script gave it.
+            if (readOnly) {
+                answer = text;
+            } else {
+                GtkTextIter start;
+                GtkTextIter end;
+                gtk_text_buffer_get_bounds(buffer, &start, &end);
+                gchar* typed = gtk_text_buffer_get_text(buffer, &start, &end, FALSE);
+                answer = withCarriageReturns(typed);
+                g_free(typed);
+            }
+        }
+        gtk_widget_destroy(dialog);
+    });
+    return answer;
+}
+
+std::optional<std::string> GtkPlatform::listBox(const std::string& title, const std::vector<std::string>& entries,
+                                                int width, int height) {
+    std::optional<std::string> answer;
+    onGtk([&] {
+        GtkWidget* dialog = newDialog(title, width, height);
+        GtkListStore* store = gtk_list_store_new(1, G_TYPE_STRING);
+        for (const std::string& entry : entries) {
+            GtkTreeIter row;
+            gtk_list_store_append(store, &row);
+            gtk_list_store_set(store, &row, 0, displayText(entry).c_str(), -1);
+        }
+        GtkWidget* view = gtk_tree_view_new_with_model(GTK_TREE_MODEL(store));
+        g_object_unref(store);
+        gtk_tree_view_set_headers_visible(GTK_TREE_VIEW(view), FALSE);
+        gtk_tree_view_append_column(GTK_TREE_VIEW(view), gtk_tree_view_column_new_with_attributes(
+                                                             "", gtk_cell_renderer_text_new(), "text", 0, nullptr));
+        // A double click or Enter on an entry confirms it, as OK does.
+        g_signal_connect_swapped(view, "row-activated",
+                                 G_CALLBACK(+[](GtkDialog* owner) { gtk_dialog_response(owner, GTK_RESPONSE_OK); }),
+                                 dialog);
+        GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
+        gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroller), GTK_SHADOW_IN);
+        gtk_container_add(GTK_CONTAINER(scroller), view);
+        gtk_box_pack_start(GTK_BOX(contentOf(dialog)), scroller, TRUE, TRUE, 0);
+        std::string ok = mnemonicCaption(buttonCaptions_[static_cast<int>(DialogButton::listOk)]);
+        gtk_dialog_add_button(GTK_DIALOG(dialog), ok.c_str(), GTK_RESPONSE_OK);
+        gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
+        GtkTreePath* first = gtk_tree_path_new_first();
+        if (!entries.empty()) gtk_tree_view_set_cursor(GTK_TREE_VIEW(view), first, nullptr, FALSE);
+        gtk_tree_path_free(first);
+        gtk_widget_show_all(dialog);
+        gtk_widget_grab_focus(view);
+        if (runDialog(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
+            GtkTreeModel* model = nullptr;
+            GtkTreeIter row;
+            GtkTreeSelection* selection = gtk_tree_view_get_selection(GTK_TREE_VIEW(view));
+            if (gtk_tree_selection_get_selected(selection, &model, &row)) {
+                GtkTreePath* path = gtk_tree_model_get_path(model, &row);
+                // The entry's own bytes, not the shown text.
+                answer = entries[static_cast<size_t>(gtk_tree_path_get_indices(path)[0])];
+                gtk_tree_path_free(path);
+            }
+        }
+        gtk_widget_destroy(dialog);
+    });
+    return answer;
+}
+
+std::optional<std::string> GtkPlatform::fileDialog(const FileDialogRequest& request) {
+    std::optional<std::string> answer;
+    onGtk([&] {
+        GtkFileChooserAction action = request.save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN;
+        GtkWidget* dialog = gtk_file_chooser_dialog_new(displayText(request.title).c_str(), nullptr, action, "_Cancel",
+                                                        GTK_RESPONSE_CANCEL, request.save ? "_Save" : "_Open",
+                                                        GTK_RESPONSE_ACCEPT, nullptr);
+        GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
+        gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
+        gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
+        gtk_file_chooser_set_select_multiple(chooser, request.multiSelect && !request.save);
+        gtk_file_chooser_set_local_only(chooser, TRUE);
+        if (!request.initialDirectory.empty())
+            gtk_file_chooser_set_current_folder(chooser, request.initialDirectory.c_str());
+        addFilters(chooser, request.filter);
+        if (runDialog(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
+            std::string chosen = chosenFiles(chooser);
+            if (!chosen.empty()) answer = std::move(chosen);
+        }
+        gtk_widget_destroy(dialog);
+    });
+    return answer;
+}
+
+FolderChoice GtkPlatform::folderBox(const std::string& title, const std::string& startFolder) {
+    FolderChoice choice;
+    onGtk([&] {
+        GtkWidget* dialog =
+            gtk_file_chooser_dialog_new(displayText(title).c_str(), nullptr, GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER,
+                                        "_Cancel", GTK_RESPONSE_CANCEL, "_Select", GTK_RESPONSE_ACCEPT, nullptr);
+        gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
+        gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
+        if (!startFolder.empty()) gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), startFolder.c_str());
+        if (runDialog(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
+            gchar* folder = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog));
+            // A place without a file-system path is no answer.
+            choice = folder ? FolderChoice{FolderChoice::Outcome::chosen, folder}
+                            : FolderChoice{FolderChoice::Outcome::failed, {}};
+            g_free(folder);
+        }
+        gtk_widget_destroy(dialog);
+    });
+    return choice;
+}
+
+// ---- The info box ---------------------------------------------------------------------------------
+
+void GtkPlatform::buildInfoBox() {
+    // Undecorated and above the other windows, like the Windows pop-up; the title is the one
+    // xdotool and window lists show.
+    infoBox_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    gtk_window_set_title(GTK_WINDOW(infoBox_), "Velmish Info");
+    gtk_window_set_decorated(GTK_WINDOW(infoBox_), FALSE);
+    gtk_window_set_keep_above(GTK_WINDOW(infoBox_), TRUE);
+    gtk_window_set_accept_focus(GTK_WINDOW(infoBox_), FALSE);
+    gtk_window_set_skip_taskbar_hint(GTK_WINDOW(infoBox_), TRUE);
+    gtk_window_set_type_hint(GTK_WINDOW(infoBox_), GDK_WINDOW_TYPE_HINT_UTILITY);
+    gtk_window_set_resizable(GTK_WINDOW(infoBox_), FALSE);
+    GtkWidget* frame = gtk_frame_new(nullptr);
+    gtk_frame_set_shadow_type(GTK_FRAME(frame), GTK_SHADOW_OUT);
+    infoLabel_ = gtk_label_new("");
+    gtk_label_set_justify(GTK_LABEL(infoLabel_), GTK_JUSTIFY_CENTER);
+    gtk_widget_set_margin_top(infoLabel_, kInfoMargin);
+    gtk_container_add(GTK_CONTAINER(frame), infoLabel_);
+    gtk_container_add(GTK_CONTAINER(infoBox_), frame);
+    gtk_widget_show_all(frame);
+}
+
+void GtkPlatform::placeInfoBox(const std::string& text, int width, int height) {
+    onGtk([&] {
+        gtk_label_set_text(GTK_LABEL(infoLabel_), displayText(text).c_str());
+        gtk_widget_set_size_request(infoBox_, width, height);
+        gtk_window_resize(GTK_WINDOW(infoBox_), width, height);
+        GdkRectangle screen{0, 0, width, height};
+        if (GdkMonitor* monitor = gdk_display_get_primary_monitor(gdk_display_get_default())) {
+            gdk_monitor_get_geometry(monitor, &screen);
+        } else if (GdkMonitor* first = gdk_display_get_monitor(gdk_display_get_default(), 0)) {
+            gdk_monitor_get_geometry(first, &screen);
+        }
+        gtk_window_move(GTK_WINDOW(infoBox_), screen.x + screen.width / 2 - width / 2,
+                        screen.y + screen.height / 2 - height / 2);
+    });
+}
+
+void GtkPlatform::setInfoBoxVisible(bool visible) {
+    onGtk([&] {
+        if (visible) {
+            gtk_widget_show(infoBox_);
+            gtk_window_set_keep_above(GTK_WINDOW(infoBox_), TRUE);
+        } else {
+            gtk_widget_hide(infoBox_);
+        }
+    });
+}
+
+}  // namespace platform::gtk

@@ -1,0 +1,126 @@
+// The GTK desktop: message boxes, the dialogs, the info box and the debugger window as GTK 3
+// windows, keys through XTest, the desktop clipboard and the default applications.
+//
+// GTK runs on a thread of its own that owns the main loop, so the info box and the debugger
+// window are redrawn while the script runs on (during WAIT and started programs too). Every call
+// that touches a window is handed to that thread and waited for (onGtk); the script thread never
+// calls GTK itself. Files, the environment, programs and system facts stay with the platform the
+// module was given.
+#pragma once
+
+#include <gtk/gtk.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace platform::gtk {
+
+class GtkPlatform : public Platform {
+  public:
+    // program: 0 the interpreter (with the debugger window), 1 a compiled program.
+    GtkPlatform(std::unique_ptr<Platform> system, int program);
+    ~GtkPlatform() override;
+    // Starts the GTK thread; false when GTK cannot open the display (the thread is gone then).
+    bool start();
+    // Gives the system platform back when start failed.
+    Platform* releaseSystem() { return system_.release(); }
+
+    FileSystem& files() override { return system_->files(); }
+    Environment& processEnvironment() override { return system_->processEnvironment(); }
+    Programs& programs() override { return system_->programs(); }
+    std::optional<std::string> userName() override { return system_->userName(); }
+    std::optional<WindowsVersion> windowsVersion() override { return system_->windowsVersion(); }
+    std::string currentDirectory() override { return system_->currentDirectory(); }
+    std::string environmentVariable(const std::string& name) override { return system_->environmentVariable(name); }
+
+    int messageBox(const std::string& text, const std::string& caption, unsigned style) override;
+    void errorBox(const std::string& text, const std::string& caption, unsigned style) override;
+
+    void setButtonCaption(DialogButton button, const std::string& caption) override;
+    void setInfoBoxVisible(bool visible) override;
+
+    std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
+                                        const std::string& initialText) override;
+    std::optional<std::string> editBox(const std::string& title, const std::string& text, bool readOnly, int width,
+                                       int height) override;
+    std::optional<std::string> listBox(const std::string& title, const std::vector<std::string>& entries, int width,
+                                       int height) override;
+    std::optional<std::string> fileDialog(const FileDialogRequest& request) override;
+    FolderChoice folderBox(const std::string& title, const std::string& startFolder) override;
+    void placeInfoBox(const std::string& text, int width, int height) override;
+
+    void setDebuggerEvents(DebuggerEvents* events) override;
+    void showDebugger(const DebuggerView& view) override;
+    void enableDebuggerButtons(bool step, bool trace) override;
+    void hideDebugger() override;
+    DebuggerStep debuggerStep(bool wait) override;
+
+    bool activateWindow(const std::string& title) override;
+    void keyEvent(int virtualKey, bool up) override;
+    int keyForCharacter(char character) override;
+    void releaseKeys() override;
+    unsigned mciCommand(const std::string& command) override { return system_->mciCommand(command); }
+    int openDocument(const std::string& target) override;
+
+    std::string clipboardText() override;
+    void setClipboardText(const std::string& text) override;
+
+  private:
+    // Runs work on the GTK thread and waits for it. User actions that arrive between calls (a
+    // debugger button while the script runs) are kept and handled at the start of the next call,
+    // so the debugger's side is only ever entered while the script thread waits.
+    void onGtk(const std::function<void()>& work);
+    void whenScriptWaits(std::function<void()> action);
+    void gtkThread();
+
+    // Runs a dialog modally on the GTK thread; Halt in the debugger window ends it at once.
+    int runDialog(GtkDialog* dialog);
+    void buildInfoBox();
+    void buildDebugger();
+    void fillWatchList(const std::vector<std::string>& entries);
+    int selectedWatch() const;
+    void onStep();
+    void onTrace();
+    void onSet();
+    void onWatchSelected();
+    void onHalt();
+    // Sends one key event through XTest; false when keys cannot reach other windows here.
+    bool fakeKey(unsigned keycode, bool down);
+    void releaseKeysNow();
+
+    std::unique_ptr<Platform> system_;
+    int program_;
+    std::thread thread_;
+    bool started_ = false;
+
+    // Owned by the GTK thread.
+    bool inCall_ = false;                         // a script call runs on the GTK thread
+    std::vector<std::function<void()>> pending_;  // user actions waiting for the next call
+    std::string buttonCaptions_[5];               // by DialogButton, as scripts wrote them
+    GtkDialog* runningDialog_ = nullptr;          // the modal dialog up now, if any
+    GtkWidget* infoBox_ = nullptr;                // the info box and its label
+    GtkWidget* infoLabel_ = nullptr;
+    GtkWidget* debugger_ = nullptr;  // the debugger window and its parts
+    GtkListStore* watchStore_ = nullptr;
+    GtkWidget* watchView_ = nullptr;
+    GtkWidget* lineDisplay_ = nullptr;
+    GtkWidget* stepButton_ = nullptr;
+    GtkWidget* traceButton_ = nullptr;
+    GtkWidget* valueEntry_ = nullptr;
+    GtkWidget* setButton_ = nullptr;
+    bool stepWaiting_ = false;  // debuggerStep waits for Step or Trace
+    DebuggerEvents* debuggerEvents_ = nullptr;
+    std::set<unsigned> keysDown_;  // keycodes pressed and not yet released
+    bool clipboardSet_ = false;    // a script text is on the clipboard
+
+    std::atomic<bool> haltPressed_{false};  // Halt or the debugger's close box: no next command
+};
+
+}  // namespace platform::gtk

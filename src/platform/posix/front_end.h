@@ -1,0 +1,23 @@
+// Which front end a POSIX program uses: the terminal or windows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+enum class FrontEnd {
+    console,            // the terminal, without trying windows
+    desktopIfPossible,  // windows when the module loads and a display opens, else the terminal
+    desktopRequired,    // windows or a message and exit code 1
+};
+
+// The choice from VL_UI (nullptr when unset) and whether DISPLAY or WAYLAND_DISPLAY names a
+// display: "console" and "desktop" (any case) decide; otherwise windows are tried with a display.
+FrontEnd chooseFrontEnd(const char* vlUi, bool displayNamed);
+
+// Where the desktop module is looked for, in order: beside the program, then in the installed
+// library folder (installedDir, empty when the build knows none).
+std::vector<std::string> desktopModuleCandidates(const std::string& programDir, const std::string& installedDir);
+
+}  // namespace platform
