@@ -17,8 +17,9 @@ using interp::ScriptExit;
 
 namespace {}  // namespace
 
-Executor::Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code)
-    : platform_(platform), vars_(vars), code_(std::move(code)) {
+Executor::Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code,
+                   std::uint64_t commandLimit)
+    : platform_(platform), vars_(vars), code_(std::move(code)), commandsLeft_(commandLimit) {
     decoded_.resize(static_cast<size_t>(code_->lineCount()));
 }
 
@@ -30,7 +31,7 @@ const Instruction& Executor::instructionAt(int lineNumber) {
 
 const Instruction& Executor::readLine() {
     // Running off the end of the code, even in the middle of a line, ends the program.
-    if (lineCounter_ >= code_->lineCount()) throw ScriptExit{0};
+    if (lineCounter_ >= code_->lineCount() || commandsLeft_-- == 0) throw ScriptExit{0};
     return instructionAt(++lineCounter_);
 }
 

@@ -2,6 +2,7 @@
 // loops and block skipping found by reading the code from its first line, as counted lines.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -26,7 +27,10 @@ enum class StepResult { next, halt };
 
 class Executor {
   public:
-    Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code);
+    // After commandLimit code lines read (run, or passed over by a search) the program ends quietly
+    // with exit code 0.
+    Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code,
+             std::uint64_t commandLimit = UINT64_MAX);
 
     // Runs the code from its first line to its end; returns the exit code.
     int run();
@@ -57,6 +61,7 @@ class Executor {
     std::unique_ptr<CodeImage> code_;
     std::vector<std::unique_ptr<Instruction>> decoded_;  // by line number - 1, filled on first use
     int lineCounter_ = 0;                                // code lines read since the last restart
+    std::uint64_t commandsLeft_;                         // code lines still to read
     interp::LineStack gosubStack_;                       // line numbers of the R005 lines
     interp::LineStack repeatStack_;                      // line numbers of the RRPT lines
     std::map<std::string, JumpTarget> labels_;           // remembered label searches
