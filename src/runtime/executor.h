@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,7 +65,8 @@ class Executor {
     std::uint64_t commandsLeft_;                         // code lines still to read
     interp::LineStack gosubStack_;                       // line numbers of the R005 lines
     interp::LineStack repeatStack_;                      // line numbers of the RRPT lines
-    std::map<std::string, JumpTarget> labels_;           // remembered label searches
+    std::map<std::string, JumpTarget> labels_;           // the first line of every label searches passed
+    std::optional<JumpTarget> labelFrontier_;            // where the furthest label search stopped
     std::map<int, JumpTarget> returns_;                  // remembered return scans
 };
 
