@@ -1,6 +1,7 @@
 // Executing code lines: control flow here, every command's meaning in the command library.
 #include "runtime/executor.h"
 
+#include <algorithm>
 #include <new>
 
 #include "commands/messages.h"
@@ -25,8 +26,20 @@ Executor::Executor(platform::Platform& platform, interp::VariableTable& vars, st
 
 const Instruction& Executor::instructionAt(int lineNumber) {
     auto& slot = decoded_[static_cast<size_t>(lineNumber) - 1];
-    if (!slot) slot = std::make_unique<Instruction>(decodeInstruction(code_->line(lineNumber), vars_));
-    return *slot;
+    if (slot) return *slot;
+    if (lineNumber == freshLine_ && fresh_) return *fresh_;
+    auto decoded = std::make_unique<Instruction>(decodeInstruction(code_->line(lineNumber), vars_));
+    if (lineNumber <= readBeforeRestart_) return *(slot = std::move(decoded));
+    fresh_ = std::move(decoded);
+    freshLine_ = lineNumber;
+    return *fresh_;
+}
+
+void Executor::restart() {
+    readBeforeRestart_ = std::max(readBeforeRestart_, lineCounter_);
+    // The line that restarts is still running; it moves into the table, at the same address.
+    if (fresh_ && freshLine_ <= readBeforeRestart_) decoded_[static_cast<size_t>(freshLine_) - 1] = std::move(fresh_);
+    lineCounter_ = 0;
 }
 
 const Instruction& Executor::readLine() {
