@@ -114,7 +114,7 @@ def damaged(edges: Edges):
 
 def memory(edges: Edges):
     script = b"LET [a] = 'abcdefgh'\nREPEAT\n  LET [a] = [a] # [a]\nUNTIL [a] = ''\n"
-    for who, done in zip(("velint", "compiled"), edges.run_both(script, limit_memory=768 << 20)):
+    for who, done in zip(("velint", "compiled"), edges.run_both(script, limit_memory=384 << 20)):
         check(done.returncode == 1, f"{who}: exit code {done.returncode}, expected 1")
         check(b"[ERROR]" in done.stderr, f"{who}: no error box: {done.stderr[-300:]!r}")
 
