@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the fuzz targets one after another, each for SECONDS (default 300), on its kept corpus;
-# new inputs that add coverage are merged into fuzz/corpus/TARGET, crashes land in
-# fuzz/crashes/TARGET. Usage: tools/fuzz.sh [SECONDS] [TARGET...]   (targets: fuzz/README.md)
+# new inputs that add coverage (and are at most FUZZ_KEEP_BYTES long, default 3000) are merged
+# into fuzz/corpus/TARGET, crashes land in fuzz/crashes/TARGET.
+# Usage: tools/fuzz.sh [SECONDS] [TARGET...]   (the targets: fuzz/README.md)
 # The final lines of each run (executions, cov, ft) are kept in build/fuzz/logs/TARGET.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,6 +32,8 @@ for target in "${targets[@]}"; do
     if ((status != 0)); then
         echo "$target: the fuzzer stopped with status $status, see $logs/$target.log and $crashes/" >&2
     fi
+    # Only small inputs are kept: the corpora live in the tree and the tests replay them.
+    find "$work" -type f -size +"${FUZZ_KEEP_BYTES:-3000}"c -delete
     nice -n 15 "build/fuzz/fuzz/${target}_fuzz" -merge=1 "$corpus" "$work" >"$logs/$target.merge.log" 2>&1
     rm -rf "$work"
 done
