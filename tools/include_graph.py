@@ -6,7 +6,7 @@ Usage: tools/include_graph.py [--check] [--root DIR]
 Prints the lines of code per layer and, for each layer, the layers it includes (with the number of
 include lines). With --check it prints nothing but the includes that point up or sideways (a
 layer including one it may not depend on) and exits 1 when there are any; the build runs it so.
-A layer is the first folder under src/.
+A layer is the first folder under src/; the fuzz targets in fuzz/ beside it are one more.
 """
 
 import argparse
@@ -27,11 +27,13 @@ ALLOWED = {
     "runtime": {"code", "command_set", "commands", "core", "platform"},
     "ide": {"core"},
     "ide/win32": {"ide", "core"},
+    # The fuzz targets (fuzz/, beside src/) drive the readers of every layer, never a window system.
+    "fuzz": {"interp", "compiler", "runtime", "ide", "command_set", "commands", "code", "core", "platform"},
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 SYSTEM_INCLUDE = re.compile(r'^\s*#\s*include\s+<([^>]+)>', re.M)
 # Layers that know no window system: their files may not include its headers.
-WINDOWLESS = {"ide"}
+WINDOWLESS = {"ide", "fuzz"}
 WINDOW_HEADERS = {"windows.h", "richedit.h", "commctrl.h", "commdlg.h", "shellapi.h", "windowsx.h", "objbase.h",
                   "gtk/gtk.h"}
 # GTK and X11 belong to the desktop module alone: no other file includes their headers.
@@ -62,8 +64,10 @@ def main() -> int:
     lines: Counter = Counter()
     edges = defaultdict(Counter)
     broken = []
-    for path in sources(root):
-        layer = layer_of(path.relative_to(root).parts)
+    fuzz_root = root.parent / "fuzz"
+    files = [(path, layer_of(path.relative_to(root).parts)) for path in sources(root)]
+    files += [(path, "fuzz") for path in sources(fuzz_root)] if fuzz_root.is_dir() else []
+    for path, layer in files:
         text = path.read_text(encoding="utf-8", errors="replace")
         lines[layer] += text.count("\n")
         if path.relative_to(root).parts[:2] != TOOLKIT_FOLDER:
@@ -73,7 +77,7 @@ def main() -> int:
         if layer in WINDOWLESS:
             for header in SYSTEM_INCLUDE.findall(text):
                 if header.lower() in WINDOW_HEADERS:
-                    broken.append(f"{path.relative_to(root)}: includes <{header}> (a {layer} file knows no windows)")
+                    broken.append(f"{path.relative_to(root.parent)}: includes <{header}> (a {layer} file knows no windows)")
         for include in INCLUDE.findall(text):
             if "/" not in include:
                 continue
@@ -82,7 +86,7 @@ def main() -> int:
                 continue
             edges[layer][target] += 1
             if target not in ALLOWED.get(layer, set()):
-                broken.append(f"{path.relative_to(root)}: includes {target}/ (a {layer} file may include "
+                broken.append(f"{path.relative_to(root.parent)}: includes {target}/ (a {layer} file may include "
                               f"{', '.join(sorted(ALLOWED.get(layer, set()))) or 'nothing outside itself'})")
     if opts.check:
         for line in broken:

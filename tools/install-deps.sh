@@ -2,6 +2,7 @@
 # Installs the Debian packages a task needs, when they are missing.
 #   install-deps.sh demo   compiler and CMake
 #   install-deps.sh test   everything the full test run needs (GoogleTest, MinGW, Wine, Xvfb, ...)
+#   install-deps.sh fuzz   clang and libFuzzer for the fuzz preset (tools/fuzz.sh); CI needs neither
 set -euo pipefail
 
 # The build runs a Python script to finish the runtime file, so the demo needs Python too.
@@ -9,6 +10,7 @@ demo_packages=(g++ cmake make python3)
 # The Linux desktop front end builds against GTK 3 and XTest; its tests drive windows on Xvfb.
 test_packages=("${demo_packages[@]}" libgtest-dev python3 icoutils clang-format libgtk-3-dev libxtst-dev pkg-config
                xvfb xdotool x11-utils xclip imagemagick)
+fuzz_packages=("${demo_packages[@]}" clang libfuzzer-14-dev)
 
 missing() {
     local package
@@ -47,8 +49,15 @@ case "${1:-demo}" in
             "$(dirname "$0")/../tests/wine/install_deps.sh" >/dev/null
         fi
         ;;
+    fuzz)
+        mapfile -t need < <(missing "${fuzz_packages[@]}")
+        if [ ${#need[@]} -gt 0 ]; then
+            [ "$(id -u)" -eq 0 ] && apt-get update -qq
+            install "${need[@]}"
+        fi
+        ;;
     *)
-        echo "usage: $0 demo|test" >&2
+        echo "usage: $0 demo|test|fuzz" >&2
         exit 2
         ;;
 esac

@@ -29,6 +29,11 @@ std::unique_ptr<CodeImage> CodeImage::fromBytes(std::string code) {
     return image;
 }
 
+bool CodeImage::endsWithEndMarker() const {
+    return !lines_.empty() && lines_.back() == compiler::kEndMarker &&
+           bytes_.size() == static_cast<size_t>(lines_.back().data() - bytes_.data()) + lines_.back().size() + 1;
+}
+
 void CodeImage::split() {
     std::string_view rest = bytes_;
     for (size_t end; (end = rest.find(compiler::kLineTerminator)) != std::string_view::npos;) {

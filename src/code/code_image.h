@@ -20,6 +20,12 @@ class CodeImage {
     int lineCount() const { return static_cast<int>(lines_.size()); }
     std::string_view line(int number) const { return lines_[static_cast<size_t>(number) - 1]; }
 
+    // No code at all: a runtime that was never linked.
+    bool empty() const { return bytes_.empty(); }
+    // The code ends with the end marker line, as every compiled program's code does; code cut
+    // off or followed by other bytes does not.
+    bool endsWithEndMarker() const;
+
   private:
     void split();
 

@@ -1,6 +1,8 @@
 // Keyword, separator and text reading on top of the character reader.
 #include "core/script_reader.h"
 
+#include <algorithm>
+
 #include "core/script_error.h"
 
 namespace interp {
@@ -73,6 +75,7 @@ int ScriptReader::readSeparator() {
 bool ScriptReader::restart(bool recheckNow) {
     if (!source_->reopen(recheckNow)) return false;
     text_ = &source_->text();
+    readBeforeRestart_ = std::max(readBeforeRestart_, offset_);
     offset_ = 0;
     countedUntil_ = 0;
     line_ = 1;

@@ -91,9 +91,11 @@ class ScriptReader {
     // Reading the same bytes from the same kind of start always ends the same way, so callers
     // may remember how far a read went and replay it. memoKey names the start: the offset,
     // and whether the line end just before it was already counted (after a push back); it is
-    // nullopt at the end of the script, where nothing is worth remembering.
+    // nullopt at the end of the script, where nothing is worth remembering, and beyond the
+    // furthest place read before a restart: text read once (most of a long script without
+    // jumps back) is never read again, and remembering it would only cost memory.
     std::optional<size_t> memoKey() const {
-        if (atEnd_) return std::nullopt;
+        if (atEnd_ || offset_ >= readBeforeRestart_) return std::nullopt;
         if (countedUntil_ <= offset_) return offset_ * 2;
         if (countedUntil_ == offset_ + 1) return offset_ * 2 + 1;
         return std::nullopt;
@@ -129,12 +131,13 @@ class ScriptReader {
     }
 
     std::unique_ptr<ScriptSource> source_;
-    const std::string* text_;      // the source's bytes
-    size_t offset_ = 0;            // reading position; the interpreter's program counter
-    size_t countedUntil_ = 0;      // line ends before this offset have been counted
-    int line_ = 1;                 // line counter
-    bool atEnd_ = false;           // the last read met the end of the script
-    int keywordTerminator_ = ' ';  // what ended the last keyword: blank, line end or kEnd
+    const std::string* text_;       // the source's bytes
+    size_t offset_ = 0;             // reading position; the interpreter's program counter
+    size_t countedUntil_ = 0;       // line ends before this offset have been counted
+    size_t readBeforeRestart_ = 0;  // the furthest offset reached before any restart
+    int line_ = 1;                  // line counter
+    bool atEnd_ = false;            // the last read met the end of the script
+    int keywordTerminator_ = ' ';   // what ended the last keyword: blank, line end or kEnd
 };
 
 }  // namespace interp

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <new>
 
 #include "core/text.h"
 #include "platform/platform.h"
@@ -147,6 +148,7 @@ int VariableTable::addRecord(const std::string& name) {
 }
 
 void VariableTable::set(Handle variable, std::string value) {
+    if (value.size() > valueLimit) throw std::bad_alloc();
     Slot& slot = *variable.slot_;
     if (slot.special != Special::none) runWriteHook(slot, value);
     if (slot.record < 0) slot.record = addRecord(variable.name());

@@ -2,6 +2,8 @@
 // reading and the names whose assignment acts on the dialog windows or the clipboard.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -73,6 +75,9 @@ class VariableTable {
     // Called with the name of every variable that grows the table beyond its free slots (the
     // debugger's automatic watch listens here).
     std::function<void(const std::string&)> onGrow;
+
+    // Setting a longer value throws std::bad_alloc, which ends the run as out of memory.
+    std::size_t valueLimit = SIZE_MAX;
 
   private:
     enum class Special { none, time, year, month, day, clipboard, buttonCaption, infoBoxEnabled };

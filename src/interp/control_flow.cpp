@@ -4,6 +4,8 @@
 // movement restarts the script from its first byte and reads forward to the target, which the
 // jump cache remembers per target (the outcome of such a search depends only on the script
 // text).
+#include <iterator>
+
 #include "core/block_skip.h"
 #include "core/text.h"
 #include "interp/handlers.h"
@@ -99,15 +101,21 @@ JumpTarget here(const Interpreter& in) { return JumpTarget{in.reader.position(),
 void searchLabel(Interpreter& in, const std::string& label) {
     auto remembered = in.memo.labels.find(label);
     if (jumpToRemembered(in, remembered == in.memo.labels.end() ? nullptr : &remembered->second)) return;
+    // Every search reads from the first byte with no loop open, so an earlier search has passed
+    // the lines up to where it stopped alike, and remembered every label there: this one goes on
+    // from that point, and the searches of a script read it once in all.
+    if (in.memo.labelFrontier) jumpToRemembered(in, &*in.memo.labelFrontier);
     for (;;) {
         KeywordRead read = readKeyword(in);
         if (read.word == "%") {
-            if (readRestOfLine(in) == label) break;
+            std::string name = readRestOfLine(in);
+            in.memo.labels.emplace(name, here(in));  // the first line of each name only
+            if (name == label) break;
             continue;
         }
         scanLine(in, read.upper);
     }
-    in.memo.labels.emplace(label, here(in));
+    in.memo.labelFrontier = here(in);
 }
 
 std::string readLabelOperand(Interpreter& in) {
@@ -204,9 +212,16 @@ void handleResume(Interpreter& in) {
     in.repeatStack.clear();
     auto remembered = in.memo.returns.find(returnLine);
     if (jumpToRemembered(in, remembered == in.memo.returns.end() ? nullptr : &remembered->second)) return;
-    do {
-        scanLine(in, readKeyword(in).upper);
-    } while (in.reader.line() < returnLine);
+    // A scan reads from the first byte with no loop open, so one that ended before this line
+    // passed the same lines: this one goes on from there.
+    if (auto earlier = in.memo.returns.lower_bound(returnLine); earlier != in.memo.returns.begin()) {
+        jumpToRemembered(in, &std::prev(earlier)->second);
+        while (in.reader.line() < returnLine) scanLine(in, readKeyword(in).upper);
+    } else {
+        do {
+            scanLine(in, readKeyword(in).upper);
+        } while (in.reader.line() < returnLine);
+    }
     in.memo.returns.emplace(returnLine, here(in));
 }
 

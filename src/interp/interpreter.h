@@ -2,6 +2,7 @@
 // interpreter receives explicitly, so tests can run many interpreters in one process.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,6 +40,7 @@ struct Interpreter {
     std::unordered_set<std::string> keywordTexts;  // every keyword text met so far
     commands::Session session;                     // state the commands keep between uses
     unsigned fileChangesSeen = 0;                  // session.fileChanges at the last restart
+    std::uint64_t commandsLeft = UINT64_MAX;       // the run ends quietly when none are left
     commands::Debugger debugger{vars, platform};
     const std::string* currentKeyword_ = internKeyword({});
 };

@@ -46,6 +46,7 @@ int commandLoop(Interpreter& in) {
         auto nextLine = [&in] { return upcomingLine(in); };
         in.debugger.applyEnvironment(nextLine);
         while (!in.reader.atEnd()) {
+            if (in.commandsLeft-- == 0) return 0;
             if (in.debugger.active()) in.debugger.beforeCommand(nextLine);
             if (commandStep(in) < 0) throw ScriptError{kUnknownInstruction, in.currentKeyword()};
         }
@@ -63,8 +64,11 @@ int commandLoop(Interpreter& in) {
 }
 
 // Start-up from the system variables on, then the command loop.
-int runOpenScript(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source) {
+int runOpenScript(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source,
+                  const RunLimits& limits = {}) {
     Interpreter in(platform, std::move(source), args.scriptPath);
+    in.commandsLeft = limits.commands;
+    in.vars.valueLimit = limits.valueLength;
     createSystemVariables(in, args);
     return commandLoop(in);
 }
@@ -93,8 +97,9 @@ int runScript(platform::Platform& platform, const LaunchArgs& args) {
     return runOpenScript(platform, args, std::move(source));
 }
 
-int runScriptSource(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source) {
-    return runOpenScript(platform, args, std::move(source));
+int runScriptSource(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source,
+                    const RunLimits& limits) {
+    return runOpenScript(platform, args, std::move(source), limits);
 }
 
 Interpreter::Interpreter(platform::Platform& platform, std::unique_ptr<ScriptSource> source, std::string path)

@@ -49,7 +49,8 @@ struct ScriptMemo {
     std::unordered_map<size_t, Remembered<ConditionShape>> conditions;
     std::unordered_map<size_t, Remembered<bool>> skippedLines;  // rest of a line read and dropped
     std::unordered_map<size_t, CommandPlan> plans;              // by the memoKey where the command starts
-    std::map<std::string, JumpTarget> labels;                   // label name -> after its label line
+    std::map<std::string, JumpTarget> labels;                   // label name -> after its first label line
+    std::optional<JumpTarget> labelFrontier;                    // where the furthest label search stopped
     std::map<int, JumpTarget> returns;                          // RESUME target line -> after the scan
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/run_limits.h"
 #include "core/script_source.h"
 #include "core/windows_version.h"
 #include "platform/platform.h"
@@ -33,7 +34,9 @@ std::string bannerText();
 // code: 0 at the normal end, 1 after an error, or the HALT value.
 int runScript(platform::Platform& platform, const LaunchArgs& args);
 
-// The same for a script already in memory (args.scriptPath only names it); unit tests use this.
-int runScriptSource(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source);
+// The same for a script already in memory (args.scriptPath only names it); unit tests and the
+// fuzzers use this, the fuzzers with limits.
+int runScriptSource(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source,
+                    const RunLimits& limits = {});
 
 }  // namespace interp

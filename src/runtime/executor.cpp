@@ -1,6 +1,7 @@
 // Executing code lines: control flow here, every command's meaning in the command library.
 #include "runtime/executor.h"
 
+#include <algorithm>
 #include <new>
 
 #include "commands/messages.h"
@@ -17,20 +18,33 @@ using interp::ScriptExit;
 
 namespace {}  // namespace
 
-Executor::Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code)
-    : platform_(platform), vars_(vars), code_(std::move(code)) {
+Executor::Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code,
+                   std::uint64_t commandLimit)
+    : platform_(platform), vars_(vars), code_(std::move(code)), commandsLeft_(commandLimit) {
     decoded_.resize(static_cast<size_t>(code_->lineCount()));
 }
 
 const Instruction& Executor::instructionAt(int lineNumber) {
     auto& slot = decoded_[static_cast<size_t>(lineNumber) - 1];
-    if (!slot) slot = std::make_unique<Instruction>(decodeInstruction(code_->line(lineNumber), vars_));
-    return *slot;
+    if (slot) return *slot;
+    if (lineNumber == freshLine_ && fresh_) return *fresh_;
+    auto decoded = std::make_unique<Instruction>(decodeInstruction(code_->line(lineNumber), vars_));
+    if (lineNumber <= readBeforeRestart_) return *(slot = std::move(decoded));
+    fresh_ = std::move(decoded);
+    freshLine_ = lineNumber;
+    return *fresh_;
+}
+
+void Executor::restart() {
+    readBeforeRestart_ = std::max(readBeforeRestart_, lineCounter_);
+    // The line that restarts is still running; it moves into the table, at the same address.
+    if (fresh_ && freshLine_ <= readBeforeRestart_) decoded_[static_cast<size_t>(freshLine_) - 1] = std::move(fresh_);
+    lineCounter_ = 0;
 }
 
 const Instruction& Executor::readLine() {
     // Running off the end of the code, even in the middle of a line, ends the program.
-    if (lineCounter_ >= code_->lineCount()) throw ScriptExit{0};
+    if (lineCounter_ >= code_->lineCount() || commandsLeft_-- == 0) throw ScriptExit{0};
     return instructionAt(++lineCounter_);
 }
 

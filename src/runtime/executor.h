@@ -2,8 +2,10 @@
 // loops and block skipping found by reading the code from its first line, as counted lines.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,7 +28,10 @@ enum class StepResult { next, halt };
 
 class Executor {
   public:
-    Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code);
+    // After commandLimit code lines read (run, or passed over by a search) the program ends quietly
+    // with exit code 0.
+    Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code,
+             std::uint64_t commandLimit = UINT64_MAX);
 
     // Runs the code from its first line to its end; returns the exit code.
     int run();
@@ -43,7 +48,7 @@ class Executor {
     StepResult execute(const Instruction& instruction);
     void executeCommand(const Instruction& instruction);
     void checkVersion(const Instruction& header);
-    void restart() { lineCounter_ = 0; }
+    void restart();
     void push(interp::LineStack& stack, int line);
     void scanLineForLoops(const Instruction& instruction);
     void jump(const std::string& label);
@@ -55,11 +60,19 @@ class Executor {
     interp::VariableTable& vars_;
     commands::Session session_;  // state the commands keep between uses
     std::unique_ptr<CodeImage> code_;
-    std::vector<std::unique_ptr<Instruction>> decoded_;  // by line number - 1, filled on first use
+    // Decoded lines are kept only where the code has been read before a restart: a line read
+    // once (most of a long program without jumps back) is decoded into fresh_, which the next
+    // such line replaces, and is kept after all if a restart follows while it runs.
+    std::vector<std::unique_ptr<Instruction>> decoded_;  // by line number - 1
+    std::unique_ptr<Instruction> fresh_;                 // the last line decoded beyond readBeforeRestart_
+    int freshLine_ = 0;                                  // its line number
+    int readBeforeRestart_ = 0;                          // the furthest line read before any restart
     int lineCounter_ = 0;                                // code lines read since the last restart
+    std::uint64_t commandsLeft_;                         // code lines still to read
     interp::LineStack gosubStack_;                       // line numbers of the R005 lines
     interp::LineStack repeatStack_;                      // line numbers of the RRPT lines
-    std::map<std::string, JumpTarget> labels_;           // remembered label searches
+    std::map<std::string, JumpTarget> labels_;           // the first line of every label searches passed
+    std::optional<JumpTarget> labelFrontier_;            // where the furthest label search stopped
     std::map<int, JumpTarget> returns_;                  // remembered return scans
 };
 

@@ -3,6 +3,8 @@
 // they ended is remembered per target.
 #include "runtime/executor.h"
 
+#include <iterator>
+
 #include "core/block_skip.h"
 #include "core/script_error.h"
 
@@ -23,13 +25,23 @@ void Executor::jump(const std::string& label) {
         repeatStack_.assign(found->second.repeatLines);
         return;
     }
-    // A label that does not exist runs into the end of the code, which ends the program.
+    // Every search reads from the first line with no loop open, so an earlier search has passed
+    // the lines up to where it stopped alike, and remembered every label there: this one goes on
+    // from that point, and the searches of a program read its code once in all. A label that does
+    // not exist runs into the end of the code, which ends the program.
+    if (labelFrontier_) {
+        lineCounter_ = labelFrontier_->lineCounter;
+        repeatStack_.assign(labelFrontier_->repeatLines);
+    }
     for (;;) {
         const Instruction& line = readLine();
-        if (line.opcode == Opcode::RLBL && line.label == label) break;
+        if (line.opcode == Opcode::RLBL) {
+            labels_.emplace(line.label, JumpTarget{lineCounter_, repeatStack_.contents()});  // first line only
+            if (line.label == label) break;
+        }
         scanLineForLoops(line);
     }
-    labels_.emplace(label, JumpTarget{lineCounter_, repeatStack_.contents()});
+    labelFrontier_ = JumpTarget{lineCounter_, repeatStack_.contents()};
 }
 
 void Executor::returnFromSubroutine() {
@@ -43,7 +55,13 @@ void Executor::returnFromSubroutine() {
         repeatStack_.assign(found->second.repeatLines);
         return;
     }
-    // The R005 line itself is read again but not executed.
+    // A scan reads from the first line with no loop open, so one that ended on an earlier line
+    // passed the same lines: this one goes on from there. The R005 line itself is read again but
+    // not executed.
+    if (auto earlier = returns_.lower_bound(target); earlier != returns_.begin()) {
+        lineCounter_ = std::prev(earlier)->second.lineCounter;
+        repeatStack_.assign(std::prev(earlier)->second.repeatLines);
+    }
     while (lineCounter_ < target) scanLineForLoops(readLine());
     returns_.emplace(target, JumpTarget{lineCounter_, repeatStack_.contents()});
 }

@@ -10,6 +10,8 @@ namespace runtime {
 
 namespace {
 
+constexpr const char* kDamagedProgramText = "The program is damaged: its code is incomplete.";
+
 void createSystemVariables(interp::VariableTable& vars, platform::Platform& system, const std::string& command,
                            const std::string& ownPath) {
     using V = interp::SystemVariable;
@@ -34,10 +36,11 @@ void createSystemVariables(interp::VariableTable& vars, platform::Platform& syst
 }
 
 int startAndRun(platform::Platform& platform, const std::string& command, const std::string& ownPath,
-                std::unique_ptr<CodeImage> code) {
+                std::unique_ptr<CodeImage> code, const interp::RunLimits& limits = {}) {
     interp::VariableTable vars(platform, interp::NameScheme::indexNames);
+    vars.valueLimit = limits.valueLength;
     createSystemVariables(vars, platform, command, ownPath);
-    Executor executor(platform, vars, std::move(code));
+    Executor executor(platform, vars, std::move(code), limits.commands);
     return executor.run();
 }
 
@@ -50,12 +53,17 @@ int runProgram(platform::Platform& platform, const std::string& command, const s
         platform.errorBox("Error in file", "VL4", platform::style::kIconError);
         return 1;
     }
+    // Code that was cut off or changed at its end is not run: any part of it may be missing.
+    if (!code->empty() && !code->endsWithEndMarker()) {
+        platform.errorBox(kDamagedProgramText, "VL4", platform::style::kIconError);
+        return 1;
+    }
     return startAndRun(platform, command, ownPath, std::move(code));
 }
 
 int runCode(platform::Platform& platform, const std::string& command, const std::string& ownPath,
-            std::unique_ptr<CodeImage> code) {
-    return startAndRun(platform, command, ownPath, std::move(code));
+            std::unique_ptr<CodeImage> code, const interp::RunLimits& limits) {
+    return startAndRun(platform, command, ownPath, std::move(code), limits);
 }
 
 }  // namespace runtime

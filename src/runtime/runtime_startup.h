@@ -6,6 +6,7 @@
 #include <string>
 
 #include "code/code_image.h"
+#include "core/run_limits.h"
 #include "platform/platform.h"
 
 namespace runtime {
@@ -15,8 +16,8 @@ namespace runtime {
 int runProgram(platform::Platform& platform, const std::string& command, const std::string& ownPath,
                std::uint32_t codeOffset);
 
-// The same with the code already in memory (unit tests).
+// The same with the code already in memory (unit tests, and the fuzzers with limits).
 int runCode(platform::Platform& platform, const std::string& command, const std::string& ownPath,
-            std::unique_ptr<CodeImage> code);
+            std::unique_ptr<CodeImage> code, const interp::RunLimits& limits = {});
 
 }  // namespace runtime
