@@ -70,10 +70,11 @@ def main() -> int:
     for path, layer in files:
         text = path.read_text(encoding="utf-8", errors="replace")
         lines[layer] += text.count("\n")
-        if path.relative_to(root).parts[:2] != TOOLKIT_FOLDER:
+        if path.relative_to(root.parent).parts[1:3] != TOOLKIT_FOLDER:
             for header in SYSTEM_INCLUDE.findall(text):
                 if header.startswith(TOOLKIT_PREFIXES):
-                    broken.append(f"{path.relative_to(root)}: includes <{header}> (only platform/gtk/ knows GTK and X11)")
+                    broken.append(f"{path.relative_to(root.parent)}: includes <{header}> (only platform/gtk/ knows GTK "
+                                  "and X11)")
         if layer in WINDOWLESS:
             for header in SYSTEM_INCLUDE.findall(text):
                 if header.lower() in WINDOW_HEADERS:
