@@ -2,6 +2,7 @@
 #include "commands/dialog_commands.h"
 
 #include "core/text.h"
+#include "platform/line_breaks.h"
 
 namespace commands {
 
@@ -11,17 +12,6 @@ namespace {
 
 // A size setting, read with the number rules at each use.
 int sizeSetting(Context& ctx, SystemVariable variable) { return interp::textToInt(ctx.vars.get(variable)); }
-
-// The edit control breaks lines with CR LF.
-std::string withCrLf(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
 
 std::string withoutCr(const std::string& text) {
     std::string out;
@@ -59,7 +49,7 @@ void inputBox(Context& ctx, Target target, const std::string& title, const std::
 void editBox(Context& ctx, Target target, const std::string& title, const std::string& text, bool readOnly) {
     int height = sizeSetting(ctx, SystemVariable::EditBox_Height);
     int width = sizeSetting(ctx, SystemVariable::EditBox_Width);
-    auto answer = ctx.platform.editBox(title, withCrLf(text), readOnly, width, height);
+    auto answer = ctx.platform.editBox(title, platform::withCrLf(text), readOnly, width, height);
     ctx.vars.set(target, answer ? withoutCr(*answer) : std::string());
 }
 

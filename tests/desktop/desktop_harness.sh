@@ -23,14 +23,7 @@ begin_test() {
     VELINT=$BUILD/velint
     MODULE=$BUILD/libvelmish_gtk.so
     [[ -x $VELINT && -f $MODULE ]] || fail "no velint and libvelmish_gtk.so in $BUILD"
-    TEST_NAME=$(basename "$0" .sh)
-    ARTIFACTS=$(realpath -m "$2")/$TEST_NAME
-    rm -rf "$ARTIFACTS"
-    mkdir -p "$ARTIFACTS" || fail "cannot make $ARTIFACTS"
-    cd "$ARTIFACTS" || fail "cannot enter $ARTIFACTS"
-    trap end_test EXIT
-    trap 'exit 130' INT
-    trap 'exit 143' TERM
+    enter_artifacts "$2"
     local session=${VELMISH_DESKTOP_SESSION:-}
     [[ -r $session ]] || fail "no session file \"$session\": has setup.sh run?"
     # shellcheck source=/dev/null

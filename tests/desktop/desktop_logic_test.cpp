@@ -5,6 +5,7 @@
 
 #include "platform/gtk/desktop_text.h"
 #include "platform/gtk/key_map.h"
+#include "platform/line_breaks.h"
 #include "platform/posix/front_end.h"
 
 namespace {
@@ -57,7 +58,7 @@ TEST(DialogText, CaptionsAndLineBreaks) {
     EXPECT_EQ(mnemonicCaption("Save && go"), "Save & go");
     EXPECT_EQ(mnemonicCaption("my_file"), "my__file");
     EXPECT_EQ(withLineFeeds("a\r\nb\r\n"), "a\nb\n");
-    EXPECT_EQ(withCarriageReturns("a\nb"), "a\r\nb");
+    EXPECT_EQ(platform::withCrLf("a\nb"), "a\r\nb");
 }
 
 TEST(FileFilters, PairsOfDescriptionAndPatterns) {

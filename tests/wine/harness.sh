@@ -127,15 +127,7 @@ begin_test() {
     (($# == 2)) || fail "usage: $(basename "$0") VELINT_EXE ARTIFACTS_DIR"
     VELINT=$(realpath "$1")
     [[ -f $VELINT ]] || fail "no program at $1"
-    TEST_NAME=$(basename "$0" .sh)
-    ARTIFACTS=$(realpath -m "$2")/$TEST_NAME
-    rm -rf "$ARTIFACTS"
-    mkdir -p "$ARTIFACTS" || fail "cannot make $ARTIFACTS"
-    cd "$ARTIFACTS" || fail "cannot enter $ARTIFACTS"
-    trap end_test EXIT
-    # Signals end the script through its exit trap, so the program under test goes with it.
-    trap 'exit 130' INT
-    trap 'exit 143' TERM
+    enter_artifacts "$2"
     load_session
     BOX_READER=${VELMISH_BOX_READER:-}
     [[ -f $BOX_READER ]] || fail "VELMISH_BOX_READER does not name the built box_reader.exe"

@@ -112,6 +112,20 @@ wait_until_gone() {
     done
 }
 
+# Makes an empty artifacts directory named after the test script under the given root, enters it
+# and arms the traps that end the program under test with the script; sets TEST_NAME and ARTIFACTS.
+enter_artifacts() {
+    TEST_NAME=$(basename "$0" .sh)
+    ARTIFACTS=$(realpath -m "$1")/$TEST_NAME
+    rm -rf "$ARTIFACTS"
+    mkdir -p "$ARTIFACTS" || fail "cannot make $ARTIFACTS"
+    cd "$ARTIFACTS" || fail "cannot enter $ARTIFACTS"
+    trap end_test EXIT
+    # Signals end the script through its exit trap, so the program under test goes with it.
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+}
+
 # Runs when a test script exits for any reason: no program of the test may outlive it.
 end_test() {
     local code=$?

@@ -115,16 +115,6 @@ std::string withLineFeeds(const std::string& text) {
     return out;
 }
 
-std::string withCarriageReturns(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
-
 std::vector<FileFilter> fileFilters(const std::string& filter) {
     std::vector<FileFilter> filters;
     std::vector<std::string> parts = split(filter, '|');

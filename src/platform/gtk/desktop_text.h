@@ -13,9 +13,8 @@ std::string displayText(const std::string& bytes);
 // A button caption with its "&" marks as GTK mnemonics: "&Ok" is "_Ok", "&&" one "&", "_" "__".
 std::string mnemonicCaption(const std::string& caption);
 
-// Line breaks: the edit box's text has CR LF, GTK's text views have LF.
+// Line breaks: the edit box's text has CR LF (platform/line_breaks.h), GTK's text views have LF.
 std::string withLineFeeds(const std::string& text);
-std::string withCarriageReturns(const std::string& text);
 
 // One file-chooser filter: its name and its patterns.
 struct FileFilter {

@@ -4,6 +4,7 @@
 
 #include "platform/gtk/desktop_text.h"
 #include "platform/gtk/gtk_platform.h"
+#include "platform/line_breaks.h"
 
 namespace platform::gtk {
 
@@ -121,7 +122,7 @@ std::optional<std::string> GtkPlatform::editBox(const std::string& title, const 
                 GtkTextIter end;
                 gtk_text_buffer_get_bounds(buffer, &start, &end);
                 gchar* typed = gtk_text_buffer_get_text(buffer, &start, &end, FALSE);
-                answer = withCarriageReturns(typed);
+                answer = withCrLf(typed);
                 g_free(typed);
             }
         }
