@@ -9,7 +9,7 @@ set -euo pipefail
 demo_packages=(g++ cmake make python3)
 # The Linux desktop front end builds against GTK 3 and XTest; its tests drive windows on Xvfb.
 test_packages=("${demo_packages[@]}" libgtest-dev python3 icoutils clang-format libgtk-3-dev libxtst-dev pkg-config
-               xvfb xdotool x11-utils xclip imagemagick)
+               xvfb xdotool x11-utils xclip imagemagick weston)
 fuzz_packages=("${demo_packages[@]}" clang libfuzzer-14-dev)
 
 missing() {

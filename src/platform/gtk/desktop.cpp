@@ -195,25 +195,39 @@ void GtkPlatform::releaseKeys() {
 
 // ---- The clipboard ------------------------------------------------------------------------------
 
+// The desktop clipboard belongs to a seat (a keyboard and pointer); a Wayland session can have none,
+// and GTK's clipboard then fails outright. The text then stays within the program, as in the
+// terminal.
+static bool desktopClipboardExists() {
+    return gdk_display_get_default_seat(gdk_display_get_default()) != nullptr;
+}
+
 std::string GtkPlatform::clipboardText() {
     std::string text;
+    bool desktop = true;
     onGtk([&] {
+        desktop = desktopClipboardExists();
+        if (!desktop) return;
         if (gchar* held = gtk_clipboard_wait_for_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD))) {
             text = held;
             g_free(held);
         }
     });
-    return text;
+    return desktop ? text : system_->clipboardText();
 }
 
 void GtkPlatform::setClipboardText(const std::string& text) {
+    bool desktop = true;
     onGtk([&] {
+        desktop = desktopClipboardExists();
+        if (!desktop) return;
         GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
         gtk_clipboard_set_text(clipboard, displayText(text).c_str(), -1);
         // Every target may be stored, so a clipboard manager keeps the text after the program.
         gtk_clipboard_set_can_store(clipboard, nullptr, 0);
         clipboardSet_ = true;
     });
+    if (!desktop) system_->setClipboardText(text);
 }
 
 // ---- Documents and addresses ------------------------------------------------------------------
