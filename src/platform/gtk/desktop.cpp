@@ -198,9 +198,7 @@ void GtkPlatform::releaseKeys() {
 // The desktop clipboard belongs to a seat (a keyboard and pointer); a Wayland session can have none,
 // and GTK's clipboard then fails outright. The text then stays within the program, as in the
 // terminal.
-static bool desktopClipboardExists() {
-    return gdk_display_get_default_seat(gdk_display_get_default()) != nullptr;
-}
+static bool desktopClipboardExists() { return gdk_display_get_default_seat(gdk_display_get_default()) != nullptr; }
 
 std::string GtkPlatform::clipboardText() {
     std::string text;
