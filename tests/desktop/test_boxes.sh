@@ -5,7 +5,7 @@
 source "$(dirname "$0")/desktop_harness.sh"
 begin_test "$@"
 
-touch chosen.txt
+mkdir -p picked && touch picked/chosen.txt
 write_script boxes.vl \
     "MSGBOX 'Velmish Question', 'Go on with the test?', 'yesno'" \
     "WRITEFILE 'answers.txt', 'msgbox '#[errorcode]" \
@@ -21,16 +21,19 @@ show_window "Velmish Question" 01-msgbox
 answer_window alt+n
 show_window "Velmish Input" 02-input
 # The caret follows the default text, as on Windows: typing adds to it.
-xdotool type --delay 20 "Grüße, Welt" || fail "xdotool could not type"
+# xdotool types ü and ß through one spare key it maps to each in turn; the pause lets GTK read a
+# key before the next character maps it anew.
+xdotool type --delay 150 "Grüße, Welt" || fail "xdotool could not type"
 screenshot 02-input-typed
 answer_window Return
 show_window "Velmish Pick" 03-list
 answer_window Down Return
 show_window "Velmish Open" 04-open
-# Typing opens the chooser's location field, in the current folder, where the script runs. A
-# short name leaves its completion no time to race the keys.
-xdotool type --delay 60 "chosen.txt" || fail "xdotool could not type"
+# Ctrl+L opens the chooser's location field; the whole path is typed there.
+press_keys "$WINDOW" ctrl+l
+xdotool type --delay 60 "$ARTIFACTS/picked/chosen.txt" || fail "xdotool could not type"
+sleep 0.3
 screenshot 04-open-typed
 answer_window Return
 expect_exit 0
-expect_lines answers.txt "msgbox 7" "input <xGrüße, Welt>" "list pear" "open 0 $ARTIFACTS/chosen.txt"
+expect_lines answers.txt "msgbox 7" "input <xGrüße, Welt>" "list pear" "open 0 $ARTIFACTS/picked/chosen.txt"

@@ -79,7 +79,9 @@ start_xvfb() {
     rm -f "$state/display"
     # -displayfd writes the display number once the server accepts connections.
     # It gets no Wine variables, so that it never counts as a process of the prefix.
-    env -u WINEPREFIX Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/display" \
+    # -noreset: an X server resets when its last client leaves and refuses connections meanwhile,
+    # so a program started just after a short-lived xdotool or xwininfo could fail to connect.
+    env -u WINEPREFIX Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$state/display" \
         >"$state/logs/xvfb.log" 2>&1 </dev/null &
     echo $! >"$state/xvfb.pid"
     local deadline=$((SECONDS + 15))
