@@ -17,6 +17,17 @@ GtkWidget* button(const char* label, void (*clicked)(GtkPlatform*), GtkPlatform*
     return widget;
 }
 
+// Gives a widget the focus once the event being handled is done: a click on the watch list selects
+// a row before the list takes the focus itself, which would undo an immediate grab.
+void focusSoon(GtkWidget* widget) {
+    g_idle_add(
+        [](gpointer target) -> gboolean {
+            gtk_widget_grab_focus(static_cast<GtkWidget*>(target));
+            return G_SOURCE_REMOVE;
+        },
+        widget);
+}
+
 }  // namespace
 
 void GtkPlatform::buildDebugger() {
@@ -34,6 +45,8 @@ void GtkPlatform::buildDebugger() {
     watchView_ = gtk_tree_view_new_with_model(GTK_TREE_MODEL(watchStore_));
     g_object_unref(watchStore_);
     gtk_tree_view_set_headers_visible(GTK_TREE_VIEW(watchView_), FALSE);
+    // Typing goes to the value field, not into a search of the list.
+    gtk_tree_view_set_enable_search(GTK_TREE_VIEW(watchView_), FALSE);
     gtk_tree_view_append_column(GTK_TREE_VIEW(watchView_), gtk_tree_view_column_new_with_attributes(
                                                                "", gtk_cell_renderer_text_new(), "text", 0, nullptr));
     g_signal_connect_swapped(gtk_tree_view_get_selection(GTK_TREE_VIEW(watchView_)), "changed",
@@ -166,7 +179,7 @@ void GtkPlatform::onSet() {
         gtk_tree_selection_select_path(gtk_tree_view_get_selection(GTK_TREE_VIEW(watchView_)), path);
         gtk_tree_path_free(path);
         gtk_entry_set_text(GTK_ENTRY(valueEntry_), "");
-        gtk_widget_grab_focus(stepButton_);
+        focusSoon(stepButton_);
     });
 }
 
@@ -178,7 +191,7 @@ void GtkPlatform::onWatchSelected() {
             return;
         }
         gtk_entry_set_text(GTK_ENTRY(valueEntry_), displayText(debuggerEvents_->watchedValue(index)).c_str());
-        gtk_widget_grab_focus(valueEntry_);
+        focusSoon(valueEntry_);
     });
 }
 
