@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The boxes of velint as GTK windows: a Yes/No box answered No gives 7; an input box typed into
-# and confirmed hands back UTF-8; a list box choice; a file chooser given a typed path.
+# and confirmed hands back UTF-8; a list box choice; a file chooser given a typed path; a folder
+# chooser given a typed path.
 # Usage: test_boxes.sh BUILD_DIR ARTIFACTS_DIR
 source "$(dirname "$0")/desktop_harness.sh"
 begin_test "$@"
@@ -14,7 +15,9 @@ write_script boxes.vl \
     "LISTBOX [c] = 'Velmish Pick', 'apple|pear|plum'" \
     "WRITEFILE 'answers.txt', 'list '#[c]" \
     "OPENBOX [f] = 'Velmish Open', 'Text files|*.txt|All files|*.*'" \
-    "WRITEFILE 'answers.txt', 'open '#[errorcode]#' '#[f]"
+    "WRITEFILE 'answers.txt', 'open '#[errorcode]#' '#[f]" \
+    "FOLDERBOX [d] = 'Velmish Folder', [current]" \
+    "WRITEFILE 'answers.txt', 'folder '#[errorcode]#' '#[d]"
 start_velint boxes.vl
 
 show_window "Velmish Question" 01-msgbox
@@ -35,5 +38,12 @@ xdotool type --delay 60 "$ARTIFACTS/picked/chosen.txt" || fail "xdotool could no
 sleep 0.3
 screenshot 04-open-typed
 answer_window Return
+show_window "Velmish Folder" 05-folder
+press_keys "$WINDOW" ctrl+l
+xdotool type --delay 60 "$ARTIFACTS/picked" || fail "xdotool could not type"
+sleep 0.3
+screenshot 05-folder-typed
+answer_window Return
 expect_exit 0
-expect_lines answers.txt "msgbox 7" "input <xGrüße, Welt>" "list pear" "open 0 $ARTIFACTS/picked/chosen.txt"
+expect_lines answers.txt "msgbox 7" "input <xGrüße, Welt>" "list pear" "open 0 $ARTIFACTS/picked/chosen.txt" \
+    "folder 0 $ARTIFACTS/picked"
