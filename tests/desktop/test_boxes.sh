@@ -26,7 +26,7 @@ show_window "Velmish Input" 02-input
 # The caret follows the default text, as on Windows: typing adds to it.
 # xdotool types ü and ß through one spare key it maps to each in turn; the pause lets GTK read a
 # key before the next character maps it anew.
-xdotool type --delay 150 "Grüße, Welt" || fail "xdotool could not type"
+type_text "$WINDOW" "Grüße, Welt" 150
 screenshot 02-input-typed
 answer_window Return
 show_window "Velmish Pick" 03-list
@@ -34,13 +34,13 @@ answer_window Down Return
 show_window "Velmish Open" 04-open
 # Ctrl+L opens the chooser's location field; the whole path is typed there.
 press_keys "$WINDOW" ctrl+l
-xdotool type --delay 60 "$ARTIFACTS/picked/chosen.txt" || fail "xdotool could not type"
+type_text "$WINDOW" "$ARTIFACTS/picked/chosen.txt"
 sleep 0.3
 screenshot 04-open-typed
 answer_window Return
 show_window "Velmish Folder" 05-folder
 press_keys "$WINDOW" ctrl+l
-xdotool type --delay 60 "$ARTIFACTS/picked" || fail "xdotool could not type"
+type_text "$WINDOW" "$ARTIFACTS/picked"
 sleep 0.3
 screenshot 05-folder-typed
 answer_window Return
