@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # OPENBOX with [OpenBox_MultiSel] set: two files chosen at once come back as the folder and the
-# names joined by "|", as on Windows.
-# Usage: test_multi_open.sh BUILD_DIR ARTIFACTS_DIR
+# names joined by "|", as on Windows. SAVEBOX takes the name of a file that does not exist yet
+# and creates no file.
+# Usage: test_file_boxes.sh BUILD_DIR ARTIFACTS_DIR
 source "$(dirname "$0")/desktop_harness.sh"
 begin_test "$@"
 
@@ -9,7 +10,9 @@ touch one.pair two.pair
 write_script multi.vl \
     "LET [OpenBox_MultiSel] = '0'" \
     "OPENBOX [f] = 'Velmish Open Several', 'Pairs|*.pair'" \
-    "WRITEFILE 'answers.txt', 'open '#[errorcode]#' '#[f]"
+    "WRITEFILE 'answers.txt', 'open '#[errorcode]#' '#[f]" \
+    "SAVEBOX [s] = 'Velmish Save', 'Text files|*.txt'" \
+    "WRITEFILE 'answers.txt', 'save '#[errorcode]#' '#[s]"
 start_velint multi.vl
 
 show_window "Velmish Open Several" 01-open
@@ -20,5 +23,10 @@ press_keys "$WINDOW" ctrl+a
 sleep 0.3
 screenshot 02-both-chosen
 answer_window Return
+show_window "Velmish Save" 03-save
+type_text "$WINDOW" "report.txt"
+screenshot 04-save-typed
+answer_window Return
 expect_exit 0
-expect_lines answers.txt "open 0 $ARTIFACTS|one.pair|two.pair"
+expect_lines answers.txt "open 0 $ARTIFACTS|one.pair|two.pair" "save 0 $ARTIFACTS/report.txt"
+[[ ! -e report.txt ]] || fail "SAVEBOX created report.txt"
