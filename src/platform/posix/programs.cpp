@@ -1,5 +1,6 @@
 // Starting programs on POSIX systems: SHELL and CALL start a program found along PATH without a
 // shell and without waiting, SYSTEM runs a command with /bin/sh and waits for its exit code.
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -136,18 +137,38 @@ std::optional<std::string> findProgram(const std::string& name) {
 
 int startDetached(const std::string& path, const std::vector<std::string>& arguments) {
     std::vector<char*> argv = argumentVector(arguments);
+    // The start's outcome comes back through a pipe that closes on a successful exec.
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0) return errno;
     pid_t middle = ::fork();
-    if (middle < 0) return errno;
-    if (middle == 0) {
-        // The intermediate process: starts the program and ends at once, handing the outcome of
-        // the start back as its exit status. The program is then adopted by the system.
-        pid_t program;
-        int error = ::posix_spawn(&program, path.c_str(), nullptr, nullptr, argv.data(), environ);
-        ::_exit(error > 255 ? 255 : error);
+    if (middle < 0) {
+        int error = errno;
+        ::close(report[0]);
+        ::close(report[1]);
+        return error;
     }
+    if (middle == 0) {
+        // The intermediate process starts the program and ends at once, so the program is adopted
+        // by the system and never waited for here. The program may have more threads (the
+        // desktop's), so only fork, execve, write and _exit are called from here on.
+        pid_t program = ::fork();
+        if (program > 0) ::_exit(0);
+        if (program == 0) ::execve(path.c_str(), argv.data(), environ);
+        // Here the fork (in the intermediate process) or the exec (in the program) failed.
+        int error = errno;
+        [[maybe_unused]] ssize_t written = ::write(report[1], &error, sizeof error);
+        ::_exit(127);
+    }
+    ::close(report[1]);
     std::optional<int> status = waitForChild(middle);
-    if (!status || !WIFEXITED(*status)) return EAGAIN;
-    return WEXITSTATUS(*status);
+    int error = 0;
+    ssize_t got;
+    do {
+        got = ::read(report[0], &error, sizeof error);
+    } while (got < 0 && errno == EINTR);
+    ::close(report[0]);
+    if (got == static_cast<ssize_t>(sizeof error)) return error;
+    return status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0 ? 0 : EAGAIN;
 }
 
 }  // namespace posix
