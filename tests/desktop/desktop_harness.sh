@@ -52,15 +52,6 @@ show_window() {
     screenshot "$shot"
 }
 
-# Types a text into a window, which takes the focus first (under load a new window may not have
-# it yet). The delay is milliseconds between the characters.
-type_text() {
-    local window=$1 text=$2 delay=${3:-60}
-    timeout 10 xdotool windowfocus --sync "$window" >/dev/null 2>&1 || fail "window $window did not take the focus"
-    xdotool type --delay "$delay" -- "$text" >/dev/null 2>&1 || fail "xdotool could not type \"$text\""
-    note "typed \"$text\""
-}
-
 # Presses keys in the window just shown and waits until it has closed.
 answer_window() {
     local window=$WINDOW

@@ -34,13 +34,13 @@ answer_window Down Return
 show_window "Velmish Open" 04-open
 # Ctrl+L opens the chooser's location field; the whole path is typed there.
 press_keys "$WINDOW" ctrl+l
-type_text "$WINDOW" "$ARTIFACTS/picked/chosen.txt"
+type_text "$WINDOW" "$ARTIFACTS/picked/chosen.txt" 60
 sleep 0.3
 screenshot 04-open-typed
 answer_window Return
 show_window "Velmish Folder" 05-folder
 press_keys "$WINDOW" ctrl+l
-type_text "$WINDOW" "$ARTIFACTS/picked"
+type_text "$WINDOW" "$ARTIFACTS/picked" 60
 sleep 0.3
 screenshot 05-folder-typed
 answer_window Return

@@ -24,7 +24,7 @@ xdotool mousemove --window "$debugger" 60 12 click 1 || fail "xdotool could not 
 sleep 0.3
 screenshot 02-watch-chosen
 press_keys "$debugger" ctrl+a
-type_text "$debugger" "two"
+type_text "$debugger" "two" 60
 screenshot 03-value-typed
 press_keys "$debugger" alt+e
 sleep 0.3

@@ -24,7 +24,7 @@ sleep 0.3
 screenshot 02-both-chosen
 answer_window Return
 show_window "Velmish Save" 03-save
-type_text "$WINDOW" "report.txt"
+type_text "$WINDOW" "report.txt" 60
 screenshot 04-save-typed
 answer_window Return
 expect_exit 0

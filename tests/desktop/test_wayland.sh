@@ -40,8 +40,12 @@ wayland_screenshot() {
         fail "weston-screenshooter failed"
     mv "$folder"/*.png "$1.png" && rmdir "$folder"
 }
+# The number of light pixels in a screenshot; weston's background here is dark.
+light_pixels() {
+    convert "$1" -colorspace Gray -threshold 60% -format '%[fx:round(mean*w*h)]' info:
+}
 wayland_screenshot 00-empty
-empty=$(convert 00-empty.png -colorspace Gray -threshold 60% -format '%[fx:round(mean*w*h)]' info:)
+empty=$(light_pixels 00-empty.png)
 ((empty < 100)) || fail "weston's empty screen has $empty light pixels"
 
 write_script wayland.vl \
@@ -66,7 +70,7 @@ done
 light=0
 for attempt in 1 2 3 4 5; do
     wayland_screenshot 01-info-box
-    light=$(convert 01-info-box.png -colorspace Gray -threshold 60% -format '%[fx:round(mean*w*h)]' info:)
+    light=$(light_pixels 01-info-box.png)
     ((light > 4000)) && break
     sleep 0.3
 done

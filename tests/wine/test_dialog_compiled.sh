@@ -38,12 +38,12 @@ expect_child "$(window_block "Velmish Compiled")" "input OK" 3 Button 1 $((CHILD
 timeout -k 2 60 "$WINE_LOADER" "$WINDOW_PROBE" "Velmish 4" >"$ARTIFACTS/interpreter-class.txt" 2>&1 </dev/null &&
     fail "a compiled program made windows of the interpreter's class: $ARTIFACTS/interpreter-class.txt"
 type_text "$window" "compiled"
-send_keys "$window" Return
+press_keys "$window" Return
 wait_dialog_closed "$window" "Velmish Compiled"
 
 show_dialog "Velmish Compiled List" 02-list
 window=$WINDOW
-send_keys "$window" Down Return
+press_keys "$window" Down Return
 wait_window_gone "$window"
 
 read_echo 03-answers

@@ -51,7 +51,7 @@ style=$(field "$(grep '^child .* id=7 ' <<<"$block")" style)
 ((style & ES_READONLY)) && fail "the edit text is read-only in editable mode"
 
 # Enter inserts a line break into the text; OK is clicked.
-send_keys "$edit_window" ctrl+End Return
+press_keys "$edit_window" ctrl+End Return
 type_text "$edit_window" "fourth"
 wait_probe "Velmish Edit" '^child class=Edit id=7 .* text=first\\r\\nsecond\\r\\nthird\\r\\nfourth$' 02-edit-typed
 screenshot 02-edit-typed
@@ -82,13 +82,13 @@ expect_child "$block" "list OK" 2 Button 5 $((CHILD | BS_DEFPUSHBUTTON)) 0 "3,$(
 items=$(sed -n 's/^item=//p' <<<"$block" | paste -sd '|')
 [[ $items == "a|b||c" ]] || fail "the list holds \"$items\", expected \"a|b||c\""
 grep -qx 'selected=0' <<<"$block" || fail "the first entry is not selected: $(grep '^selected=' <<<"$block")"
-send_keys "$list_window" Down Return
+press_keys "$list_window" Down Return
 wait_dialog_closed "$list_window" "Velmish List"
 
 # ---- An entry longer than any fixed buffer comes back whole ----
 show_dialog "Velmish Long" 05-long
 long_window=$WINDOW
-send_keys "$long_window" Down Return
+press_keys "$long_window" Down Return
 wait_window_gone "$long_window"
 
 read_echo 06-answers

@@ -36,7 +36,7 @@ grep -q '^child class=ComboBox .* text=Text files$' "$PROBE" ||
     fail "the file type list does not show \"Text files\": $PROBE"
 type_text "$window" "two.txt"
 screenshot 01-open
-send_keys "$window" Return
+press_keys "$window" Return
 wait_window_gone "$window"
 
 # ---- Several files ----
@@ -44,22 +44,22 @@ wait_window "Velmish Open Many"
 window=$WINDOW
 type_text "$window" '"one.txt" "three.txt"'
 screenshot 02-open-many
-send_keys "$window" Return
+press_keys "$window" Return
 wait_window_gone "$window"
 
 # ---- Save cancelled ----
 show_dialog "Velmish Save" 03-save
-send_keys "$WINDOW" Escape
+press_keys "$WINDOW" Escape
 wait_window_gone "$WINDOW"
 
 # ---- Folder browser: Return takes the start folder the browser opened on ----
 show_dialog "Browse for Folder" 04-folder
-send_keys "$WINDOW" Return
+press_keys "$WINDOW" Return
 wait_window_gone "$WINDOW"
 
 # ---- Folder browser cancelled ----
 show_dialog "Browse for Folder" 05-folder-cancel
-send_keys "$WINDOW" Escape
+press_keys "$WINDOW" Escape
 wait_window_gone "$WINDOW"
 
 read_echo 06-answers

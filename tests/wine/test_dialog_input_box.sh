@@ -74,14 +74,14 @@ windows=$(grep -c '^window ' "$PROBE")
 
 # ---- Typing and Enter ----
 type_text "$WINDOW" "hello world"
-send_keys "$WINDOW" Return
+press_keys "$WINDOW" Return
 wait_dialog_closed "$WINDOW" "Velmish Input"
 
 # ---- Escape on a box with a default ----
 show_dialog "Velmish Default" 02-default
 probe_windows 02-default
 expect_child "$(window_block "Velmish Default")" "entry with default" 2 Edit 0 0 0 5,22,285,24 "preset text"
-send_keys "$WINDOW" Escape
+press_keys "$WINDOW" Escape
 wait_dialog_closed "$WINDOW" "Velmish Default"
 
 # ---- Captions from IBox_Ok and IBox_Cancel, and a click on OK ----
@@ -97,7 +97,7 @@ wait_dialog_closed "$window" "Velmish Captions"
 
 # ---- A default longer than any fixed buffer comes back whole ----
 show_dialog "Velmish Long" 04-long
-send_keys "$WINDOW" Return
+press_keys "$WINDOW" Return
 wait_dialog_closed "$WINDOW" "Velmish Long"
 
 read_echo 05-answers

@@ -39,7 +39,7 @@ note "keyword colour pixels in line 1: $navy; comment colour in line 1: $green_f
 ((navy > 20)) || fail "the keyword ECHO of line 1 is not drawn in the keyword colour (navy): $navy pixels"
 ((green_first == 0 && green_second > 20)) || fail "the comment colour (green) is not on line 2 alone"
 
-type_into "$MAIN" "X"
+type_text "$MAIN" "X"
 press_keys "$MAIN" ctrl+q
 answer_box "Velmish Builder" "Do you really want to quit without saving?" "Yes No" Return 02-quit-asks
 sleep 0.5
@@ -49,11 +49,11 @@ press_keys "$MAIN" ctrl+n
 answer_box "Velmish Builder" "Do you really want to dicard the current file without saving?" "Yes No" y 03-new-asks
 wait_window "Velmish 4 - noname.vl"
 
-type_into "$MAIN" "ECHO"
+type_text "$MAIN" "ECHO"
 press_keys "$MAIN" Tab  # a tab character, not the next control
-type_into "$MAIN" "one"
+type_text "$MAIN" "one"
 press_keys "$MAIN" Return
-type_into "$MAIN" "ECHO two"
+type_text "$MAIN" "ECHO two"
 press_keys "$MAIN" ctrl+s
 answer_save_dialog test 04-save-dialog
 wait_window "Velmish 4 - $(windows_path test.vl)"

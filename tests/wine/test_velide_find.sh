@@ -12,7 +12,7 @@ find_text() {
     wait_window "Find"
     local dialog=$WINDOW
     wait_painted "$dialog"
-    type_into "$dialog" "$1"
+    type_text "$dialog" "$1"
     screenshot "$2"
     press_keys "$dialog" Return
     wait_window_gone "$dialog"
@@ -27,10 +27,10 @@ press_keys "$MAIN" F3
 press_keys "$MAIN" F3
 answer_box "Find" "No more matches." "OK" Return 02-no-more
 # The selection stayed on the last match, the ECHO of line 2: typing replaces it.
-type_into "$MAIN" "MSGBOX"
+type_text "$MAIN" "MSGBOX"
 find_text zzz 03-find-missing
 answer_box "Find" "String could not be found." "OK" Return 04-not-found
-type_into "$MAIN" "!"
+type_text "$MAIN" "!"
 screenshot 05-typed
 press_keys "$MAIN" ctrl+s
 sleep 0.5

@@ -15,7 +15,7 @@ press_keys "$MAIN" alt+s Up Return
 wait_window "Set [command]"
 dialog=$WINDOW
 wait_painted "$dialog"
-type_into "$dialog" "a  b"
+type_text "$dialog" "a  b"
 screenshot 01-set-command
 press_keys "$dialog" Return
 wait_window_gone "$dialog"

@@ -237,14 +237,35 @@ screenshot() {
     import -window root "$ARTIFACTS/$1.png" || fail "screenshot $1 failed"
 }
 
+# Gives a window the keyboard focus. Wine sometimes lets the first request pass while a window of
+# the program is still being activated, and under load a new window may not have the focus yet,
+# so it is asked up to three times.
+focus_window() {
+    local window=$1 attempt
+    for attempt in 1 2 3; do
+        timeout 5 xdotool windowfocus --sync "$window" >/dev/null 2>&1 && return 0
+        note "window $window did not take the focus (attempt $attempt)"
+    done
+    fail "window $window did not take the focus"
+}
+
 # Gives a window the keyboard focus and presses keys in it (xdotool key names: Return, n, alt+F4).
 # Keys go to the focused window: xdotool's --window form loses keys under Wine.
 press_keys() {
     local window=$1
     shift
-    timeout 10 xdotool windowfocus --sync "$window" >/dev/null 2>&1 || fail "window $window did not take the focus"
+    focus_window "$window"
     xdotool key "$@" >/dev/null 2>&1 || fail "xdotool could not press $*"
     note "pressed $*"
+}
+
+# Gives a window the keyboard focus and types a text into it; DELAY is milliseconds between the
+# characters (default 20). Usage: type_text WINDOW TEXT [DELAY]
+type_text() {
+    local window=$1 text=$2 delay=${3:-20}
+    focus_window "$window"
+    xdotool type --delay "$delay" -- "$text" >/dev/null 2>&1 || fail "xdotool could not type \"$text\""
+    note "typed \"$text\""
 }
 
 # Waits until a window has disappeared (after the key that closes it).

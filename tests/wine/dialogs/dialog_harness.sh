@@ -172,7 +172,7 @@ read_echo() {
     screenshot "$shot"
     read_box "Velmish Echo"
     ECHOED=$BOX_TEXT
-    send_keys "$window" Return
+    press_keys "$window" Return
     wait_window_gone "$window"
 }
 
@@ -184,33 +184,6 @@ show_dialog() {
     screenshot "$shot"
 }
 
-# Gives a window the keyboard focus. Wine sometimes lets the first request pass while a window of
-# the program is still being activated, so it is asked up to three times.
-focus_window() {
-    local window=$1 attempt
-    for attempt in 1 2 3; do
-        timeout 5 xdotool windowfocus --sync "$window" >/dev/null 2>&1 && return 0
-        note "window $window did not take the focus (attempt $attempt)"
-    done
-    fail "window $window did not take the focus"
-}
-
-# Presses keys (xdotool key names) in a window, as press_keys does, with focus_window.
-send_keys() {
-    local window=$1
-    shift
-    focus_window "$window"
-    xdotool key "$@" >/dev/null 2>&1 || fail "xdotool could not press $*"
-    note "pressed $*"
-}
-
-# Types text into a window.
-type_text() {
-    local window=$1 text=$2
-    focus_window "$window"
-    xdotool type --delay 20 -- "$text" >/dev/null 2>&1 || fail "xdotool could not type $text"
-    note "typed $text"
-}
 
 # Probes the windows until the block of the window with this title holds a line matching the
 # extended regular expression, or fails after the window deadline. Sets BLOCK.

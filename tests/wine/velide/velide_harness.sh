@@ -40,14 +40,6 @@ start_velide() {
     wait_painted "$MAIN"
 }
 
-# Types text into the focused control of a window.
-type_into() {
-    local window=$1 text=$2
-    timeout 10 xdotool windowfocus --sync "$window" >/dev/null 2>&1 || fail "window $window did not take the focus"
-    xdotool type --delay 20 -- "$text" >/dev/null 2>&1 || fail "xdotool could not type \"$text\""
-    note "typed \"$text\""
-}
-
 # Answers the save dialog "Save as..." with a file name typed into it.
 answer_save_dialog() {
     local name=$1 shot=$2
@@ -55,7 +47,7 @@ answer_save_dialog() {
     local dialog=$WINDOW
     wait_painted "$dialog"
     screenshot "$shot"
-    type_into "$dialog" "$name"
+    type_text "$dialog" "$name"
     press_keys "$dialog" Return
     wait_window_gone "$dialog"
 }
