@@ -31,15 +31,21 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-// Reads the runtime named by the control line from the linker's own folder.
-bool readRuntime(const std::string& path, std::string& runtime, std::string& messages) {
-    FileProblem problem = readWholeFile(path, runtime);
-    if (!problem.failed()) return true;
-    if (problem.notFound) {
-        fail(messages, "runtime file " + path + " not found: it belongs in the folder of vellink");
-    } else {
-        fail(messages, "cannot read the runtime file " + path + ": " + problem.reason);
+// Reads the runtime named by the control line from the first folder that holds it; path becomes
+// the file read (or the first one tried, when none holds it).
+bool readRuntime(const std::vector<std::string>& directories, const std::string& name, std::string& path,
+                 std::string& runtime, std::string& messages) {
+    for (const std::string& directory : directories) {
+        path = directory + name;
+        FileProblem problem = readWholeFile(path, runtime);
+        if (!problem.failed()) return true;
+        if (!problem.notFound) {
+            fail(messages, "cannot read the runtime file " + path + ": " + problem.reason);
+            return false;
+        }
     }
+    path = directories.empty() ? name : directories.front() + name;
+    fail(messages, "runtime file " + path + " not found: it belongs in the folder of vellink");
     return false;
 }
 
@@ -72,7 +78,8 @@ bool applyIcon(const std::string& iconPath, const std::string& runtimePath, std:
 
 }  // namespace
 
-int linkProgram(const std::string& controlPath, const std::string& runtimeDirectory, std::string& messages) {
+int linkProgram(const std::string& controlPath, const std::vector<std::string>& runtimeDirectories,
+                std::string& messages) {
     std::string control;
     FileProblem readProblem = readWholeFile(controlPath, control);
     if (readProblem.failed()) {
@@ -86,9 +93,9 @@ int linkProgram(const std::string& controlPath, const std::string& runtimeDirect
         return fail(messages, controlPath + ": the program would overwrite the link control file");
     }
 
-    std::string runtimePath = runtimeDirectory + line.runtimeName;
+    std::string runtimePath;
     std::string program;
-    if (!readRuntime(runtimePath, program, messages)) return kFailed;
+    if (!readRuntime(runtimeDirectories, line.runtimeName, runtimePath, program, messages)) return kFailed;
     if (!line.iconPath.empty() && !applyIcon(line.iconPath, runtimePath, program, messages)) return kFailed;
     program.append(control, line.codeStart);
 

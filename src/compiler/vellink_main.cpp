@@ -5,8 +5,9 @@
 // The link control file (written by velcomp) starts with the control line
 //   COC2;170240;ICON;velrun.rtl;<CR><LF>
 // followed by the intermediate code. vellink reads the runtime file named in the fourth field
-// from its own folder (never from the working directory or a path: the field must be a bare file
-// name) and writes, beside the control file, the program named like it with the extension "exe"
+// from its own folder, or else from lib/velmish beside its bin folder, where an installed tree
+// keeps it (never from the working directory or a path: the field must be a bare file name), and
+// writes, beside the control file, the program named like it with the extension "exe"
 // (prog.coc gives prog.exe): the runtime's bytes followed by the code, byte for byte, so the code
 // begins at the runtime's own length, where the runtime looks for it. The second field must be a
 // decimal number; vellink accepts any value.
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::string messages;
-    int exitCode = compiler::linkProgram(argv[1], platform::ownDirectory(), messages);
+    std::string own = platform::ownDirectory();
+    int exitCode = compiler::linkProgram(argv[1], {own, own + "../lib/velmish/"}, messages);
     std::fputs(messages.c_str(), stderr);
     return exitCode;
 }

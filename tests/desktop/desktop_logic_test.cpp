@@ -27,10 +27,13 @@ TEST(FrontEndChoice, VlUiDecidesAndOtherwiseADisplayDoes) {
 }
 
 TEST(FrontEndChoice, ModuleBesideTheProgramComesFirst) {
-    EXPECT_EQ(platform::desktopModuleCandidates("/opt/vl/", "/usr/lib/velmish"),
-              (std::vector<std::string>{"/opt/vl/libvelmish_gtk.so", "/usr/lib/velmish/libvelmish_gtk.so"}));
-    EXPECT_EQ(platform::desktopModuleCandidates("/opt/vl", ""),
-              (std::vector<std::string>{"/opt/vl/libvelmish_gtk.so"}));
+    EXPECT_EQ(
+        platform::desktopModuleCandidates("/opt/vl/bin/", "/usr/local/lib/velmish"),
+        (std::vector<std::string>{"/opt/vl/bin/libvelmish_gtk.so", "/opt/vl/bin/../lib/velmish/libvelmish_gtk.so",
+                                  "/usr/local/lib/velmish/libvelmish_gtk.so", "/usr/lib/velmish/libvelmish_gtk.so"}));
+    EXPECT_EQ(platform::desktopModuleCandidates("/opt/vl", "/usr/lib/velmish"),
+              (std::vector<std::string>{"/opt/vl/libvelmish_gtk.so", "/opt/vl/../lib/velmish/libvelmish_gtk.so",
+                                        "/usr/lib/velmish/libvelmish_gtk.so"}));
 }
 
 TEST(DisplayText, Utf8StaysAndOtherBytesAreWindows1252) {

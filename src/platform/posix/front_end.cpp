@@ -1,11 +1,15 @@
 // The choice between the terminal and windows.
 #include "platform/posix/front_end.h"
 
+#include <algorithm>
+
 #include "platform/desktop_module.h"
 
 namespace platform {
 
 namespace {
+
+constexpr const char* kPackagedModuleDir = "/usr/lib/velmish";
 
 bool equalsIgnoringCase(const char* text, const char* word) {
     for (; *text && *word; ++text, ++word) {
@@ -25,10 +29,15 @@ FrontEnd chooseFrontEnd(const char* vlUi, bool displayNamed) {
 
 std::vector<std::string> desktopModuleCandidates(const std::string& programDir, const std::string& installedDir) {
     std::vector<std::string> candidates;
-    for (const std::string& dir : {programDir, installedDir}) {
-        if (dir.empty()) continue;
-        candidates.push_back(dir + (dir.back() == '/' ? "" : "/") + kDesktopModuleFile);
-    }
+    auto add = [&candidates](const std::string& dir) {
+        if (dir.empty()) return;
+        std::string path = dir + (dir.back() == '/' ? "" : "/") + kDesktopModuleFile;
+        if (std::find(candidates.begin(), candidates.end(), path) == candidates.end()) candidates.push_back(path);
+    };
+    add(programDir);
+    if (!programDir.empty()) add(programDir + (programDir.back() == '/' ? "" : "/") + "../lib/velmish");
+    add(installedDir);
+    add(kPackagedModuleDir);
     return candidates;
 }
 

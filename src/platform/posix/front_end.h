@@ -16,8 +16,11 @@ enum class FrontEnd {
 // display: "console" and "desktop" (any case) decide; otherwise windows are tried with a display.
 FrontEnd chooseFrontEnd(const char* vlUi, bool displayNamed);
 
-// Where the desktop module is looked for, in order: beside the program, then in the installed
-// library folder (installedDir, empty when the build knows none).
+// Where the desktop module is looked for, in order: beside the program, in lib/velmish beside the
+// program's bin folder (an installed tree, wherever it lies), in the installed library folder of
+// this build (installedDir, empty when the build knows none), then where the Debian package puts
+// it: a compiled program may lie anywhere and finds the module only in the last two. Repeats are
+// left out.
 std::vector<std::string> desktopModuleCandidates(const std::string& programDir, const std::string& installedDir);
 
 }  // namespace platform

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Checks the desktop files of the Linux packages with their own validators: the desktop entries,
+# the AppStream metainfo (as configured into GENERATED, the build's packaging folder) and the MIME
+# type (well-formed, and read by update-mime-database without complaint).
+# Usage: validate.sh GENERATED
+set -euo pipefail
+here=$(dirname "$0")
+generated=${1:?usage: validate.sh GENERATED}
+
+desktop-file-validate "$here"/*.desktop
+appstreamcli validate --no-net "$generated"/*.metainfo.xml
+xmllint --noout "$here/velmish.xml" "$here/velmish.svg"
+
+# update-mime-database reports unknown elements and bad patterns on standard error.
+mime=$(mktemp -d)
+trap 'rm -rf "$mime"' EXIT
+mkdir -p "$mime/packages"
+cp "$here/velmish.xml" "$mime/packages/"
+problems=$(update-mime-database "$mime" 2>&1)
+[[ -z $problems ]] || { echo "$problems" >&2; exit 1; }
+grep -qx 'text/x-velmish:\*\.vl' "$mime/globs" || { echo "velmish.xml: no glob *.vl for text/x-velmish" >&2; exit 1; }
+echo "desktop entries, metainfo and MIME type are valid"
