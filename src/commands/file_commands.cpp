@@ -163,19 +163,22 @@ void readLine(Context& ctx, Target target, const std::string& file, int number) 
 
 }  // namespace
 
+// The close is checked too: a file system may report only there that the file could not be made.
 void newFile(Context& ctx, const std::string& file) {
     ctx.session.forgetFileContents();
     Stream stream = ctx.platform.files().openStream(file, "w");
-    setErrorcode(ctx, stream != nullptr);
+    setErrorcode(ctx, stream && std::fclose(stream.release()) == 0);
 }
 
+// A line that cannot be written whole (a full disk, a file-size limit) is taken back: the file
+// keeps its old length, and a file the command created is removed.
 void writeFile(Context& ctx, const std::string& file, const std::string& text) {
     ctx.session.forgetFileContents();
-    Stream stream = ctx.platform.files().openStream(file, "at");
-    if (!stream) return setErrorcode(ctx, false);
-    setErrorcode(ctx, true);
-    std::fwrite(text.data(), 1, text.size(), stream.get());
-    std::fputc('\n', stream.get());
+    auto write = ctx.platform.files().startWrite(file, platform::FileWriteMode::appendText);
+    if (!write) return setErrorcode(ctx, false);
+    std::FILE* stream = write->stream();
+    bool written = std::fwrite(text.data(), 1, text.size(), stream) == text.size() && std::fputc('\n', stream) != EOF;
+    setErrorcode(ctx, written && write->commit());
 }
 
 void readFile(Context& ctx, Target target, const std::string& file, const std::string& line) {

@@ -18,17 +18,14 @@ using platform::Stream;
 
 // The old copy: byte for byte through two binary streams. The source is opened first, so a
 // source that is missing or no regular file (a directory, a pipe) leaves the target alone;
-// copying a file onto itself would empty it and is refused before the target is opened.
+// copying a file onto itself would empty it and is refused before the target is opened. The copy
+// is written beside the target and takes its place only when complete, so a copy that fails
+// half-way (a full disk) leaves the target as it was.
 bool oldCopy(platform::FileSystem& files, const std::string& source, const std::string& target) {
     Stream in = files.openStream(source, "rb");
     if (!in || files.sameFile(source, target)) return false;
-    Stream out = files.openStream(target, "wb");
-    if (!out) return false;
-    char chunk[16 * 1024];
-    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, in.get())) > 0;) {
-        if (std::fwrite(chunk, 1, got, out.get()) != got) return false;
-    }
-    return std::fclose(out.release()) == 0;
+    auto out = files.startWrite(target, platform::FileWriteMode::replace);
+    return out && platform::copyStreamBytes(in.get(), out->stream()) && out->commit();
 }
 
 // The attribute words and their digits, in digit order: "NORMAL" is 0 ... "SYSTEM" is 6.

@@ -43,6 +43,29 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 
+// A file being written so that a failure loses nothing. The bytes go to stream(); commit() makes
+// them the file's contents. Until a commit succeeds the file stays as it was: a failed commit,
+// or a write that is dropped without one, undoes what was written.
+class FileWrite {
+  public:
+    virtual ~FileWrite() = default;
+    virtual std::FILE* stream() = 0;
+    // Flushes and closes the stream and puts the new contents in place; false, with the file as
+    // it was, when any write, flush, close or the final rename failed.
+    virtual bool commit() = 0;
+};
+
+enum class FileWriteMode {
+    // Text at the end of the file (created when missing). Undone: the file is cut back to its
+    // old length, or removed when the write created it.
+    appendText,
+    // The whole file anew, in binary: the bytes go to a new file beside it, which takes its
+    // place at the commit with the old file's permissions. A symbolic link stays a link to the
+    // replaced file. A name that is no regular file (a device, a pipe) is written directly, as
+    // there is nothing to keep.
+    replace,
+};
+
 // A running search for the names matching a pattern (directory part plus "*"/"?" pattern).
 class FileSearch {
   public:
@@ -70,6 +93,9 @@ class FileSystem {
     // or device), writing never touches a file whose attributes say READONLY (whoever runs the
     // program) and fails at once on a pipe that nobody reads. nullptr when refused or failed.
     virtual Stream openStream(const std::string& name, const char* mode) = 0;
+    // Starts writing a file that is kept safe until the commit (FileWrite); nullptr when the file
+    // cannot be opened, or is refused as openStream refuses it.
+    virtual std::unique_ptr<FileWrite> startWrite(const std::string& name, FileWriteMode mode) = 0;
     // The stamp of the file a stream from openStream reads; nullopt when the system cannot tell.
     virtual std::optional<FileStamp> streamStamp(std::FILE* stream) = 0;
 
@@ -86,6 +112,9 @@ class FileSystem {
     // Starts a search; nullptr when nothing matches. firstName receives the first match.
     virtual std::unique_ptr<FileSearch> startSearch(const std::string& pattern, std::string& firstName) = 0;
 };
+
+// Copies what is left of one stream to the other; false when a read or a write failed.
+bool copyStreamBytes(std::FILE* from, std::FILE* to);
 
 // The file system of the machine the program runs on.
 std::unique_ptr<FileSystem> createNativeFileSystem();

@@ -2,9 +2,11 @@
 #include "memory_system.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "platform/posix/wildcard.h"
 
@@ -236,14 +238,62 @@ bool MemoryFileSystem::setAttributes(const std::string& name, std::uint32_t bits
     return false;
 }
 
+bool MemoryFileSystem::mayWrite(const std::string& path) const {
+    auto found = files_.find(path);
+    if (found == files_.end()) return !isFolder(path) && isFolder(parentOf(path));
+    return (found->second.attributes & attribute::kReadOnly) == 0;
+}
+
+// Bytes collected in a memory stream that reach the file only at the commit, all at once: the
+// promise of the real systems, kept without a disk that can fill.
+class MemoryFileSystem::PendingWrite : public platform::FileWrite {
+  public:
+    PendingWrite(MemoryFileSystem& owner, std::string path, bool appends)
+        : owner_(owner), path_(std::move(path)), appends_(appends), stream_(::open_memstream(&buffer_, &size_)) {}
+    ~PendingWrite() override {
+        if (stream_) std::fclose(stream_);
+        std::free(buffer_);
+    }
+    PendingWrite(const PendingWrite&) = delete;
+    PendingWrite& operator=(const PendingWrite&) = delete;
+
+    std::FILE* stream() override { return stream_; }
+
+    bool commit() override {
+        bool ok = std::fclose(std::exchange(stream_, nullptr)) == 0 && owner_.mayWrite(path_);
+        if (!ok) return false;
+        auto found = owner_.files_.find(path_);
+        File& file = found == owner_.files_.end() ? owner_.newFile(path_) : found->second;
+        if (!appends_) file.bytes.clear();
+        file.bytes.append(buffer_, size_);
+        ++file.version;
+        return true;
+    }
+
+  private:
+    MemoryFileSystem& owner_;
+    std::string path_;
+    bool appends_;
+    char* buffer_ = nullptr;  // what open_memstream collected
+    size_t size_ = 0;
+    std::FILE* stream_;
+};
+
+std::unique_ptr<platform::FileWrite> MemoryFileSystem::startWrite(const std::string& name,
+                                                                  platform::FileWriteMode mode) {
+    std::string path = resolve(name);
+    if (!mayWrite(path)) return nullptr;
+    auto write = std::make_unique<PendingWrite>(*this, path, mode == platform::FileWriteMode::appendText);
+    return write->stream() ? std::move(write) : nullptr;
+}
+
 platform::Stream MemoryFileSystem::openStream(const std::string& name, const char* mode) {
     std::string path = resolve(name);
     auto found = files_.find(path);
     bool reads = mode[0] == 'r';
     if (reads && found == files_.end()) return nullptr;
     if (!reads) {
-        if (found == files_.end() && (isFolder(path) || !isFolder(parentOf(path)))) return nullptr;
-        if (found != files_.end() && (found->second.attributes & attribute::kReadOnly)) return nullptr;
+        if (!mayWrite(path)) return nullptr;
         // The file exists from the opening on; "w" empties it at once.
         File& file = found == files_.end() ? newFile(path) : found->second;
         if (mode[0] == 'w') {

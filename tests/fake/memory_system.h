@@ -37,6 +37,7 @@ class MemoryFileSystem : public platform::FileSystem {
     std::optional<std::uint32_t> attributes(const std::string& name) override;
     bool setAttributes(const std::string& name, std::uint32_t attributes) override;
     platform::Stream openStream(const std::string& name, const char* mode) override;
+    std::unique_ptr<platform::FileWrite> startWrite(const std::string& name, platform::FileWriteMode mode) override;
     std::optional<platform::FileStamp> streamStamp(std::FILE* stream) override;
     bool sameFile(const std::string& first, const std::string& second) override;
     bool rename(const std::string& from, const std::string& to) override;
@@ -53,6 +54,7 @@ class MemoryFileSystem : public platform::FileSystem {
         long long version = 0;  // counts the changes of the bytes
     };
     struct OpenStream;
+    class PendingWrite;
 
     std::string resolve(const std::string& name) const;
     bool exists(const std::string& path) const { return files_.count(path) || folders_.count(path); }
@@ -60,6 +62,8 @@ class MemoryFileSystem : public platform::FileSystem {
     // The names of the entries directly in the folder, in byte order.
     std::vector<std::string> namesIn(const std::string& folder) const;
     File& newFile(const std::string& path);
+    // Whether a stream may write the file: its folder exists, it is no folder and not read-only.
+    bool mayWrite(const std::string& path) const;
     // Copies or moves a file or folder (with its contents) to the exact path.
     bool transfer(const std::string& from, const std::string& to, bool keepSource);
     bool removeAll(const std::string& path);

@@ -22,6 +22,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/posix/file_write.h"
 #include "platform/posix/wildcard.h"
 
 namespace platform {
@@ -31,11 +32,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
-
-// READONLY: nobody has the write permission. The commands that write refuse such a file even
-// when the system would let its user write it (root may write anything), as Windows refuses a
-// read-only file to everybody.
-bool isReadOnlyMode(mode_t mode) { return (mode & kWriteBits) == 0; }
 
 // ---- names and wildcards ----
 
@@ -135,7 +131,7 @@ bool isReadOnlyFile(const fs::path& path) {
 // does, a move does not.
 enum class Replace { anyFile, writableFile };
 
-// Clears the way for a new target file: an existing one is removed first, so a read-only target
+// Clears the way for a new target link: an existing file is removed first, so a read-only target
 // can be replaced and a hard link to the target keeps its old content.
 bool clearTarget(const fs::path& target, Replace replace) {
     if (!isPresent(target)) return true;
@@ -144,13 +140,20 @@ bool clearTarget(const fs::path& target, Replace replace) {
     return fs::remove(target, ec);
 }
 
-// A regular file's content (a symbolic link is followed) under the target name. Anything else (a
-// pipe, a device, a link that leads nowhere) is not copied, and then the target stays as it was.
+// A regular file's content (a symbolic link is followed) under the target name, with the source's
+// permissions. Anything else (a pipe, a device, a link that leads nowhere) is not copied. The copy
+// is written beside the target and replaces it only when complete, so a copy that fails (a full
+// disk) leaves the target as it was; a hard link to the target keeps its old content, and a
+// symbolic link at the target's name is replaced by the file.
 bool copyOneFile(const fs::path& source, const fs::path& target, Replace replace) {
-    if (!isRegularFile(source) || isSame(source, target) || !clearTarget(target, replace)) return false;
-    std::error_code ec;
-    fs::copy_file(source, target, ec);
-    return !ec;
+    if (!isRegularFile(source) || isSame(source, target)) return false;
+    if (replace == Replace::writableFile && isReadOnlyFile(target)) return false;
+    struct stat info {};
+    Stream in(std::fopen(source.c_str(), "rbe"));
+    if (!in || ::fstat(::fileno(in.get()), &info) != 0) return false;
+    ReplacementRules rules{info.st_mode & 07777, false, true};
+    std::unique_ptr<FileWrite> out = startReplacement(target.string(), rules);
+    return out && copyStreamBytes(in.get(), out->stream()) && out->commit();
 }
 
 // The link itself, not what it leads to: inside a copied directory links stay links, so a link to
@@ -313,6 +316,7 @@ class PosixFileSystem final : public FileSystem {
     std::optional<std::uint32_t> attributes(const std::string& path) override;
     bool setAttributes(const std::string& path, std::uint32_t attributes) override;
     Stream openStream(const std::string& name, const char* mode) override;
+    std::unique_ptr<FileWrite> startWrite(const std::string& name, FileWriteMode mode) override;
     std::optional<FileStamp> streamStamp(std::FILE* stream) override;
     bool sameFile(const std::string& first, const std::string& second) override;
     bool rename(const std::string& from, const std::string& to) override;
@@ -408,6 +412,10 @@ Stream PosixFileSystem::openStream(const std::string& name, const char* mode) {
     if (readyForStream(fd, mode[0]) && makeBlocking(fd)) stream = ::fdopen(fd, mode);
     if (!stream) ::close(fd);
     return Stream(stream);
+}
+
+std::unique_ptr<FileWrite> PosixFileSystem::startWrite(const std::string& name, FileWriteMode mode) {
+    return startPosixWrite(name, mode);
 }
 
 std::optional<FileStamp> PosixFileSystem::streamStamp(std::FILE* stream) {

@@ -3,6 +3,7 @@
 #include "platform/native_platform.h"
 
 #include <dlfcn.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -48,6 +49,18 @@ Platform* loadDesktop(Platform* system, Program program, std::string& why) {
     return nullptr;
 }
 
+// Does nothing: the signal is caught only so that a write past the file-size limit (ulimit -f)
+// fails with EFBIG, as any failed write does, instead of ending the program. Unlike an ignored
+// signal, a caught one is back at its default in the programs that SHELL and RUN start.
+void onFileSizeLimit(int) {}
+
+void catchFileSizeLimit() {
+    struct sigaction action {};
+    action.sa_handler = onFileSizeLimit;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGXFSZ, &action, nullptr);
+}
+
 bool displayNamed() {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
         const char* value = std::getenv(name);
@@ -60,6 +73,7 @@ bool displayNamed() {
 
 std::unique_ptr<Platform> createNativePlatform(Program program) {
     std::ios::sync_with_stdio(false);
+    catchFileSizeLimit();
     auto console = std::make_unique<ConsolePlatform>(std::cin, std::cout, std::cerr);
     FrontEnd frontEnd = chooseFrontEnd(std::getenv("VL_UI"), displayNamed());
     if (frontEnd == FrontEnd::console) return console;

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include "platform/win32/file_write.h"
+
 namespace platform {
 
 std::string fullPath(const std::string& name) {
@@ -74,11 +76,44 @@ std::optional<BY_HANDLE_FILE_INFORMATION> identityOf(const std::string& path) {
     return info;
 }
 
-// An existing file, not a folder, with the READONLY attribute.
-bool isReadOnlyFile(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
-           (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+bool isFolder(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// The folder part of a path, with its final separator; empty for a bare name.
+std::string folderOf(const std::string& path) {
+    size_t separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+// A single file copied to a file name in an existing folder. The shell's copy would write the
+// target in place: a full disk would leave an old target emptied or a new one cut short. Here
+// the copy is made beside the target and moved over it only when complete. nullopt for every
+// other copy (wildcards, folders, missing target folders), which the shell makes.
+std::optional<bool> copySingleFile(const std::string& source, const std::string& target) {
+    DWORD from = GetFileAttributesA(source.c_str());
+    if (source.find_first_of("*?") != std::string::npos || from == INVALID_FILE_ATTRIBUTES || isFolder(from)) {
+        return std::nullopt;
+    }
+    std::string destination = fullPath(target);
+    if (isFolder(GetFileAttributesA(destination.c_str()))) {
+        std::string path = fullPath(source);
+        destination.append(1, '\\').append(path, folderOf(path).size());
+    }
+    std::string folder = folderOf(destination);
+    if (isFolder(GetFileAttributesA(destination.c_str())) || !isFolder(GetFileAttributesA(folder.c_str()))) {
+        return std::nullopt;
+    }
+    std::string temporary = fileBeside(destination);
+    if (temporary.empty()) return false;
+    // CopyFileA brings the source's times and attributes along, as the shell's copy does.
+    if (CopyFileA(source.c_str(), temporary.c_str(), FALSE) &&
+        putInPlace(temporary, destination, Replacing::shellCopy)) {
+        return true;
+    }
+    SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(temporary.c_str());
+    return false;
 }
 
 class Win32FileSystem final : public FileSystem {
@@ -87,6 +122,7 @@ class Win32FileSystem final : public FileSystem {
     std::optional<std::uint32_t> attributes(const std::string& path) override;
     bool setAttributes(const std::string& path, std::uint32_t attributes) override;
     Stream openStream(const std::string& name, const char* mode) override;
+    std::unique_ptr<FileWrite> startWrite(const std::string& name, FileWriteMode mode) override;
     std::optional<FileStamp> streamStamp(std::FILE* stream) override;
     bool sameFile(const std::string& first, const std::string& second) override;
     bool rename(const std::string& from, const std::string& to) override;
@@ -107,6 +143,7 @@ bool Win32FileSystem::shellOperation(ShellOperation operation, const std::string
     request.pFrom = from.data();
     switch (operation) {
         case ShellOperation::copy:
+            if (auto copied = copySingleFile(source, target)) return *copied;
             request.wFunc = FO_COPY;
             request.pTo = to.data();
             request.fFlags = kCopyMoveFlags;
@@ -182,6 +219,10 @@ Stream Win32FileSystem::openStream(const std::string& name, const char* mode) {
                   (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     if (!onDisk) return nullptr;
     return stream;
+}
+
+std::unique_ptr<FileWrite> Win32FileSystem::startWrite(const std::string& name, FileWriteMode mode) {
+    return startWin32Write(name, mode);
 }
 
 std::optional<FileStamp> Win32FileSystem::streamStamp(std::FILE* stream) {

@@ -1,0 +1,226 @@
+// Writing files on POSIX systems so that a full disk, a file-size limit or any other write error
+// loses nothing: every write, flush and close is checked, an append that fails is cut back, and
+// a new version is written beside the file it replaces and renamed over it only when complete.
+#include "platform/posix/file_write.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Flushes the stream, forces its bytes to the disk when asked and closes it; false when any of
+// it failed, or any write before it (the stream's error mark).
+bool closeWritten(std::FILE* stream, bool toDisk) {
+    bool ok = !std::ferror(stream) && std::fflush(stream) == 0;
+    // Devices and pipes cannot be synced (EINVAL); their bytes are gone already.
+    if (ok && toDisk && ::fsync(::fileno(stream)) != 0 && errno != EINVAL) ok = false;
+    return std::fclose(stream) == 0 && ok;
+}
+
+bool makeBlocking(int fd) {
+    int flags = ::fcntl(fd, F_GETFL);
+    return flags != -1 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+}
+
+// A stream on the open descriptor, which it then owns; nullptr (and the descriptor closed) when
+// that fails.
+std::FILE* streamOn(int fd, const char* mode) {
+    std::FILE* stream = makeBlocking(fd) ? ::fdopen(fd, mode) : nullptr;
+    if (!stream) ::close(fd);
+    return stream;
+}
+
+// Opens for writing without ever waiting for a program at the other end of a pipe: a pipe that
+// nobody reads fails at once. created tells whether the file was made by this call.
+int openForWriting(const std::string& name, int flags, bool& created) {
+    created = false;
+    int fd = ::open(name.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | flags);
+    if (fd >= 0 || errno != ENOENT) return fd;
+    fd = ::open(name.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_CREAT | O_EXCL | flags, 0666);
+    created = fd >= 0;
+    return fd;
+}
+
+// Text at the end of a file. Undone by cutting a regular file back to its old length, or removing
+// it when this write created it; a device or pipe has nothing to take back.
+class AppendWrite final : public FileWrite {
+  public:
+    AppendWrite(std::string name, std::FILE* stream, bool regular, bool created, off_t oldLength)
+        : name_(std::move(name)), stream_(stream), regular_(regular), created_(created), oldLength_(oldLength) {}
+    ~AppendWrite() override {
+        if (!stream_) return;
+        std::fclose(stream_);
+        undo();
+    }
+    AppendWrite(const AppendWrite&) = delete;
+    AppendWrite& operator=(const AppendWrite&) = delete;
+
+    std::FILE* stream() override { return stream_; }
+
+    bool commit() override {
+        bool ok = closeWritten(std::exchange(stream_, nullptr), false);
+        if (!ok) undo();
+        return ok;
+    }
+
+  private:
+    void undo() {
+        if (!regular_) return;
+        if (created_) {
+            ::unlink(name_.c_str());
+        } else {
+            // Nothing else can be done when even this fails; the command reports the failure.
+            [[maybe_unused]] int ignored = ::truncate(name_.c_str(), oldLength_);
+        }
+    }
+
+    std::string name_;
+    std::FILE* stream_;  // open until the commit
+    bool regular_;       // a regular file, which can be cut back
+    bool created_;       // made by this write, so removed when it fails
+    off_t oldLength_;    // the length before the write
+};
+
+std::unique_ptr<FileWrite> startAppend(const std::string& name) {
+    bool created = false;
+    int fd = openForWriting(name, O_APPEND, created);
+    if (fd < 0) return nullptr;
+    struct stat info {};
+    bool refused = ::fstat(fd, &info) != 0 || (S_ISREG(info.st_mode) && isReadOnlyMode(info.st_mode));
+    std::FILE* stream = refused ? nullptr : streamOn(fd, "a");
+    if (!stream) {
+        if (refused) ::close(fd);
+        if (created) ::unlink(name.c_str());
+        return nullptr;
+    }
+    return std::make_unique<AppendWrite>(name, stream, S_ISREG(info.st_mode), created, info.st_size);
+}
+
+// A new version in a file beside the target, renamed over the target at the commit; the new file
+// is removed when anything fails or the write is dropped.
+class ReplaceWrite final : public FileWrite {
+  public:
+    ReplaceWrite(std::string target, std::string temporary, std::FILE* stream)
+        : target_(std::move(target)), temporary_(std::move(temporary)), stream_(stream) {}
+    ~ReplaceWrite() override {
+        if (!stream_) return;
+        std::fclose(stream_);
+        ::unlink(temporary_.c_str());
+    }
+    ReplaceWrite(const ReplaceWrite&) = delete;
+    ReplaceWrite& operator=(const ReplaceWrite&) = delete;
+
+    std::FILE* stream() override { return stream_; }
+
+    // The bytes reach the disk before the rename, so that even a crash leaves the old version or
+    // the whole new one.
+    bool commit() override {
+        if (closeWritten(std::exchange(stream_, nullptr), true) && ::rename(temporary_.c_str(), target_.c_str()) == 0) {
+            return true;
+        }
+        ::unlink(temporary_.c_str());
+        return false;
+    }
+
+  private:
+    std::string target_;
+    std::string temporary_;
+    std::FILE* stream_;  // open until the commit
+};
+
+// A device or a pipe, written as it is: there is no old version to keep.
+class DirectWrite final : public FileWrite {
+  public:
+    explicit DirectWrite(std::FILE* stream) : stream_(stream) {}
+    ~DirectWrite() override {
+        if (stream_) std::fclose(stream_);
+    }
+    DirectWrite(const DirectWrite&) = delete;
+    DirectWrite& operator=(const DirectWrite&) = delete;
+
+    std::FILE* stream() override { return stream_; }
+    bool commit() override { return closeWritten(std::exchange(stream_, nullptr), false); }
+
+  private:
+    std::FILE* stream_;
+};
+
+std::unique_ptr<FileWrite> startDirect(const std::string& name) {
+    bool created = false;
+    int fd = openForWriting(name, 0, created);
+    if (fd < 0) return nullptr;
+    std::FILE* stream = streamOn(fd, "wb");
+    return stream ? std::make_unique<DirectWrite>(stream) : nullptr;
+}
+
+// The file a link leads to (which need not exist yet); the name itself when it is no link.
+std::string followedLink(const std::string& name) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(name, ec))) return name;
+    fs::path target = fs::weakly_canonical(name, ec);
+    return ec ? name : target.string();
+}
+
+// Opens a new, unused file in the target's directory, named after the target with a leading "."
+// so that it stays out of sight; -1 when none can be made there.
+int openBeside(const std::string& target, std::string& temporary) {
+    size_t slash = target.rfind('/');
+    std::string directory = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    std::string base = target.substr(directory.size());
+    // The added part must not make the name longer than a file system allows (255 bytes).
+    base.resize(std::min<size_t>(base.size(), 200));
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = directory + "." + base + ".vl" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+        int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+}  // namespace
+
+std::unique_ptr<FileWrite> startReplacement(const std::string& name, const ReplacementRules& rules) {
+    std::string target = rules.followLink ? followedLink(name) : name;
+    if (target.empty() || target.back() == '/') return nullptr;
+    struct stat info {};
+    bool exists = ::lstat(target.c_str(), &info) == 0;
+    if (exists && S_ISDIR(info.st_mode)) return nullptr;
+    bool regular = exists && S_ISREG(info.st_mode);
+    if (exists && !regular && !S_ISLNK(info.st_mode)) return startDirect(target);
+    if (regular && isReadOnlyMode(info.st_mode) && !rules.replaceReadOnly) return nullptr;
+    std::string temporary;
+    int fd = openBeside(target, temporary);
+    if (fd < 0) return nullptr;
+    // A new file gets what the system's default (umask) gives, as if the target were made anew.
+    std::optional<mode_t> permissions = rules.permissions;
+    if (!permissions && regular) permissions = info.st_mode & 07777;
+    if (permissions && ::fchmod(fd, *permissions) != 0) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return nullptr;
+    }
+    std::FILE* stream = streamOn(fd, "wb");
+    if (!stream) {
+        ::unlink(temporary.c_str());
+        return nullptr;
+    }
+    return std::make_unique<ReplaceWrite>(target, temporary, stream);
+}
+
+std::unique_ptr<FileWrite> startPosixWrite(const std::string& name, FileWriteMode mode) {
+    if (mode == FileWriteMode::appendText) return startAppend(name);
+    return startReplacement(name, ReplacementRules{});
+}
+
+}  // namespace platform
