@@ -17,7 +17,7 @@ std::unique_ptr<CodeImage> CodeImage::readFile(const std::string& path, std::uin
         size_t got;
         while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) image->bytes_.append(buffer, got);
     }
-    std::fclose(file);
+    std::fclose(file);  // the file was only read: closing it cannot lose anything
     image->split();
     return image;
 }

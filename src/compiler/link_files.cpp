@@ -93,7 +93,7 @@ FileProblem readWholeFile(const std::string& path, std::string& bytes) {
     std::size_t count;
     while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) bytes.append(buffer, count);
     FileProblem problem = std::ferror(stream) ? fromErrno("") : FileProblem{};
-    std::fclose(stream);
+    std::fclose(stream);  // the file was only read: closing it cannot lose anything
     return problem;
 }
 

@@ -130,7 +130,7 @@ int compileIntoFile(const std::string& scriptPath, const std::string& outputName
     }
     Compilation compilation = compileScript(std::move(source));
     if (compilation.error) {
-        std::fclose(output);
+        std::fclose(output);  // nothing was written; the file is deleted next
         return reportCompileError(*compilation.error, outputName, options, system);
     }
     if (!writeOutput(output, options.iconPath, compilation.code)) {

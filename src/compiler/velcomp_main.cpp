@@ -10,6 +10,8 @@
 
 int main(int argc, char** argv) {
     compiler::DriverSystem system{
+        // The console text is velcomp's report to the person at the console; where it cannot be
+        // written (a closed or full output) the exit code still tells whether a program was made.
         [](std::string_view text) {
             std::fwrite(text.data(), 1, text.size(), stdout);
             std::fflush(stdout);  // before key waits and before other programs write

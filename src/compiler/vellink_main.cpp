@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
     std::string messages;
     std::string own = platform::ownDirectory();
     int exitCode = compiler::linkProgram(argv[1], {own, own + "../lib/velmish/"}, messages);
+    // The exit code tells the outcome also where the messages cannot be written.
     std::fputs(messages.c_str(), stderr);
     return exitCode;
 }

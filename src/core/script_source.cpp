@@ -61,7 +61,7 @@ bool ScriptSource::load() {
     size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
     bool failed = std::ferror(file) != 0;
-    std::fclose(file);
+    std::fclose(file);  // the file was only read: closing it cannot lose anything
     if (failed) return false;
     dropByteOrderMark(text);
     text_ = std::move(text);

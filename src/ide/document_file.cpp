@@ -16,6 +16,8 @@ namespace {
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
+// For reading and for asking whether a file may be written; writes go through writeWhole, which
+// checks its close.
 File openFile(const std::string& path, const char* mode) { return File(std::fopen(path.c_str(), mode), std::fclose); }
 
 std::string failure(const char* action, const std::string& path, int error) {

@@ -26,7 +26,9 @@ inline constexpr std::uint32_t kCompressed = 0x800;
 
 enum class ShellOperation { copy, move, remove };
 
-// A C stream that closes itself.
+// A C stream that closes itself. Its close is not checked: it closes streams that only read, and
+// writing streams dropped on a failure path. Where a write must be known to have reached the
+// file, the caller closes the stream itself (NEWFILE) or writes through a FileWrite.
 struct StreamCloser {
     void operator()(std::FILE* stream) const { std::fclose(stream); }
 };

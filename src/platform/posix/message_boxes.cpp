@@ -23,6 +23,8 @@ std::string promptFor(const std::vector<BoxButton>& buttons) {
 
 }  // namespace
 
+// The terminal's text is the box itself. A box whose text cannot be written (standard output
+// closed or on a full disk) is like a Windows box that cannot be drawn: the script goes on.
 int ConsolePlatform::messageBox(const std::string& text, const std::string& caption, unsigned style) {
     out_ << '[' << caption << "] " << text << '\n';
     std::vector<BoxButton> buttons = boxButtons(style);

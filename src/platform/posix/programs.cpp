@@ -154,7 +154,8 @@ int startDetached(const std::string& path, const std::vector<std::string>& argum
         pid_t program = ::fork();
         if (program > 0) ::_exit(0);
         if (program == 0) ::execve(path.c_str(), argv.data(), environ);
-        // Here the fork (in the intermediate process) or the exec (in the program) failed.
+        // Here the fork (in the intermediate process) or the exec (in the program) failed. Should
+        // the report not arrive, the parent still sees the failure: EAGAIN, or exit code 127.
         int error = errno;
         [[maybe_unused]] ssize_t written = ::write(report[1], &error, sizeof error);
         ::_exit(127);
