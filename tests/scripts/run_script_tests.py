@@ -60,6 +60,7 @@ class Expectation:
     files: Optional[Path] = None  # a folder whose contents are copied into the run directory first
     masks: List[bytes] = field(default_factory=list)  # --compare: patterns of text that may differ (clock times)
     memory_mb: Optional[int] = None  # the address space the program may use, in MiB
+    file_limit: Optional[int] = None  # the size a file may grow to, in bytes (ulimit -f)
 
 
 @dataclass
@@ -126,6 +127,8 @@ def load_expectation(script: Path, sidecars: Optional[str] = None) -> Expectatio
             exp.env[name] = value
     if sidecar(".memlimit").exists():
         exp.memory_mb = int(sidecar(".memlimit").read_text().strip())
+    if sidecar(".filelimit").exists():
+        exp.file_limit = int(sidecar(".filelimit").read_text().strip())
     if sidecar(".mask").exists():
         exp.masks = [line.encode() for line in read_lines(sidecar(".mask"))]
     if sidecar(".files").is_dir():
@@ -152,14 +155,16 @@ def to_lf(source: bytes) -> bytes:
 
 
 def run_process(argv: List[str], cwd: Path, stdin: bytes, env: Dict[str, str], timeout: float,
-                memory_mb: Optional[int] = None) -> Outcome:
-    def limit_memory():
-        if memory_mb is not None:
-            size = memory_mb * 1024 * 1024
+                exp: Optional[Expectation] = None) -> Outcome:
+    def set_limits():
+        if exp and exp.memory_mb is not None:
+            size = exp.memory_mb * 1024 * 1024
             resource.setrlimit(resource.RLIMIT_AS, (size, size))
+        if exp and exp.file_limit is not None:
+            resource.setrlimit(resource.RLIMIT_FSIZE, (exp.file_limit, exp.file_limit))
 
     proc = subprocess.Popen(argv, cwd=cwd, env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                            stderr=subprocess.PIPE, start_new_session=True, preexec_fn=limit_memory)
+                            stderr=subprocess.PIPE, start_new_session=True, preexec_fn=set_limits)
     try:
         out, err = proc.communicate(stdin, timeout=timeout)
         return Outcome(out, err, proc.returncode)
@@ -183,7 +188,7 @@ class VelintMode:
             args = [a.replace(SCRIPT_PLACEHOLDER, script_name) for a in exp.argv]
         else:
             args = [script_name] + exp.args
-        return run_process([self.velint] + args, workdir, exp.stdin, env, self.timeout, exp.memory_mb)
+        return run_process([self.velint] + args, workdir, exp.stdin, env, self.timeout, exp)
 
 
 def sidecar_line(path: Path) -> str:
@@ -218,7 +223,7 @@ class CompiledMode:
         if compiled.code != 0 or not program.exists():
             message = b"compiling failed (velcomp exit code %d):\n" % (compiled.code or -1)
             return Outcome(compiled.stdout, message + compiled.stderr, -1)
-        return run_process([str(program)] + exp.args, workdir, exp.stdin, env, self.timeout, exp.memory_mb)
+        return run_process([str(program)] + exp.args, workdir, exp.stdin, env, self.timeout, exp)
 
     def check_refused(self, case: "TestCase", source: bytes, report_line: str) -> List[str]:
         """velcomp must print the report, end with exit code 1 and leave no program or code file."""
