@@ -1,4 +1,5 @@
-// The file system on Windows: the shell's file operation, attributes, directories and FindFirstFileA.
+// The file system on Windows: the shell's file operation (its copy made file by file), attributes,
+// directories and FindFirstFileA.
 #include "platform/file_system.h"
 
 #include <direct.h>
@@ -8,6 +9,7 @@
 
 #include <vector>
 
+#include "platform/win32/file_copy.h"
 #include "platform/win32/file_write.h"
 
 namespace platform {
@@ -36,9 +38,10 @@ std::vector<char> nameList(const std::string& name) {
     return list;
 }
 
-// FOF_MULTIDESTFILES | FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI: nothing
-// is ever asked or shown, missing target directories are created.
-constexpr FILEOP_FLAGS kCopyMoveFlags = 0x615;
+// The move's flags, FOF_MULTIDESTFILES | FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR |
+// FOF_NOERRORUI: nothing is ever asked or shown, missing target directories are created. (The copy
+// is made by copyLikeTheShell, with the same meaning.)
+constexpr FILEOP_FLAGS kMoveFlags = 0x615;
 // FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI; no FOF_ALLOWUNDO, so nothing goes to the recycle bin.
 constexpr FILEOP_FLAGS kDeleteFlags = 0x414;
 
@@ -76,46 +79,6 @@ std::optional<BY_HANDLE_FILE_INFORMATION> identityOf(const std::string& path) {
     return info;
 }
 
-bool isFolder(DWORD attributes) {
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-// The folder part of a path, with its final separator; empty for a bare name.
-std::string folderOf(const std::string& path) {
-    size_t separator = path.find_last_of("\\/");
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-}
-
-// A single file copied to a file name in an existing folder. The shell's copy would write the
-// target in place: a full disk would leave an old target emptied or a new one cut short. Here
-// the copy is made beside the target and moved over it only when complete. nullopt for every
-// other copy (wildcards, folders, missing target folders), which the shell makes.
-std::optional<bool> copySingleFile(const std::string& source, const std::string& target) {
-    DWORD from = GetFileAttributesA(source.c_str());
-    if (source.find_first_of("*?") != std::string::npos || from == INVALID_FILE_ATTRIBUTES || isFolder(from)) {
-        return std::nullopt;
-    }
-    std::string destination = fullPath(target);
-    if (isFolder(GetFileAttributesA(destination.c_str()))) {
-        std::string path = fullPath(source);
-        destination.append(1, '\\').append(path, folderOf(path).size());
-    }
-    std::string folder = folderOf(destination);
-    if (isFolder(GetFileAttributesA(destination.c_str())) || !isFolder(GetFileAttributesA(folder.c_str()))) {
-        return std::nullopt;
-    }
-    std::string temporary = fileBeside(destination);
-    if (temporary.empty()) return false;
-    // CopyFileA brings the source's times and attributes along, as the shell's copy does.
-    if (CopyFileA(source.c_str(), temporary.c_str(), FALSE) &&
-        putInPlace(temporary, destination, Replacing::shellCopy)) {
-        return true;
-    }
-    SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(temporary.c_str());
-    return false;
-}
-
 class Win32FileSystem final : public FileSystem {
   public:
     bool shellOperation(ShellOperation operation, const std::string& source, const std::string& target) override;
@@ -143,18 +106,15 @@ bool Win32FileSystem::shellOperation(ShellOperation operation, const std::string
     request.pFrom = from.data();
     switch (operation) {
         case ShellOperation::copy:
-            if (auto copied = copySingleFile(source, target)) return *copied;
-            request.wFunc = FO_COPY;
-            request.pTo = to.data();
-            request.fFlags = kCopyMoveFlags;
-            break;
+            // Made file by file, so that a full disk leaves every target file whole.
+            return copyLikeTheShell(source, target);
         case ShellOperation::move:
             // A move never replaces a read-only file, also where the system would let this user
             // (Wine run by root replaces it silently).
             if (isReadOnlyFile(target)) return false;
             request.wFunc = FO_MOVE;
             request.pTo = to.data();
-            request.fFlags = kCopyMoveFlags;
+            request.fFlags = kMoveFlags;
             break;
         case ShellOperation::remove:
             request.wFunc = FO_DELETE;
