@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, when they are missing.
 #   install-deps.sh demo   compiler and CMake
-#   install-deps.sh test   everything the full test run needs (GoogleTest, MinGW, Wine, Xvfb, ...)
+#   install-deps.sh test   everything the full test run needs (GoogleTest, MinGW, Wine, Xvfb, packaging, ...)
 #   install-deps.sh fuzz   clang and libFuzzer for the fuzz preset (tools/fuzz.sh); CI needs neither
 set -euo pipefail
 
 # The build runs a Python script to finish the runtime file, so the demo needs Python too.
 demo_packages=(g++ cmake make python3)
 # The Linux desktop front end builds against GTK 3 and XTest; its tests drive windows on Xvfb.
+# The packages and their checks (tools/package.sh, tests/install): CPack's dependency list, lintian,
+# NSIS, the desktop files' validators, zip and GIO, which reads MIME types as desktops do.
 test_packages=("${demo_packages[@]}" libgtest-dev python3 icoutils clang-format libgtk-3-dev libxtst-dev pkg-config
-               xvfb xdotool x11-utils xclip imagemagick weston)
+               xvfb xdotool x11-utils xclip imagemagick weston
+               dpkg-dev file lintian nsis appstream desktop-file-utils libxml2-utils shared-mime-info zip libglib2.0-bin)
 fuzz_packages=("${demo_packages[@]}" clang libfuzzer-14-dev)
 
 missing() {

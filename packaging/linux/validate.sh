@@ -8,15 +8,15 @@ here=$(dirname "$0")
 generated=${1:?usage: validate.sh GENERATED}
 
 desktop-file-validate "$here"/*.desktop
-appstreamcli validate --no-net "$generated"/*.metainfo.xml
+report=$(appstreamcli validate --no-net "$generated"/*.metainfo.xml 2>&1) || { echo "$report" >&2; exit 1; }
 xmllint --noout "$here/velmish.xml" "$here/velmish.svg"
 
 # update-mime-database reports unknown elements and bad patterns on standard error.
-mime=$(mktemp -d)
-trap 'rm -rf "$mime"' EXIT
-mkdir -p "$mime/packages"
-cp "$here/velmish.xml" "$mime/packages/"
-problems=$(update-mime-database "$mime" 2>&1)
+data=$(mktemp -d)
+trap 'rm -rf "$data"' EXIT
+mkdir -p "$data/mime/packages"
+cp "$here/velmish.xml" "$data/mime/packages/"
+problems=$(XDG_DATA_DIRS=$data update-mime-database "$data/mime" 2>&1)
 [[ -z $problems ]] || { echo "$problems" >&2; exit 1; }
-grep -qx 'text/x-velmish:\*\.vl' "$mime/globs" || { echo "velmish.xml: no glob *.vl for text/x-velmish" >&2; exit 1; }
+grep -qx 'text/x-velmish:\*\.vl' "$data/mime/globs" || { echo "velmish.xml: no glob *.vl for text/x-velmish" >&2; exit 1; }
 echo "desktop entries, metainfo and MIME type are valid"
