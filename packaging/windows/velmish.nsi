@@ -150,6 +150,7 @@ FunctionEnd
 ; A file type that another program owned is remembered, and given back by the uninstaller.
 Function WriteFileType
     ReadRegStr $R1 SHCTX "Software\Classes\.vl" ""
+    ClearErrors  ; set when there was no file type yet
     ${If} $R1 != ""
     ${AndIf} $R1 != "${PROGID}"
         WriteRegStr SHCTX "${UNINSTALL_KEY}" "PreviousVlType" $R1
@@ -170,13 +171,16 @@ FunctionEnd
 Function WriteUninstallKey
     Call UninstallSwitches
     Pop $R1
+    ${If} $R1 != ""
+        StrCpy $R1 " $R1"
+    ${EndIf}
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT} ${VERSION}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "The Velmish developers"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" '"$INSTDIR\velide.exe",0'
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe" $R1'
-    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S $R1'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"$R1'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S$R1'
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $R2 $R3 $R4

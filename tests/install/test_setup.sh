@@ -25,19 +25,69 @@ export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 classes='HKCU\Software\Classes'
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmish'
 
-# Prints the data of a registry value (NAME empty: the key's default value); fails when missing.
-reg_value() {
+# Prints the data of a registry value (NAME empty: the key's default value), nothing when it is
+# missing.
+reg_data() {
     local key=$1 name=$2 log=$ARTIFACTS/reg.log
     local option=(/v "$name")
     [[ -n $name ]] || option=(/ve)
-    timeout -k 2 60 "$WINE_LOADER" reg query "$key" "${option[@]}" >"$log" 2>&1 </dev/null ||
-        fail "no registry value $key ${name:-(default)}"
+    timeout -k 2 60 "$WINE_LOADER" reg query "$key" "${option[@]}" >"$log" 2>&1 </dev/null || return 0
     tr -d '\r' <"$log" | sed -n 's/^ *[^ ].*  *REG_[A-Z_]*  *//p' | head -n 1
+}
+
+# Prints the data of a registry value; fails when it is missing or empty.
+reg_value() {
+    local data
+    data=$(reg_data "$1" "$2")
+    [[ -n $data ]] || fail "no registry value $1 ${2:-(default)}"
+    printf '%s\n' "$data"
 }
 
 # True when a registry key exists.
 reg_key_exists() {
     timeout -k 2 60 "$WINE_LOADER" reg query "$1" >/dev/null 2>&1 </dev/null
+}
+
+# Prints the Unix path of a Windows path.
+unix_path() {
+    timeout -k 2 30 "$WINE_LOADER" winepath -u "$1" 2>/dev/null </dev/null | tr -d '\r'
+}
+
+# Runs a command line through a batch file and Wine's cmd, as Explorer and the Control Panel do.
+run_command_line() {
+    local name=$1 line=$2
+    printf '@%s\r\n' "$line" >"$name.bat"
+    run_console "$name" "$ARTIFACTS" cmd /c "$(windows_path "$ARTIFACTS/$name.bat")"
+}
+
+# Runs the quiet uninstall string of an uninstall entry, with a log, and waits for the end: the
+# uninstaller goes on from a copy of itself in the temporary folder.
+uninstall_quietly() {
+    local key=$1 log=$ARTIFACTS/$2-steps.log deadline=$((SECONDS + 120))
+    run_command_line "$2" "$(reg_value "$key" QuietUninstallString) /LOG=$(windows_path "$log")"
+    until grep -q '^Velmish uninstalled' "$log" 2>/dev/null; do
+        ((SECONDS < deadline)) || fail "the uninstaller did not finish: $(cat "$log" 2>&1)"
+        sleep 0.5
+    done
+}
+
+# Checks that a script opened by the given command line wrote its name into opened.txt.
+expect_opened() {
+    rm -f opened.txt
+    write_script opened.vl "WRITEFILE '$(windows_path "$ARTIFACTS/opened.txt")', 'opened by '#[ownname]"
+    run_command_line "$1" "$2"
+    [[ $(tr -d '\r' <opened.txt 2>/dev/null) == "opened by $(windows_path opened.vl)" ]] ||
+        fail "$2 wrote '$(cat opened.txt 2>&1)', expected 'opened by $(windows_path opened.vl)'"
+}
+
+# Runs the setup program with the given switches and checks its exit code and its log.
+install_quietly() {
+    local name=$1 log=$ARTIFACTS/$1-steps.log
+    shift
+    run_console "$name" "$ARTIFACTS" "$setup" /S "$@" "/LOG=$(windows_path "$log")"
+    ((RUN_EXIT == 0)) || fail "setup $* ended with exit code $RUN_EXIT; its log: $(cat "$log" 2>/dev/null)"
+    tail -n 1 "$log" | grep -q '^Velmish installed' || fail "the log of setup $* does not end with success: $(cat "$log")"
+    ! grep -q FAILED "$log" || fail "the log of setup $* names a failure: $(cat "$log")"
 }
 
 expect_value() {
@@ -46,15 +96,10 @@ expect_value() {
     [[ $actual == "$3" ]] || fail "$1 ${2:-(default)} is '$actual', expected '$3'"
 }
 
-# ---- install ----
-log=$ARTIFACTS/setup.log
-run_console setup "$ARTIFACTS" "$setup" /S /PATH "/LOG=$(windows_path "$log")"
-((RUN_EXIT == 0)) || fail "setup ended with exit code $RUN_EXIT; its log: $(cat "$log" 2>/dev/null)"
-tail -n 1 "$log" | grep -q '^Velmish installed' || fail "setup log does not end with success: $(cat "$log")"
-! grep -q FAILED "$log" || fail "setup log names a failure: $(cat "$log")"
-
+# ---- for the current user, with the PATH entry ----
+install_quietly setup /PATH
 folder=$(reg_value "$uninstall_key" InstallLocation)
-unix_folder=$(timeout -k 2 30 "$WINE_LOADER" winepath -u "$folder" 2>/dev/null </dev/null | tr -d '\r')
+unix_folder=$(unix_path "$folder")
 [[ -d $unix_folder ]] || fail "the installed folder $folder ($unix_folder) is missing"
 note "installed into $folder"
 
@@ -70,7 +115,7 @@ expect_value "$classes\\.vl" "" Velmish.Script
 expect_value "$classes\\Velmish.Script\\shell\\open\\command" "" "\"$folder\\velint.exe\" \"%1\""
 expect_value "$classes\\Velmish.Script\\shell\\edit\\command" "" "\"$folder\\velide.exe\" \"%1\""
 expect_value "$classes\\Velmish.Script\\shell\\compile\\command" "" "\"$folder\\velcomp.exe\" \"%1\" /L"
-expect_value "$uninstall_key" QuietUninstallString "\"$folder\\uninstall.exe\" /S "
+expect_value "$uninstall_key" QuietUninstallString "\"$folder\\uninstall.exe\" /S"
 [[ ";$(reg_value 'HKCU\Environment' Path);" == *";$folder;"* ]] || fail "PATH does not hold $folder"
 menu=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Velmish' -type d)
 [[ -f $menu/Velmish\ Editor.lnk && -f $menu/Velmish\ Manual.lnk && -f $menu/Uninstall\ Velmish.lnk ]] ||
@@ -78,14 +123,10 @@ menu=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Velmish' -type d)
 note "files, file type, verbs, uninstall entry, PATH and Start menu are in place"
 
 # ---- the installed programs: a script opened with the file type's command, and one compiled ----
-# Wine's shell reads file types of all users only (HKLM), so the per-user command is run here as
-# Explorer would run it: from the registry, with the script for %1, through cmd.
-write_script opened.vl "WRITEFILE '$(windows_path "$ARTIFACTS/opened.txt")', 'opened by '#[ownname]"
+# Wine's shell reads the file types of all users only (HKLM), so the per-user command is run here as
+# Explorer would run it: from the registry, with the script for %1.
 open_command=$(reg_value "$classes\\Velmish.Script\\shell\\open\\command" "")
-printf '@%s\r\n' "${open_command//%1/$(windows_path "$ARTIFACTS/opened.vl")}" >open.bat
-run_console open "$ARTIFACTS" cmd /c "$(windows_path "$ARTIFACTS/open.bat")"
-[[ $(tr -d "\r" <opened.txt 2>/dev/null) == "opened by $(windows_path opened.vl)" ]] ||
-    fail "opening opened.vl wrote '$(cat opened.txt 2>&1)', expected 'opened by $(windows_path opened.vl)'"
+expect_opened open "${open_command//%1/$(windows_path "$ARTIFACTS/opened.vl")}"
 write_script compiled.vl "WRITEFILE 'compiled.txt', 'compiled'"
 run_console compile "$ARTIFACTS" "$unix_folder/velcomp.exe" compiled.vl /L
 [[ -f compiled.exe ]] || fail "velcomp.exe compiled.vl /L made no program: $(tr -d '\r' <"$PROGRAM_LOG")"
@@ -95,18 +136,24 @@ note "opening a script runs the installed velint.exe; the installed compiler and
 
 # ---- uninstall: everything installed goes, the user's own file stays ----
 echo mine >"$unix_folder/mine.txt"
-uninstall_log=$ARTIFACTS/uninstall.log
-run_console uninstall "$ARTIFACTS" "$unix_folder/uninstall.exe" /S "/LOG=$(windows_path "$uninstall_log")"
-# The uninstaller runs on from a copy of itself in the temporary folder.
-deadline=$((SECONDS + 120))
-until grep -q '^Velmish uninstalled' "$uninstall_log" 2>/dev/null; do
-    ((SECONDS < deadline)) || fail "the uninstaller did not finish: $(cat "$uninstall_log" 2>&1)"
-    sleep 0.5
-done
+uninstall_quietly "$uninstall_key" uninstall
 [[ $(ls -A "$unix_folder") == mine.txt ]] || fail "the folder holds more than the user's file: $(ls -A "$unix_folder")"
 for key in "$classes\\.vl" "$classes\\Velmish.Script" "$uninstall_key"; do
     ! reg_key_exists "$key" || fail "$key is still there"
 done
-[[ ";$(reg_value 'HKCU\Environment' Path 2>/dev/null || true);" != *";$folder;"* ]] || fail "PATH still holds $folder"
+[[ ";$(reg_data 'HKCU\Environment' Path);" != *";$folder;"* ]] || fail "PATH still holds $folder"
 [[ ! -e $menu ]] || fail "the Start menu group is still there"
 note "uninstalled: files, keys, PATH entry and Start menu group are gone; the user's file stayed"
+
+# ---- for all users: the file type through Wine's shell, as a double click opens it ----
+install_quietly setup-all /ALLUSERS
+all_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmish'
+all_folder=$(unix_path "$(reg_value "$all_key" InstallLocation)")
+[[ -f $all_folder/velint.exe ]] || fail "no velint.exe in the folder for all users, $all_folder"
+expect_opened open-all "start /wait $(windows_path "$ARTIFACTS/opened.vl")"
+uninstall_quietly "$all_key" uninstall-all
+[[ ! -e $all_folder ]] || fail "the folder for all users is still there: $(ls -A "$all_folder")"
+for key in 'HKLM\Software\Classes\.vl' 'HKLM\Software\Classes\Velmish.Script' "$all_key"; do
+    ! reg_key_exists "$key" || fail "$key is still there"
+done
+note "for all users: a script opens with a double click's command; uninstalled without a trace"
