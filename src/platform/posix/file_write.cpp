@@ -48,6 +48,8 @@ int openForWriting(const std::string& name, int flags, bool& created) {
     if (fd >= 0 || errno != ENOENT) return fd;
     fd = ::open(name.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_CREAT | O_EXCL | flags, 0666);
     created = fd >= 0;
+    // A symbolic link that leads nowhere yet: the file it names is made, as fopen would.
+    if (fd < 0 && errno == EEXIST) fd = ::open(name.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_CREAT | flags, 0666);
     return fd;
 }
 
@@ -163,12 +165,17 @@ std::unique_ptr<FileWrite> startDirect(const std::string& name) {
     return stream ? std::make_unique<DirectWrite>(stream) : nullptr;
 }
 
-// The file a link leads to (which need not exist yet); the name itself when it is no link.
+// The file a link leads to (which need not exist yet), through chains of links; the name itself
+// when it is no link.
 std::string followedLink(const std::string& name) {
+    fs::path path(name);
     std::error_code ec;
-    if (!fs::is_symlink(fs::symlink_status(name, ec))) return name;
-    fs::path target = fs::weakly_canonical(name, ec);
-    return ec ? name : target.string();
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, ec)); ++hops) {
+        fs::path next = fs::read_symlink(path, ec);
+        if (ec) break;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path.string();
 }
 
 // Opens a new, unused file in the target's directory, named after the target with a leading "."
