@@ -19,4 +19,11 @@ cp "$here/velmish.xml" "$data/mime/packages/"
 problems=$(XDG_DATA_DIRS=$data update-mime-database "$data/mime" 2>&1)
 [[ -z $problems ]] || { echo "$problems" >&2; exit 1; }
 grep -qx 'text/x-velmish:\*\.vl' "$data/mime/globs" || { echo "velmish.xml: no glob *.vl for text/x-velmish" >&2; exit 1; }
+# With the editor and the runner installed, the desktop's cache lists the editor first: it is the
+# default application for scripts, the runner stays under "Open With".
+mkdir -p "$data/applications"
+cp "$here"/*.desktop "$data/applications/"
+update-desktop-database "$data/applications"
+grep -qx 'text/x-velmish=org.velmish.Editor.desktop;org.velmish.Run.desktop;' "$data/applications/mimeinfo.cache" ||
+    { echo "the editor is not the first application for text/x-velmish" >&2; exit 1; }
 echo "desktop entries, metainfo and MIME type are valid"

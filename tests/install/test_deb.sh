@@ -5,7 +5,10 @@
 # Usage: test_deb.sh OUTDIR
 set -euo pipefail
 out=$(realpath "${1:?usage: test_deb.sh OUTDIR}")
-packages=(velmish velmish-desktop)
+debs=("$out"/velmish*.deb)
+[[ -f ${debs[0]} ]] || { echo "FAIL: no .deb files in $out" >&2; exit 1; }
+packages=()
+for deb in "${debs[@]}"; do packages+=("$(dpkg-deb -f "$deb" Package)"); done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -17,7 +20,7 @@ for package in "${packages[@]}"; do
     ! dpkg -s "$package" >/dev/null 2>&1 || fail "$package is installed already; remove it first"
 done
 export DEBIAN_FRONTEND=noninteractive
-apt-get install -y -qq "$out"/velmish_*.deb "$out"/velmish-desktop_*.deb >"$work/install.log" 2>&1 ||
+apt-get install -y -qq "${debs[@]}" >"$work/install.log" 2>&1 ||
     { cat "$work/install.log"; fail "apt-get install of the packages failed"; }
 dpkg -L "${packages[@]}" | sort -u >"$work/files"
 note "installed: $(wc -l <"$work/files") paths"
@@ -40,11 +43,15 @@ done
 note "velint, velcomp, vellink and the desktop module work from the installed places"
 
 [[ $(content_type answer.vl) == text/x-velmish ]] || fail "answer.vl has the type $(content_type answer.vl)"
-gio mime text/x-velmish | grep -q 'org.velmish.Run.desktop' ||
-    fail "no application for text/x-velmish: $(gio mime text/x-velmish 2>&1)"
+# The editor, once packaged, is the default; the runner is always offered.
+default=org.velmish.Run.desktop
+[[ " ${packages[*]} " != *" velmish-editor "* ]] || default=org.velmish.Editor.desktop
+applications=$(gio mime text/x-velmish 2>&1)
+[[ $(head -n 1 <<<"$applications") == *": $default" && $applications == *org.velmish.Run.desktop* ]] ||
+    fail "text/x-velmish should open with $default and offer org.velmish.Run.desktop: $applications"
 grep -q '^text/x-velmish=.*org.velmish.Run.desktop' /usr/share/applications/mimeinfo.cache ||
     fail "mimeinfo.cache does not name org.velmish.Run.desktop for text/x-velmish"
-note "*.vl is text/x-velmish, opened with org.velmish.Run.desktop"
+note "*.vl is text/x-velmish, opened with $default"
 
 apt-get purge -y -qq "${packages[@]}" >"$work/purge.log" 2>&1 || { cat "$work/purge.log"; fail "purge failed"; }
 left=()
