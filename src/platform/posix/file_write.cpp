@@ -12,20 +12,13 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/stream_write.h"
+
 namespace platform {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Flushes the stream, forces its bytes to the disk when asked and closes it; false when any of
-// it failed, or any write before it (the stream's error mark).
-bool closeWritten(std::FILE* stream, bool toDisk) {
-    bool ok = !std::ferror(stream) && std::fflush(stream) == 0;
-    // Devices and pipes cannot be synced (EINVAL); their bytes are gone already.
-    if (ok && toDisk && ::fsync(::fileno(stream)) != 0 && errno != EINVAL) ok = false;
-    return std::fclose(stream) == 0 && ok;
-}
 
 bool makeBlocking(int fd) {
     int flags = ::fcntl(fd, F_GETFL);
@@ -55,44 +48,6 @@ int openForWriting(const std::string& name, int flags, bool& created) {
 
 // Text at the end of a file. Undone by cutting a regular file back to its old length, or removing
 // it when this write created it; a device or pipe has nothing to take back.
-class AppendWrite final : public FileWrite {
-  public:
-    AppendWrite(std::string name, std::FILE* stream, bool regular, bool created, off_t oldLength)
-        : name_(std::move(name)), stream_(stream), regular_(regular), created_(created), oldLength_(oldLength) {}
-    ~AppendWrite() override {
-        if (!stream_) return;
-        std::fclose(stream_);
-        undo();
-    }
-    AppendWrite(const AppendWrite&) = delete;
-    AppendWrite& operator=(const AppendWrite&) = delete;
-
-    std::FILE* stream() override { return stream_; }
-
-    bool commit() override {
-        bool ok = closeWritten(std::exchange(stream_, nullptr), false);
-        if (!ok) undo();
-        return ok;
-    }
-
-  private:
-    void undo() {
-        if (!regular_) return;
-        if (created_) {
-            ::unlink(name_.c_str());
-        } else {
-            // Nothing else can be done when even this fails; the command reports the failure.
-            [[maybe_unused]] int ignored = ::truncate(name_.c_str(), oldLength_);
-        }
-    }
-
-    std::string name_;
-    std::FILE* stream_;  // open until the commit
-    bool regular_;       // a regular file, which can be cut back
-    bool created_;       // made by this write, so removed when it fails
-    off_t oldLength_;    // the length before the write
-};
-
 std::unique_ptr<FileWrite> startAppend(const std::string& name) {
     bool created = false;
     int fd = openForWriting(name, O_APPEND, created);
@@ -105,64 +60,28 @@ std::unique_ptr<FileWrite> startAppend(const std::string& name) {
         if (created) ::unlink(name.c_str());
         return nullptr;
     }
-    return std::make_unique<AppendWrite>(name, stream, S_ISREG(info.st_mode), created, info.st_size);
+    bool regular = S_ISREG(info.st_mode);
+    off_t oldLength = info.st_size;
+    return std::make_unique<StreamFileWrite>(stream, false, [name, regular, created, oldLength](bool written) {
+        if (written || !regular) return written;
+        if (created) {
+            ::unlink(name.c_str());
+        } else {
+            // Nothing else can be done when even this fails; the command reports the failure.
+            [[maybe_unused]] int ignored = ::truncate(name.c_str(), oldLength);
+        }
+        return false;
+    });
 }
 
-// A new version in a file beside the target, renamed over the target at the commit; the new file
-// is removed when anything fails or the write is dropped.
-class ReplaceWrite final : public FileWrite {
-  public:
-    ReplaceWrite(std::string target, std::string temporary, std::FILE* stream)
-        : target_(std::move(target)), temporary_(std::move(temporary)), stream_(stream) {}
-    ~ReplaceWrite() override {
-        if (!stream_) return;
-        std::fclose(stream_);
-        ::unlink(temporary_.c_str());
-    }
-    ReplaceWrite(const ReplaceWrite&) = delete;
-    ReplaceWrite& operator=(const ReplaceWrite&) = delete;
-
-    std::FILE* stream() override { return stream_; }
-
-    // The bytes reach the disk before the rename, so that even a crash leaves the old version or
-    // the whole new one.
-    bool commit() override {
-        if (closeWritten(std::exchange(stream_, nullptr), true) && ::rename(temporary_.c_str(), target_.c_str()) == 0) {
-            return true;
-        }
-        ::unlink(temporary_.c_str());
-        return false;
-    }
-
-  private:
-    std::string target_;
-    std::string temporary_;
-    std::FILE* stream_;  // open until the commit
-};
-
 // A device or a pipe, written as it is: there is no old version to keep.
-class DirectWrite final : public FileWrite {
-  public:
-    explicit DirectWrite(std::FILE* stream) : stream_(stream) {}
-    ~DirectWrite() override {
-        if (stream_) std::fclose(stream_);
-    }
-    DirectWrite(const DirectWrite&) = delete;
-    DirectWrite& operator=(const DirectWrite&) = delete;
-
-    std::FILE* stream() override { return stream_; }
-    bool commit() override { return closeWritten(std::exchange(stream_, nullptr), false); }
-
-  private:
-    std::FILE* stream_;
-};
-
 std::unique_ptr<FileWrite> startDirect(const std::string& name) {
     bool created = false;
     int fd = openForWriting(name, 0, created);
     if (fd < 0) return nullptr;
     std::FILE* stream = streamOn(fd, "wb");
-    return stream ? std::make_unique<DirectWrite>(stream) : nullptr;
+    if (!stream) return nullptr;
+    return std::make_unique<StreamFileWrite>(stream, false, [](bool written) { return written; });
 }
 
 // The file a link leads to (which need not exist yet), through chains of links; the name itself
@@ -197,6 +116,9 @@ int openBeside(const std::string& target, std::string& temporary) {
 
 }  // namespace
 
+// Devices and pipes cannot be synced (EINVAL); their bytes are gone already.
+bool syncToDisk(std::FILE* stream) { return ::fsync(::fileno(stream)) == 0 || errno == EINVAL; }
+
 std::unique_ptr<FileWrite> startReplacement(const std::string& name, const ReplacementRules& rules) {
     std::string target = rules.followLink ? followedLink(name) : name;
     if (target.empty() || target.back() == '/') return nullptr;
@@ -222,7 +144,13 @@ std::unique_ptr<FileWrite> startReplacement(const std::string& name, const Repla
         ::unlink(temporary.c_str());
         return nullptr;
     }
-    return std::make_unique<ReplaceWrite>(target, temporary, stream);
+    // The bytes reach the disk before the rename, so that even a crash leaves the old version or
+    // the whole new one. The new file is removed when anything fails or the write is dropped.
+    return std::make_unique<StreamFileWrite>(stream, true, [target, temporary](bool written) {
+        if (written && ::rename(temporary.c_str(), target.c_str()) == 0) return true;
+        ::unlink(temporary.c_str());
+        return false;
+    });
 }
 
 std::unique_ptr<FileWrite> startPosixWrite(const std::string& name, FileWriteMode mode) {

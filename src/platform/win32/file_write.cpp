@@ -7,17 +7,11 @@
 
 #include <utility>
 
+#include "platform/stream_write.h"
+
 namespace platform {
 
 namespace {
-
-// Flushes the stream, forces its bytes to the disk when asked and closes it; false when any of
-// it failed, or any write before it (the stream's error mark).
-bool closeWritten(std::FILE* stream, bool toDisk) {
-    bool ok = !std::ferror(stream) && std::fflush(stream) == 0;
-    if (ok && toDisk) ok = _commit(_fileno(stream)) == 0;
-    return std::fclose(stream) == 0 && ok;
-}
 
 // A file on disk that the name already leads to; devices (NUL, CON, COM1) and pipes are not.
 bool isExistingDiskFile(const std::string& name, bool& exists) {
@@ -42,43 +36,6 @@ void cutBack(const std::string& name, long long length) {
 
 // Text at the end of a file. Undone by cutting a disk file back to its old length, or deleting it
 // when this write created it; a device has nothing to take back.
-class AppendWrite final : public FileWrite {
-  public:
-    AppendWrite(std::string name, std::FILE* stream, bool disk, bool created, long long oldLength)
-        : name_(std::move(name)), stream_(stream), disk_(disk), created_(created), oldLength_(oldLength) {}
-    ~AppendWrite() override {
-        if (!stream_) return;
-        std::fclose(stream_);
-        undo();
-    }
-    AppendWrite(const AppendWrite&) = delete;
-    AppendWrite& operator=(const AppendWrite&) = delete;
-
-    std::FILE* stream() override { return stream_; }
-
-    bool commit() override {
-        bool ok = closeWritten(std::exchange(stream_, nullptr), false);
-        if (!ok) undo();
-        return ok;
-    }
-
-  private:
-    void undo() {
-        if (!disk_) return;
-        if (created_) {
-            DeleteFileA(name_.c_str());
-        } else {
-            cutBack(name_, oldLength_);
-        }
-    }
-
-    std::string name_;
-    std::FILE* stream_;    // open until the commit
-    bool disk_;            // a file on disk, which can be cut back
-    bool created_;         // made by this write, so deleted when it fails
-    long long oldLength_;  // the length before the write
-};
-
 std::unique_ptr<FileWrite> startAppend(const std::string& name) {
     if (isReadOnlyFile(name)) return nullptr;
     bool exists = false;
@@ -86,56 +43,21 @@ std::unique_ptr<FileWrite> startAppend(const std::string& name) {
     std::FILE* stream = std::fopen(name.c_str(), "at");
     if (!stream) return nullptr;
     long long oldLength = disk ? _filelengthi64(_fileno(stream)) : 0;
-    return std::make_unique<AppendWrite>(name, stream, disk, !exists, oldLength);
+    bool created = !exists;
+    return std::make_unique<StreamFileWrite>(stream, false, [name, disk, created, oldLength](bool written) {
+        if (written || !disk) return written;
+        if (created) {
+            DeleteFileA(name.c_str());
+        } else {
+            cutBack(name, oldLength);
+        }
+        return false;
+    });
 }
 
-// A new version in a file beside the target, moved over the target at the commit; the new file
-// is deleted when anything fails or the write is dropped.
-class ReplaceWrite final : public FileWrite {
-  public:
-    ReplaceWrite(std::string target, std::string temporary, std::FILE* stream)
-        : target_(std::move(target)), temporary_(std::move(temporary)), stream_(stream) {}
-    ~ReplaceWrite() override {
-        if (!stream_) return;
-        std::fclose(stream_);
-        DeleteFileA(temporary_.c_str());
-    }
-    ReplaceWrite(const ReplaceWrite&) = delete;
-    ReplaceWrite& operator=(const ReplaceWrite&) = delete;
-
-    std::FILE* stream() override { return stream_; }
-
-    bool commit() override {
-        if (closeWritten(std::exchange(stream_, nullptr), true) &&
-            putInPlace(temporary_, target_, Replacing::ownVersion))
-            return true;
-        DeleteFileA(temporary_.c_str());
-        return false;
-    }
-
-  private:
-    std::string target_;
-    std::string temporary_;
-    std::FILE* stream_;  // open until the commit
-};
-
-// A device, written as it is: there is no old version to keep.
-class DirectWrite final : public FileWrite {
-  public:
-    explicit DirectWrite(std::FILE* stream) : stream_(stream) {}
-    ~DirectWrite() override {
-        if (stream_) std::fclose(stream_);
-    }
-    DirectWrite(const DirectWrite&) = delete;
-    DirectWrite& operator=(const DirectWrite&) = delete;
-
-    std::FILE* stream() override { return stream_; }
-    bool commit() override { return closeWritten(std::exchange(stream_, nullptr), false); }
-
-  private:
-    std::FILE* stream_;
-};
-
+// A new version in a file beside the target, moved over the target at the commit; the new file is
+// deleted when anything fails or the write is dropped. A device is written as it is: there is no
+// old version to keep.
 std::unique_ptr<FileWrite> startReplacement(const std::string& target) {
     DWORD attributes = GetFileAttributesA(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return nullptr;
@@ -143,7 +65,8 @@ std::unique_ptr<FileWrite> startReplacement(const std::string& target) {
     bool exists = false;
     if (!isExistingDiskFile(target, exists) && exists) {
         std::FILE* stream = std::fopen(target.c_str(), "wb");
-        return stream ? std::make_unique<DirectWrite>(stream) : nullptr;
+        if (!stream) return nullptr;
+        return std::make_unique<StreamFileWrite>(stream, false, [](bool written) { return written; });
     }
     std::string temporary = fileBeside(target);
     if (temporary.empty()) return nullptr;
@@ -152,10 +75,16 @@ std::unique_ptr<FileWrite> startReplacement(const std::string& target) {
         DeleteFileA(temporary.c_str());
         return nullptr;
     }
-    return std::make_unique<ReplaceWrite>(target, temporary, stream);
+    return std::make_unique<StreamFileWrite>(stream, true, [target, temporary](bool written) {
+        if (written && putInPlace(temporary, target, Replacing::ownVersion)) return true;
+        DeleteFileA(temporary.c_str());
+        return false;
+    });
 }
 
 }  // namespace
+
+bool syncToDisk(std::FILE* stream) { return _commit(_fileno(stream)) == 0; }
 
 bool isReadOnlyFile(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
