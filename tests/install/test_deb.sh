@@ -10,7 +10,13 @@ debs=("$out"/velmish*.deb)
 packages=()
 for deb in "${debs[@]}"; do packages+=("$(dpkg-deb -f "$deb" Package)"); done
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+installed=0
+# A failed or interrupted run takes the packages away again.
+cleanup() {
+    ((installed == 0)) || apt-get purge -y -qq "${packages[@]}" >/dev/null 2>&1 || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "-- $*"; }
@@ -22,6 +28,7 @@ done
 export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -qq "${debs[@]}" >"$work/install.log" 2>&1 ||
     { cat "$work/install.log"; fail "apt-get install of the packages failed"; }
+installed=1
 dpkg -L "${packages[@]}" | sort -u >"$work/files"
 note "installed: $(wc -l <"$work/files") paths"
 
@@ -29,14 +36,14 @@ note "installed: $(wc -l <"$work/files") paths"
 # runs anywhere.
 cd "$work"
 printf '%s\r\n' "LET [n] = '6'" "CALCVAR [n] = [n] * '7'" "ECHO 'answer '#[n]#' '#[command]" >answer.vl
-[[ $(VL_UI=console velint answer.vl from velint) == "[Velmish Echo] answer 42 from velint" ]] ||
-    fail "velint answer.vl printed: $(VL_UI=console velint answer.vl from velint 2>&1)"
-velcomp answer.vl /L </dev/null >compile.log 2>&1 || { cat compile.log; fail "velcomp answer.vl /L failed"; }
+[[ $(VL_UI=console /usr/bin/velint answer.vl from velint) == "[Velmish Echo] answer 42 from velint" ]] ||
+    fail "velint answer.vl printed: $(VL_UI=console /usr/bin/velint answer.vl from velint 2>&1)"
+/usr/bin/velcomp answer.vl /L </dev/null >compile.log 2>&1 || { cat compile.log; fail "velcomp answer.vl /L failed"; }
 mkdir elsewhere && mv answer.exe elsewhere/
 [[ $(VL_UI=console elsewhere/answer.exe) == "[Velmish Echo] answer 42 " ]] ||
     fail "the compiled program printed: $(VL_UI=console elsewhere/answer.exe 2>&1)"
 # Both find the installed desktop module: with a display that cannot be opened, they say so.
-for program in "velint answer.vl" elsewhere/answer.exe; do
+for program in "/usr/bin/velint answer.vl" elsewhere/answer.exe; do
     message=$(DISPLAY=:99 VL_UI=desktop $program 2>&1 || true)
     [[ $message == *"could not open the display"* ]] || fail "$program did not load the desktop module: $message"
 done
@@ -54,6 +61,7 @@ grep -q '^text/x-velmish=.*org.velmish.Run.desktop' /usr/share/applications/mime
 note "*.vl is text/x-velmish, opened with $default"
 
 apt-get purge -y -qq "${packages[@]}" >"$work/purge.log" 2>&1 || { cat "$work/purge.log"; fail "purge failed"; }
+installed=0
 left=()
 while IFS= read -r path; do
     # Folders shared with other packages stay (/usr/share/man/man1); the packages' own must go.
