@@ -24,6 +24,7 @@ build() {
 }
 
 mkdir -p "$out"
+# Scratch space, kept after a failure for a look.
 work=$out/work
 rm -rf "$work" "$out"/*.deb "$out"/*.exe "$out"/*.zip
 mkdir -p "$work"
@@ -53,5 +54,6 @@ makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DLISTS="$work/nsis" \
     -DOUTFILE="$out/velmish-$version-setup.exe" "$top/packaging/windows/velmish.nsi"
 (cd "$work" && zip -qrX "$out/velmish-$version-windows.zip" "velmish-$version")
 
+rm -rf "$work"
 step "Artifacts in $out"
 (cd "$out" && ls -l -- *.deb *.exe *.zip)
