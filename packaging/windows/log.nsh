@@ -17,7 +17,6 @@ Var LogHandle
 ; Ends the installation when the step just done set the error flag.
 !macro CheckStep step
     ${If} ${Errors}
-        StrCpy $Failed 1
         !insertmacro Log "FAILED: ${step}"
         SetErrorLevel 2
         Abort "${step}: failed"

@@ -29,7 +29,6 @@ BrandingText "${PRODUCT} ${VERSION}"
 
 Var AllUsers   ; 1 when installing for all users
 Var LogFile    ; the /LOG file, empty without one
-Var Failed     ; 1 once a step has failed
 
 !define MUI_ICON "../../src/platform/win32/velmish.ico"
 !define MUI_UNICON "../../src/platform/win32/velmish.ico"
@@ -62,18 +61,20 @@ Var Failed     ; 1 once a step has failed
     ${IfNot} ${Errors}
         StrCpy $LogFile $R1
     ${EndIf}
-    StrCpy $Failed 0
     ${If} $AllUsers == 1
-        ; Started without administrator rights: ask for them by starting again elevated.
         UserInfo::GetAccountType
         Pop $R1
         ${If} $R1 != "Admin"
-            ${If} ${Silent}
-                !insertmacro Log "FAILED: /ALLUSERS needs administrator rights"
-                SetErrorLevel 740
-                Quit
-            ${EndIf}
-            ExecShell "runas" "$EXEPATH" $R0
+            !if "${un}" == ""
+                ; The setup program asks for the rights by starting again, elevated.
+                ${IfNot} ${Silent}
+                    ExecShell "runas" "$EXEPATH" $R0
+                    Quit
+                ${EndIf}
+            !endif
+            !insertmacro Log "FAILED: all users: this needs administrator rights"
+            MessageBox MB_ICONSTOP|MB_OK "For all users, start this program as administrator." /SD IDOK
+            SetErrorLevel 740  ; ERROR_ELEVATION_REQUIRED
             Quit
         ${EndIf}
         SetShellVarContext all
