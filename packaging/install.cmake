@@ -80,18 +80,19 @@ install(FILES ${velmish_generated}/org.velmish.Velmish.metainfo.xml DESTINATION 
 
 # Manual pages and the Debian package's own documents (gzip -n: no time stamp, the same bytes
 # every build).
-set(velmish_man_pages)
-foreach(page velint.1 velcomp.1 vellink.1)
+foreach(page velint.1 velcomp.1 vellink.1 velide.1)
     add_custom_command(OUTPUT ${velmish_generated}/${page}.gz
         COMMAND gzip -9nc ${velmish_linux_data}/man/${page} > ${velmish_generated}/${page}.gz
         DEPENDS ${velmish_linux_data}/man/${page} VERBATIM)
-    list(APPEND velmish_man_pages ${velmish_generated}/${page}.gz)
 endforeach()
+set(velmish_man_pages ${velmish_generated}/velint.1.gz ${velmish_generated}/velcomp.1.gz
+                      ${velmish_generated}/vellink.1.gz)
 configure_file(${velmish_linux_data}/changelog ${velmish_generated}/changelog @ONLY)
 add_custom_command(OUTPUT ${velmish_generated}/changelog.gz
     COMMAND gzip -9nc ${velmish_generated}/changelog > ${velmish_generated}/changelog.gz
     DEPENDS ${velmish_generated}/changelog VERBATIM)
-add_custom_target(velmish_packaging_files ALL DEPENDS ${velmish_man_pages} ${velmish_generated}/changelog.gz)
+add_custom_target(velmish_packaging_files ALL
+    DEPENDS ${velmish_man_pages} ${velmish_generated}/velide.1.gz ${velmish_generated}/changelog.gz)
 install(FILES ${velmish_man_pages} DESTINATION share/man/man1 COMPONENT velmish)
 
 set(velmish_packages velmish)
@@ -101,6 +102,7 @@ endif()
 # The Linux editor joins its package as soon as the build has a velide target.
 if(TARGET velide)
     install(TARGETS velide RUNTIME DESTINATION bin COMPONENT editor)
+    install(FILES ${velmish_generated}/velide.1.gz DESTINATION share/man/man1 COMPONENT editor)
     install(FILES ${velmish_linux_data}/org.velmish.Editor.desktop DESTINATION share/applications COMPONENT editor)
     install(FILES ${velmish_generated}/org.velmish.Editor.metainfo.xml DESTINATION share/metainfo COMPONENT editor)
     list(APPEND velmish_packages editor)
