@@ -27,6 +27,8 @@ ALLOWED = {
     "runtime": {"code", "command_set", "commands", "core", "platform"},
     "ide": {"core"},
     "ide/win32": {"ide", "core"},
+    # The Linux editor: the editor core and the language core, drawn with GTK.
+    "ide/gtk": {"ide", "core"},
     # The fuzz targets (fuzz/, beside src/) drive the readers of every layer, never a window system.
     "fuzz": {"interp", "compiler", "runtime", "ide", "command_set", "commands", "code", "core", "platform"},
 }
@@ -36,15 +38,17 @@ SYSTEM_INCLUDE = re.compile(r'^\s*#\s*include\s+<([^>]+)>', re.M)
 WINDOWLESS = {"ide", "fuzz"}
 WINDOW_HEADERS = {"windows.h", "richedit.h", "commctrl.h", "commdlg.h", "shellapi.h", "windowsx.h", "objbase.h",
                   "gtk/gtk.h"}
-# GTK and X11 belong to the desktop module alone: no other file includes their headers.
-TOOLKIT_FOLDER = ("platform", "gtk")
+# GTK and X11 belong to the desktop module and the Linux editor alone: no other file includes their
+# headers.
+TOOLKIT_FOLDERS = {("platform", "gtk"), ("ide", "gtk")}
 TOOLKIT_PREFIXES = ("gtk/", "gdk/", "glib", "gio/", "X11/")
 
 
 def layer_of(parts):
-    """The layer of a file or include path: its first folder, or "ide/win32" for the editor's front end."""
-    if len(parts) > 2 and parts[0] == "ide" and parts[1] == "win32":
-        return "ide/win32"
+    """The layer of a file or include path: its first folder, or "ide/win32" and "ide/gtk" for the
+    editor's front ends."""
+    if len(parts) > 2 and parts[0] == "ide" and parts[1] in ("win32", "gtk"):
+        return f"ide/{parts[1]}"
     return parts[0]
 
 
@@ -70,11 +74,11 @@ def main() -> int:
     for path, layer in files:
         text = path.read_text(encoding="utf-8", errors="replace")
         lines[layer] += text.count("\n")
-        if path.relative_to(root.parent).parts[1:3] != TOOLKIT_FOLDER:
+        if tuple(path.relative_to(root.parent).parts[1:3]) not in TOOLKIT_FOLDERS:
             for header in SYSTEM_INCLUDE.findall(text):
                 if header.startswith(TOOLKIT_PREFIXES):
-                    broken.append(f"{path.relative_to(root.parent)}: includes <{header}> (only platform/gtk/ knows GTK "
-                                  "and X11)")
+                    broken.append(f"{path.relative_to(root.parent)}: includes <{header}> (only platform/gtk/ and "
+                                  "ide/gtk/ know GTK and X11)")
         if layer in WINDOWLESS:
             for header in SYSTEM_INCLUDE.findall(text):
                 if header.lower() in WINDOW_HEADERS:

@@ -16,4 +16,19 @@ std::string withScriptExtension(std::string_view chosenPath) {
     return name;
 }
 
+bool Document::isOwnFile(std::string_view path) const {
+    if (unnamed()) return false;
+#ifdef _WIN32
+    auto lower = [](std::string_view text) {
+        std::string result(text);
+        std::transform(result.begin(), result.end(), result.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return result;
+    };
+    return lower(path) == lower(name);
+#else
+    return path == name;
+#endif
+}
+
 }  // namespace ide

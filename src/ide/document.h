@@ -14,6 +14,9 @@ struct Document {
 
     // True while the name is exactly "noname.vl", whatever path it came from.
     bool unnamed() const { return name == kUnnamedDocument; }
+    // True when the path names this document's own file: the same text, in any letter case on
+    // Windows, whose file names ignore it. An unnamed document has no file of its own.
+    bool isOwnFile(std::string_view path) const;
 };
 
 // A chosen file name with the script extension: ".vl" is appended unless the name already ends

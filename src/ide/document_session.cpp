@@ -26,12 +26,25 @@ bool DocumentSession::write() {
     return false;
 }
 
+// The name chosen in the save dialog, with the script extension. Another existing file of that name
+// is replaced only when the user says so (the extension may have been added to what was typed, so
+// the dialog itself cannot ask); nothing when the dialog was cancelled or the user said No.
+std::optional<std::string> DocumentSession::chooseSaveName() {
+    auto chosen = frontEnd_.chooseFileToSave();
+    if (!chosen) return std::nullopt;
+    std::string name = withScriptExtension(*chosen);
+    if (document_.isOwnFile(name) || !documentFileExists(name)) return name;
+    int answer = frontEnd_.messageBox(replaceQuestion(name), std::string(kApplicationTitle), kReplaceQuestion);
+    if (answer != kAnswerYes) return std::nullopt;
+    return name;
+}
+
 // The naming step: an unnamed document gets the name chosen in the save dialog.
 bool DocumentSession::nameIfUnnamed() {
     if (!document_.unnamed()) return true;
-    auto chosen = frontEnd_.chooseFileToSave();
-    if (!chosen) return false;
-    rename(withScriptExtension(*chosen));
+    auto name = chooseSaveName();
+    if (!name) return false;
+    rename(std::move(*name));
     return true;
 }
 
@@ -79,10 +92,10 @@ void DocumentSession::save() {
 }
 
 void DocumentSession::saveAs() {
-    auto chosen = frontEnd_.chooseFileToSave();
+    auto chosen = chooseSaveName();
     if (!chosen) return;
     // The caption shows the new name even when writing fails: Save goes on writing there.
-    std::string name = withScriptExtension(*chosen);
+    std::string name = std::move(*chosen);
     document_.name = name;
     bool written = write();
     frontEnd_.refreshTitle(windowCaption(name));

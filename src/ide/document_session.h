@@ -1,6 +1,7 @@
 // The document commands of the main window: New, Open, Save, Save As, Quit and the close guard.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "ide/captions.h"
@@ -36,6 +37,7 @@ class DocumentSession {
 
   private:
     bool confirmed(Caption question, unsigned flags);
+    std::optional<std::string> chooseSaveName();
     bool nameIfUnnamed();
     void rename(std::string name);
     bool write();

@@ -17,9 +17,15 @@ inline constexpr std::string_view kErrorCaption = "ERROR";
 inline constexpr std::string_view kCommandLabel = "Let [command]=";
 inline constexpr std::string_view kAboutCaption = "About Velmish 4...";
 
+// Save As and the naming step ask before a document replaces another existing file.
+inline std::string replaceQuestion(std::string_view path) {
+    return std::string(path) + " already exists.\nDo you want to replace it?";
+}
+
 // Message box flags and the answer the editor tests for.
 inline constexpr unsigned kDiscardQuestion = 292;  // MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2
 inline constexpr unsigned kQuitQuestion = 308;     // MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2
+inline constexpr unsigned kReplaceQuestion = 308;  // as the quit question: No by default
 inline constexpr unsigned kInformationBox = 64;    // MB_ICONINFORMATION, OK only
 inline constexpr unsigned kErrorBox = 16;          // MB_ICONERROR, OK only
 inline constexpr int kAnswerYes = 6;               // IDYES

@@ -92,6 +92,30 @@ TEST_F(DocumentSessionTest, SaveAsksForANameOnceAndCancellingChangesNothing) {
     EXPECT_EQ(readFile(folder / "a.VL"), "ECHO 'x'\r\nECHO 'y'\r\n");
 }
 
+// The dialog cannot ask itself: ".vl" may be added to the typed name after it closed.
+TEST_F(DocumentSessionTest, SavingOverAnotherExistingFileAsksAndNoKeepsBoth) {
+    writeFile(folder / "keep.vl", "old\r\n");
+    type("new\r\n");
+    const std::string question =
+        "box 308 Velmish Builder: " + folder / "keep.vl" + " already exists.\nDo you want to replace it?";
+    window.saveChoices = {folder / "keep"};  // the naming step of Save
+    session.save();
+    window.saveChoices = {folder / "keep.vl"};
+    session.saveAs();
+    EXPECT_EQ(window.take(), (Log{"save dialog", question, "save dialog", question}));
+    EXPECT_EQ(readFile(folder / "keep.vl"), "old\r\n");
+    EXPECT_TRUE(doc().unnamed() && doc().modified);
+
+    window.saveChoices = {folder / "keep"};
+    window.boxAnswers = {ide::kAnswerYes};
+    session.saveAs();
+    EXPECT_EQ(readFile(folder / "keep.vl"), "new\r\n");
+    window.take();
+    window.saveChoices = {folder / "keep"};  // its own file now: no question
+    session.saveAs();
+    EXPECT_EQ(window.take(), (Log{"save dialog", "title Velmish 4 - " + folder / "keep.vl"}));
+}
+
 TEST_F(DocumentSessionTest, AFailedWriteIsReportedAndTheDocumentStaysModified) {
     type("keep me");
     std::string unwritable = folder / "no such folder/a.vl";

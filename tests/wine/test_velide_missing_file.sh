@@ -7,7 +7,7 @@ begin_velide_test "$@"
 
 start_program "$VELIDE" missing.vl
 answer_box "Velmish Builder" "like:Could not *missing.vl*" "OK" Return 01-error-box
-wait_window "Velmish 4 - missing.vl"
+wait_window "Velmish 4 - $(windows_path missing.vl)"
 MAIN=$WINDOW
 probe_main 02-empty
 [[ -z $(probe_text 2001) ]] || fail "the editor holds \"$(probe_text 2001)\""

@@ -60,7 +60,7 @@ std::optional<std::string> TChooseIcon::chooseIcon() {
     dialog.lpstrFile = file;
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrTitle = captions_[Caption::TChooseIcon_OpenIcon].c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameA(&dialog)) return std::nullopt;
     return std::string(file);
 }

@@ -5,8 +5,11 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <exception>
+#include <utility>
 
 #include "ide/rich_text.h"
+#include "ide/win32/form.h"
 #include "ide/win32/resource_ids.h"
 
 namespace ide::win32 {
@@ -144,7 +147,13 @@ void Editor::installMessageFilter() {
 
 LRESULT CALLBACK Editor::filterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* editor = static_cast<Editor*>(GetPropA(hwnd, kFilterProperty));
-    return editor->filter(message, wParam, lParam);
+    try {
+        return editor->filter(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        editor->busy_ = false;
+        showHandlerError(editor->parent_, error);
+        return 0;
+    }
 }
 
 // The hooks of the main window: EditorKeyDown before the key is handled, EditorKeyUp and
@@ -152,10 +161,22 @@ LRESULT CALLBACK Editor::filterProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 LRESULT Editor::filter(UINT message, WPARAM wParam, LPARAM lParam) {
     if (busy_ && droppedWhileBusy(message)) return 0;
     if (message == WM_KEYDOWN && !selection().length && highlighter_.on()) keyPressed();
+    if (message == WM_KEYDOWN && wParam == VK_RETURN) enterPressed_ = true;
+    // Text typed here is coloured line by line as it is typed; a paste from the keyboard is not.
+    bool typing = (message == WM_CHAR || message == WM_KEYDOWN) && !isPasteKey(message, wParam);
+    bool wasTyping = std::exchange(typing_, typing);
     LRESULT result = callEditor(message, wParam, lParam);
+    typing_ = wasTyping;
     if (message == WM_KEYUP) keyReleased(wParam);
     if (message == WM_LBUTTONDOWN && !selection().length && caretMoved_) caretMoved_();
     return result;
+}
+
+// Shift+Insert and Ctrl+V reach the control as keys when no menu shortcut takes them first.
+bool Editor::isPasteKey(UINT message, WPARAM key) {
+    if (message != WM_KEYDOWN) return false;
+    bool shift = GetKeyState(VK_SHIFT) < 0, control = GetKeyState(VK_CONTROL) < 0;
+    return (key == VK_INSERT && shift) || (key == 'V' && control);
 }
 
 LRESULT Editor::callEditor(UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -176,7 +197,7 @@ std::string Editor::text() const {
 // format changes, and nothing is loaded twice.
 void Editor::setText(const std::string& text) {
     replaceControl();
-    colouredAsLoaded_ = false;
+    uncolouredChange_ = true;
     auto lines = crlfLines(text);
     if (!lines) {
         callEditor(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -188,7 +209,7 @@ void Editor::setText(const std::string& text) {
     callEditor(EM_SETSEL, 0, 0);
     applyFormat({}, true);
     callEditor(EM_SETEVENTMASK, 0, mask);
-    colouredAsLoaded_ = true;
+    uncolouredChange_ = false;
 }
 
 TextSelection Editor::selection() const {
@@ -277,7 +298,8 @@ void Editor::colourLines(size_t first, size_t last) {
     callEditor(EM_HIDESELECTION, TRUE, 0);
     CHARRANGE saved{};
     callEditor(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&saved));
-    if (first == 0 && last + 1 == lines->size()) {
+    bool whole = first == 0 && last + 1 == lines->size();
+    if (whole) {
         replaceControl();
         callEditor(EM_SETEVENTMASK, 0, 0);
         callEditor(EM_HIDESELECTION, TRUE, 0);
@@ -285,6 +307,8 @@ void Editor::colourLines(size_t first, size_t last) {
         callEditor(EM_SETSEL, (*lines)[first].start, (*lines)[last].start + (*lines)[last].length);
     }
     streamIn(rtf);
+    // The fresh control's only step back would be to the empty text: it starts without one.
+    if (whole) callEditor(EM_EMPTYUNDOBUFFER, 0, 0);
     callEditor(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&saved));
     callEditor(EM_SCROLLCARET, 0, 0);
     applyFormat({}, true);
@@ -323,8 +347,11 @@ void Editor::colourCaretLine() {
     SetFocus(editor_);
 }
 
+// The text is coloured anew only when it changed other than by typing (typed lines are coloured as
+// they are typed): a new pass replaces the control, and with it the undo history.
 void Editor::colourAll() {
-    if (colouredAsLoaded_) return;  // setText formatted it and nothing was typed since
+    if (!uncolouredChange_) return;
+    uncolouredChange_ = false;
     if (!highlighter_.on()) {
         callEditor(EM_SETSEL, 0, -1);
         applyFormat({}, true);
@@ -369,8 +396,11 @@ void Editor::keyPressed() {
     busy_ = false;
 }
 
+// An Enter released here after a dialog or box took its press (the key-up reaches the editor once
+// the box has closed) indents nothing.
 void Editor::keyReleased(WPARAM key) {
-    if (key == VK_RETURN && highlighter_.settings().autoIndent) {
+    bool enter = key == VK_RETURN && std::exchange(enterPressed_, false);
+    if (enter && highlighter_.settings().autoIndent) {
         size_t line = caretLine();
         std::string indent = highlighter_.autoIndent(line, lineText(line), line ? lineText(line - 1) : "");
         if (!indent.empty()) callEditor(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(indent.c_str()));

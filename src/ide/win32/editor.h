@@ -27,7 +27,9 @@ class Editor {
     void installMessageFilter();
     bool colouringBusy() const { return busy_; }
     // Called for every change of the text that colouring did not make.
-    void textChanged() { colouredAsLoaded_ = false; }
+    void textChanged() {
+        if (!typing_) uncolouredChange_ = true;
+    }
 
     std::string text() const;
     void setText(const std::string& text);
@@ -37,8 +39,9 @@ class Editor {
     size_t caretColumn() const;
     size_t lineCount() const;
 
-    // Colours every line with window updates locked; with highlighting off, makes the whole text
-    // plain and puts the caret at the start.
+    // Colours every line with window updates locked, unless every change since the last pass was
+    // typed (and so coloured as typed); with highlighting off, makes the whole text plain and puts
+    // the caret at the start.
     void colourAll();
     // Paste1Click: the clipboard goes through Edit2, which keeps only its plain text.
     void pastePlainText();
@@ -61,6 +64,7 @@ class Editor {
     void applyFormat(CharFormat format, bool plain) const;
     void keyPressed();
     void keyReleased(WPARAM key);
+    static bool isPasteKey(UINT message, WPARAM key);
 
     Highlighter& highlighter_;
     HWND parent_ = nullptr;
@@ -70,7 +74,9 @@ class Editor {
     HWND edit2_ = nullptr;  // turns the clipboard into plain text
     WNDPROC editorProc_ = nullptr;
     bool busy_ = false;              // the caret line or the typing format is being set
-    bool colouredAsLoaded_ = false;  // the whole text went in formatted and is unchanged since
+    bool uncolouredChange_ = false;  // the text changed since the last whole pass, other than by typing
+    bool typing_ = false;            // a typed key is being handled
+    bool enterPressed_ = false;      // the editor itself received the press of the Enter being released
     std::function<void()> caretMoved_;
 };
 

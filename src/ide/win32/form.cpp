@@ -1,7 +1,13 @@
 // The modal tool windows of velide: one window class, a nested message loop per use.
 #include "ide/win32/form.h"
 
+#include "ide/fixed_texts.h"
+
 namespace ide::win32 {
+
+void showHandlerError(HWND owner, const std::exception& error) {
+    MessageBoxA(owner, error.what(), std::string(kApplicationTitle).c_str(), MB_ICONERROR);
+}
 
 namespace {
 
@@ -93,7 +99,13 @@ bool Form::showModal() {
 
 LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    return form ? form->handle(message, wParam, lParam) : DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!form) return DefWindowProcA(hwnd, message, wParam, lParam);
+    try {
+        return form->handle(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        showHandlerError(hwnd, error);
+        return 0;
+    }
 }
 
 LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {

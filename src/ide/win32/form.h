@@ -3,9 +3,14 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <string>
 
 namespace ide::win32 {
+
+// The application's error box for an error that escaped a handler: the program goes on, with the
+// document intact, instead of ending.
+void showHandlerError(HWND owner, const std::exception& error);
 
 class Form {
   public:

@@ -98,7 +98,8 @@ void MainWindow::create() {
         dialog->lpstrFilter = filter_.c_str();
         dialog->nFilterIndex = 1;
         dialog->nMaxFile = MAX_PATH;
-        dialog->Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+        // The current folder stays where velide started, so relative names keep their meaning.
+        dialog->Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     }
     openDialog_.lpstrFile = openFile_;
     saveDialog_.lpstrFile = saveFile_;
@@ -167,7 +168,15 @@ LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, 
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
     }
     auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    return window ? window->handle(message, wParam, lParam) : DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!window) return DefWindowProcA(hwnd, message, wParam, lParam);
+    // An error must not cross the system's code (it would end the program and lose the document):
+    // it is shown, and the editor goes on.
+    try {
+        return window->handle(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        showHandlerError(hwnd, error);
+        return 0;
+    }
 }
 
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -190,6 +199,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:  // FormCloseQuery
             if (session_.mayClose()) DestroyWindow(hwnd_);
             return 0;
+        // Logging off or shutting down asks as closing the window does; No keeps the session.
+        case WM_QUERYENDSESSION: return session_.mayClose() ? TRUE : FALSE;
         case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);

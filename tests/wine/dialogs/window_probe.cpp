@@ -1,6 +1,11 @@
 // window_probe: prints what the interpreter's own windows are made of, for the Wine tests.
 //
 // Usage: window_probe CLASS
+//        window_probe --end-session CLASS
+//
+// With --end-session it asks the first window of CLASS whether the session may end
+// (WM_QUERYENDSESSION, as Windows does at log-off) and prints "end-session=<answer>", 1 for yes; it
+// waits for the answer as long as the window takes (a question box may come first).
 //
 // First prints the screen sizes the windows are placed by:
 //   metrics cxscreen=<n> cyscreen=<n> cxfullscreen=<n> cyfullscreen=<n> themed=<0|1>
@@ -134,8 +139,16 @@ BOOL CALLBACK collect(HWND window, LPARAM param) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--end-session") {
+        Search search{argv[2], {}};
+        EnumWindows(collect, reinterpret_cast<LPARAM>(&search));
+        if (search.found.empty()) return 2;
+        LRESULT answer = SendMessageA(search.found.front(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+        std::printf("end-session=%d\n", answer ? 1 : 0);
+        return 0;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: window_probe CLASS\n");
+        std::fprintf(stderr, "usage: window_probe CLASS | --end-session CLASS\n");
         return 1;
     }
     std::printf("metrics cxscreen=%d cyscreen=%d cxfullscreen=%d cyfullscreen=%d themed=%d\n",
