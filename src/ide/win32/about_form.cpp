@@ -6,45 +6,37 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
+#include "ide/about_texts.h"
+#include "ide/fixed_texts.h"
 #include "ide/win32/forms.h"
 
 namespace ide::win32 {
 
-const char* const kWebsiteAddress = "https://velmish.example.org/";
-
 namespace {
 
-const char* const kContactAddress = "mailto:team@velmish.example.org";
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 constexpr COLORREF kLinkAqua = RGB(0, 255, 255);
 
 }  // namespace
 
 void TAbout::createControls() {
-    SetWindowTextA(hwnd(), "About Velmish 4...");
+    SetWindowTextA(hwnd(), std::string(kAboutCaption).c_str());
     bold_ = boldFont(8);
     HWND image = add("STATIC", "", SS_BITMAP, 48, 4, 209, 145, ID_IMAGE2);
     SendMessageA(image, STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(LoadBitmapA(instance_, MAKEINTRESOURCEA(IDB_ABOUT))));
-    struct Label {
-        int id;
-        const char* text;
-        DWORD style;
-        int y;
-        bool bold;
-    };
-    const Label labels[] = {
-        {ID_LABEL1, "Velmish 4.3 - Velmish Builder 3.8", SS_CENTER, 153, true},
-        {ID_LABEL2, "Made by the Velmish developers", SS_CENTER, 170, true},
-        {ID_LABEL3, "Scripts that do the desktop's everyday work.", SS_CENTER, 185, false},
-        {ID_LABEL4, "velmish.example.org", SS_CENTER | SS_NOTIFY, 200, true},
-        {ID_LABEL5, "team@velmish.example.org", SS_CENTER | SS_NOTIFY, 215, true},
-    };
-    for (const Label& label : labels) {
-        HWND child = add("STATIC", label.text, label.style, 4, label.y, 297, 15, label.id);
-        if (label.bold) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), FALSE);
-        if (label.style & SS_NOTIFY) fitToText(child, label.text);
+    // The core's lines, top to bottom; the links (SS_NOTIFY) take clicks.
+    int y = 153;
+    int id = ID_LABEL1;
+    for (const AboutLine& line : aboutLines()) {
+        DWORD style = SS_CENTER | (line.link.empty() ? 0 : SS_NOTIFY);
+        HWND child = add("STATIC", line.text.c_str(), style, 4, y, 297, 15, id);
+        if (line.bold) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), FALSE);
+        if (!line.link.empty()) fitToText(child, line.text.c_str());
+        y += id == ID_LABEL1 ? 17 : 15;
+        id = id == ID_LABEL1 ? ID_LABEL2 : id + 1;
     }
     // The picture's tooltip covers its rectangle of the window, which gets the picture's mouse.
     HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(), nullptr,
@@ -55,7 +47,8 @@ void TAbout::createControls() {
     tool.hwnd = hwnd();
     tool.uId = ID_IMAGE2;
     tool.rect = {48, 4, 48 + 209, 4 + 145};
-    tool.lpszText = const_cast<char*>("Real 32-Bit scripting power...");
+    std::string hint(kAboutPictureHint);
+    tool.lpszText = hint.data();
     SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -86,8 +79,8 @@ void TAbout::highlightLink(int id) {
 
 bool TAbout::onCommand(int id, int code) {
     if (code != STN_CLICKED || (id != ID_LABEL4 && id != ID_LABEL5)) return false;
-    ShellExecuteA(nullptr, nullptr, id == ID_LABEL4 ? kWebsiteAddress : kContactAddress, nullptr, nullptr,
-                  SW_SHOWNORMAL);
+    std::string address(aboutLines()[id == ID_LABEL4 ? 3 : 4].link);
+    ShellExecuteA(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return true;
 }
 

@@ -88,7 +88,4 @@ class TAbout : public Form {
     HFONT bold_ = nullptr;
 };
 
-// The address of the product web site, opened by Help and the about box.
-extern const char* const kWebsiteAddress;
-
 }  // namespace ide::win32

@@ -1,101 +1,41 @@
-// The menus of the main window, built from one table of items.
+// The menus of the main window, built from the editor core's command table.
 #include "ide/win32/main_menu.h"
 
 #include <string>
 
-#include "ide/win32/resource_ids.h"
+#include "ide/win32/command_ids.h"
 
 namespace ide::win32 {
 
 namespace {
 
-struct Item {
-    Caption caption;
-    UINT command;          // 0 for a separator
-    int image;             // index in ImageList1, -1 for none
-    const char* shortcut;  // shown after the caption; the accelerator table makes it work
-};
-
-struct Menu {
-    Caption caption;
-    const Item* items;
-    size_t count;
-};
-
-constexpr Caption kNone = Caption::File1;  // a separator's caption is never shown
-
-const Item kFile[] = {
-    {Caption::New1, CM_NEW, 0, "Ctrl+N"},
-    {Caption::Open1, CM_OPEN, 1, "Ctrl+O"},
-    {Caption::Save1, CM_SAVE, 2, "Ctrl+S"},
-    {Caption::Saveas1, CM_SAVEAS, -1, nullptr},
-    {kNone, 0, -1, nullptr},
-    {Caption::CreateEXEFile1, CM_CREATEEXE, -1, "F9"},
-    {kNone, 0, -1, nullptr},
-    {Caption::Quit1, CM_QUIT, -1, "Ctrl+Q"},
-};
-const Item kEdit[] = {
-    {Caption::Cut1, CM_CUT, 4, "Ctrl+X"},
-    {Caption::Copy1, CM_COPY, 3, "Ctrl+C"},
-    {Caption::Paste1, CM_PASTE, 5, "Ctrl+V"},
-    {Caption::Delete1, CM_DELETE, -1, nullptr},
-    {Caption::Selectall1, CM_SELECTALL, -1, "Ctrl+A"},
-    {kNone, 0, -1, nullptr},
-    {Caption::Find1, CM_FIND, 8, "Ctrl+F"},
-    {Caption::Findnext1, CM_FINDNEXT, -1, "F3"},
-};
-const Item kScript[] = {
-    {Caption::Run2, CM_RUN, 6, "F5"},
-    {Caption::CompiletoEXE1, CM_COMPILE, -1, "F9"},
-    {kNone, 0, -1, nullptr},
-    {Caption::DebugProperties1, CM_DEBUGPROPERTIES, -1, nullptr},
-    {Caption::Setcommand1, CM_SETCOMMAND, -1, nullptr},
-};
-const Item kHelp[] = {
-    {Caption::Manual1, CM_MANUAL, 7, nullptr},
-    {Caption::Reference1, CM_REFERENCE, -1, "F1"},
-    {kNone, 0, -1, nullptr},
-    {Caption::Website1, CM_WEBSITE, -1, nullptr},
-    {kNone, 0, -1, nullptr},
-    {Caption::About1, CM_ABOUT, -1, nullptr},
-};
-const Item kPopup[] = {
-    {Caption::Cut2, CM_CUT, -1, nullptr},
-    {Caption::Copy2, CM_COPY, -1, nullptr},
-    {Caption::Paste2, CM_PASTE, -1, nullptr},
-    {Caption::Delete2, CM_DELETE, -1, nullptr},
-    {kNone, 0, -1, nullptr},
-    {Caption::Selectall2, CM_SELECTALL, -1, nullptr},
-};
-const Menu kBar[] = {
-    {Caption::File1, kFile, std::size(kFile)},
-    {Caption::Edit1, kEdit, std::size(kEdit)},
-    {Caption::Run1, kScript, std::size(kScript)},
-    {Caption::Help1, kHelp, std::size(kHelp)},
-};
-
-const Item* itemFor(UINT command) {
-    for (const Menu& menu : kBar) {
-        for (size_t i = 0; i < menu.count; ++i) {
-            if (menu.items[i].command == command) return &menu.items[i];
+// The menu item of a command in the menu bar (the first, where it stands twice).
+const MenuItem* itemFor(UINT id) {
+    auto command = commandOf(id);
+    if (!command) return nullptr;
+    for (const MenuColumn& column : menuBar()) {
+        for (const MenuItem& item : column.items) {
+            if (item.command == command) return &item;
         }
     }
     return nullptr;
 }
 
-std::string itemText(const Item& item, const Captions& captions) {
+// The caption, in the menu bar with the command's shortcut after a tab (the context menu shows none).
+std::string itemText(const MenuItem& item, const Captions& captions, bool withShortcut) {
     std::string text = captions[item.caption];
-    if (item.shortcut) text += std::string("\t") + item.shortcut;
+    std::string shortcut = withShortcut ? shortcutText(shortcutOf(*item.command)) : "";
+    if (!shortcut.empty()) text += "\t" + shortcut;
     return text;
 }
 
-HMENU buildMenu(const Item* items, size_t count, const Captions& captions, bool popup) {
-    HMENU menu = popup ? CreatePopupMenu() : CreateMenu();
-    for (size_t i = 0; i < count; ++i) {
-        if (!items[i].command) {
+HMENU buildMenu(std::span<const MenuItem> items, const Captions& captions, bool withShortcuts) {
+    HMENU menu = CreatePopupMenu();
+    for (const MenuItem& item : items) {
+        if (!item.command) {
             AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
         } else {
-            AppendMenuA(menu, MF_STRING, items[i].command, itemText(items[i], captions).c_str());
+            AppendMenuA(menu, MF_STRING, commandId(*item.command), itemText(item, captions, withShortcuts).c_str());
         }
     }
     return menu;
@@ -109,9 +49,9 @@ void setTextAt(HMENU menu, UINT position, const std::string& text) {
     SetMenuItemInfoA(menu, position, TRUE, &info);
 }
 
-void applyItems(HMENU menu, const Item* items, size_t count, const Captions& captions) {
-    for (size_t i = 0; i < count; ++i) {
-        if (items[i].command) setTextAt(menu, static_cast<UINT>(i), itemText(items[i], captions));
+void applyItems(HMENU menu, std::span<const MenuItem> items, const Captions& captions, bool withShortcuts) {
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i].command) setTextAt(menu, static_cast<UINT>(i), itemText(items[i], captions, withShortcuts));
     }
 }
 
@@ -120,29 +60,31 @@ void applyItems(HMENU menu, const Item* items, size_t count, const Captions& cap
 MainMenus createMenus(const Captions& captions) {
     MainMenus menus;
     menus.bar = CreateMenu();
-    for (const Menu& menu : kBar) {
-        HMENU sub = buildMenu(menu.items, menu.count, captions, true);
-        AppendMenuA(menus.bar, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), captions[menu.caption].c_str());
+    for (const MenuColumn& column : menuBar()) {
+        HMENU sub = buildMenu(column.items, captions, true);
+        AppendMenuA(menus.bar, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), captions[column.caption].c_str());
     }
-    menus.popup = buildMenu(kPopup, std::size(kPopup), captions, true);
+    menus.popup = buildMenu(contextMenu(), captions, false);
     return menus;
 }
 
 void applyMenuCaptions(const MainMenus& menus, const Captions& captions) {
-    for (UINT i = 0; i < std::size(kBar); ++i) {
-        setTextAt(menus.bar, i, captions[kBar[i].caption]);
-        applyItems(GetSubMenu(menus.bar, static_cast<int>(i)), kBar[i].items, kBar[i].count, captions);
+    std::span<const MenuColumn> bar = menuBar();
+    for (UINT i = 0; i < bar.size(); ++i) {
+        setTextAt(menus.bar, i, captions[bar[i].caption]);
+        applyItems(GetSubMenu(menus.bar, static_cast<int>(i)), bar[i].items, captions, true);
     }
-    applyItems(menus.popup, kPopup, std::size(kPopup), captions);
+    applyItems(menus.popup, contextMenu(), captions, false);
 }
 
 // Every item gets an image slot, the ones without an image an empty one: Wine places the shortcut
 // column by the widths of the items with an image only, and would draw longer captions over it.
 void attachMenuImages(HMENU bar) {
-    for (UINT i = 0; i < std::size(kBar); ++i) {
+    std::span<const MenuColumn> columns = menuBar();
+    for (UINT i = 0; i < columns.size(); ++i) {
         HMENU sub = GetSubMenu(bar, static_cast<int>(i));
-        for (size_t j = 0; j < kBar[i].count; ++j) {
-            if (!kBar[i].items[j].command) continue;
+        for (size_t j = 0; j < columns[i].items.size(); ++j) {
+            if (!columns[i].items[j].command) continue;
             MENUITEMINFOA info{};
             info.cbSize = sizeof info;
             info.fMask = MIIM_BITMAP;
@@ -160,7 +102,7 @@ bool measureMenuImage(MEASUREITEMSTRUCT& item) {
 }
 
 bool drawMenuImage(const DRAWITEMSTRUCT& item, HIMAGELIST images) {
-    const Item* entry = item.CtlType == ODT_MENU ? itemFor(item.itemID) : nullptr;
+    const MenuItem* entry = item.CtlType == ODT_MENU ? itemFor(item.itemID) : nullptr;
     if (!entry) return false;
     if (entry->image < 0) return true;
     int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - 16) / 2;

@@ -6,9 +6,12 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <vector>
+
 #include "ide/fixed_texts.h"
 #include "ide/language_file.h"
 #include "ide/syntax_settings.h"
+#include "ide/win32/command_ids.h"
 #include "ide/win32/resource_ids.h"
 
 namespace ide::win32 {
@@ -19,23 +22,20 @@ const char* const kMainClass = "TMain";
 constexpr int kWidth = 594, kHeight = 463;
 constexpr int kToolbarHeight = 25;
 
-struct ToolButton {
-    UINT command;  // 0 for a separator
-    int image;
-    Caption hint;
-};
-
-// ToolButton1, 2, 3, 12, 6, 5, 7, 9, 11. The find button runs Find next; the help button opens
-// the manual.
-const ToolButton kToolButtons[] = {
-    {CM_NEW, 0, Caption::ToolButton1},         {CM_OPEN, 1, Caption::ToolButton2},
-    {CM_SAVE, 2, Caption::ToolButton3},        {0, 0, Caption::ToolButton1},
-    {CM_FINDNEXT, 8, Caption::ToolButton12},   {0, 0, Caption::ToolButton1},
-    {CM_CUT, 4, Caption::ToolButton6},         {CM_COPY, 3, Caption::ToolButton5},
-    {CM_PASTE, 5, Caption::ToolButton7},       {0, 0, Caption::ToolButton1},
-    {CM_RUN, 6, Caption::ToolButton9},         {0, 0, Caption::ToolButton1},
-    {CM_HELPBUTTON, 7, Caption::ToolButton11},
-};
+// The shortcuts of the command table as the message loop's accelerators.
+HACCEL createShortcuts() {
+    std::vector<ACCEL> keys;
+    for (int i = 0; i < kCommandCount; ++i) {
+        auto command = static_cast<Command>(i);
+        Shortcut shortcut = shortcutOf(command);
+        if (shortcut.empty()) continue;
+        WORD key =
+            shortcut.letter ? static_cast<WORD>(shortcut.letter) : static_cast<WORD>(VK_F1 + shortcut.functionKey - 1);
+        BYTE flags = FVIRTKEY | (shortcut.letter ? FCONTROL : 0);
+        keys.push_back({flags, key, static_cast<WORD>(commandId(command))});
+    }
+    return CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
+}
 
 // "a|b|c|d" as the common dialogs want it: parts ended by zeros, the whole by two.
 std::string dialogFilter(std::string_view filter) {
@@ -57,6 +57,7 @@ MainWindow::MainWindow(HINSTANCE instance, ProgramFolder folder)
       commandVar_(captions_),
       findForm_(captions_),
       debug_(scriptMenu_.debuggerSettings(), captions_),
+      router_(session_, scriptMenu_, find_, *this, folder_),
       filter_(dialogFilter(kDocumentFilter)) {}
 
 void MainWindow::create() {
@@ -73,7 +74,7 @@ void MainWindow::create() {
     int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
     hwnd_ = CreateWindowExA(0, kMainClass, windowCaption(kUnnamedDocument).c_str(), WS_OVERLAPPEDWINDOW, x, y, kWidth,
                             kHeight, nullptr, menus_.bar, instance_, this);
-    shortcuts_ = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDA_MAIN));
+    shortcuts_ = createShortcuts();
 
     images_ = ImageList_LoadImageA(instance_, MAKEINTRESOURCEA(IDB_TOOLBAR), 16, 0, RGB(255, 0, 255), IMAGE_BITMAP,
                                    LR_CREATEDIBSECTION);
@@ -117,10 +118,10 @@ void MainWindow::createToolbar() {
     SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
     SendMessageA(toolbar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(23, 22));
-    for (const ToolButton& tool : kToolButtons) {
+    for (const ToolButton& tool : toolbar()) {
         TBBUTTON button{};
         button.iBitmap = tool.command ? tool.image : 8;
-        button.idCommand = static_cast<int>(tool.command);
+        button.idCommand = tool.command ? static_cast<int>(commandId(*tool.command)) : 0;
         button.fsState = TBSTATE_ENABLED;
         button.fsStyle = tool.command ? BTNS_BUTTON : BTNS_SEP;
         SendMessageA(toolbar_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
@@ -225,39 +226,17 @@ void MainWindow::onCommand(int id, int code, HWND from) {
         }
         return;
     }
-    switch (id) {
-        case CM_NEW: session_.newDocument(); break;
-        case CM_OPEN: session_.open(); break;
-        case CM_SAVE: session_.save(); break;
-        case CM_SAVEAS: session_.saveAs(); break;
-        case CM_QUIT: session_.quit(); break;
-        case CM_CUT: SendMessageA(editor_.hwnd(), WM_CUT, 0, 0); break;
-        case CM_COPY: SendMessageA(editor_.hwnd(), WM_COPY, 0, 0); break;
-        case CM_PASTE: editor_.pastePlainText(); break;
-        case CM_DELETE: SendMessageA(editor_.hwnd(), WM_CLEAR, 0, 0); break;
-        case CM_SELECTALL: SendMessageA(editor_.hwnd(), EM_SETSEL, 0, -1); break;
-        case CM_FIND: find_.find(); break;
-        case CM_FINDNEXT: find_.findNext(); break;
-        case CM_RUN: scriptMenu_.run(); break;
-        case CM_COMPILE:
-        case CM_CREATEEXE: scriptMenu_.compile(); break;
-        case CM_DEBUGPROPERTIES: scriptMenu_.debuggerProperties(); break;
-        case CM_SETCOMMAND: scriptMenu_.setCommand(); break;
-        case CM_MANUAL:
-        case CM_HELPBUTTON: openPage(manualPage(folder_)); break;
-        case CM_REFERENCE: openPage(referencePage(folder_)); break;
-        case CM_WEBSITE: openPage(kWebsiteAddress); break;
-        case CM_ABOUT: about_.showModal(); break;
-    }
+    if (auto command = commandOf(static_cast<UINT>(id))) router_.run(*command);
 }
 
 // The toolbar's tooltips come from the captions, so the language file replaces them too.
 LRESULT MainWindow::onNotify(NMHDR& header) {
     if (header.code != TTN_GETDISPINFOA) return 0;
     auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
-    for (const ToolButton& tool : kToolButtons) {
-        if (tool.command && tool.command == header.idFrom)
+    for (const ToolButton& tool : toolbar()) {
+        if (tool.command && commandId(*tool.command) == header.idFrom) {
             info.lpszText = const_cast<char*>(captions_[tool.hint].c_str());
+        }
     }
     return 0;
 }
@@ -266,6 +245,13 @@ void MainWindow::showCaretPosition() {
     std::string text = caretPositionText(editor_.caretLine(), editor_.caretColumn());
     SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
+
+void MainWindow::cut() { SendMessageA(editor_.hwnd(), WM_CUT, 0, 0); }
+void MainWindow::copy() { SendMessageA(editor_.hwnd(), WM_COPY, 0, 0); }
+void MainWindow::paste() { editor_.pastePlainText(); }
+void MainWindow::deleteSelection() { SendMessageA(editor_.hwnd(), WM_CLEAR, 0, 0); }
+void MainWindow::selectAll() { SendMessageA(editor_.hwnd(), EM_SETSEL, 0, -1); }
+void MainWindow::showAbout() { about_.showModal(); }
 
 void MainWindow::openPage(const std::string& path) {
     ShellExecuteA(hwnd_, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);

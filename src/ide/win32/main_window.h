@@ -11,6 +11,7 @@
 
 #include "ide/captions.h"
 #include "ide/document_session.h"
+#include "ide/editor_commands.h"
 #include "ide/find_commands.h"
 #include "ide/highlighter.h"
 #include "ide/program_files.h"
@@ -21,7 +22,7 @@
 
 namespace ide::win32 {
 
-class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd {
+class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFrontEnd {
   public:
     MainWindow(HINSTANCE instance, ProgramFolder folder);
 
@@ -29,7 +30,7 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd {
     void create();
     // FormShow: texts, settings, the script named on the command line; then shows the window.
     void show(const std::string& scriptPath, int showCommand);
-    // The message loop, with the main window's shortcuts.
+    // The message loop, with the command table's shortcuts.
     int run();
 
   private:
@@ -41,7 +42,6 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd {
     void createToolbar();
     void applyCaptions();
     void showCaretPosition();
-    void openPage(const std::string& path);
 
     // DocumentFrontEnd
     int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
@@ -61,6 +61,15 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd {
     std::optional<std::string> showCommandDialog() override;
     bool showDebugDialog() override;
 
+    // EditingFrontEnd
+    void cut() override;
+    void copy() override;
+    void paste() override;
+    void deleteSelection() override;
+    void selectAll() override;
+    void openPage(const std::string& path) override;
+    void showAbout() override;
+
     // FindFrontEnd
     std::optional<std::string> askSearchText() override;
     TextSelection selection() override { return editor_.selection(); }
@@ -79,6 +88,7 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd {
     TAbout about_;
     TFind findForm_;
     TDebug debug_;
+    CommandRouter router_;
 
     HWND hwnd_ = nullptr;
     HWND toolbar_ = nullptr;

@@ -1,34 +1,11 @@
-// Resource, command and control ids of velide.exe; read by the resource script and the C++ code.
+// Resource and control ids of velide.exe; read by the resource script and the C++ code.
 #pragma once
 
 #define IDI_VELIDE 1
 #define IDB_TOOLBAR 100  // nine 16 by 16 images: new, open, save, copy, cut, paste, run, manual, find
 #define IDB_ABOUT 101    // the about box picture, 209 by 145
-#define IDA_MAIN 102     // the main window's shortcuts
 
-// Menu and toolbar commands.
-#define CM_NEW 1001
-#define CM_OPEN 1002
-#define CM_SAVE 1003
-#define CM_SAVEAS 1004
-#define CM_CREATEEXE 1005
-#define CM_QUIT 1006
-#define CM_CUT 1010
-#define CM_COPY 1011
-#define CM_PASTE 1012
-#define CM_DELETE 1013
-#define CM_SELECTALL 1014
-#define CM_FIND 1015
-#define CM_FINDNEXT 1016
-#define CM_RUN 1020
-#define CM_COMPILE 1021
-#define CM_DEBUGPROPERTIES 1022
-#define CM_SETCOMMAND 1023
-#define CM_MANUAL 1030
-#define CM_REFERENCE 1031
-#define CM_WEBSITE 1032
-#define CM_ABOUT 1033
-#define CM_HELPBUTTON 1034
+// The menu and toolbar commands are the editor core's (command_ids.h: from 1001).
 
 // Controls of the main window.
 #define ID_EDITOR 2001

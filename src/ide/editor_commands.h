@@ -1,0 +1,116 @@
+// The editor's commands: one table of what the user can do, where each command shows (menus,
+// context menu, toolbar) and its shortcut, written once; and the routing from a command to the
+// core's action. A front end builds its menus, shortcuts and toolbar from these tables and hands
+// every command it receives to CommandRouter.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "ide/captions.h"
+#include "ide/document_session.h"
+#include "ide/find_commands.h"
+#include "ide/program_files.h"
+#include "ide/script_menu.h"
+
+namespace ide {
+
+// Every user action; the order is the menus' order. A command may stand in several places
+// (Compile in the File and Script menus, Find next on the toolbar's find button).
+enum class Command {
+    New,
+    Open,
+    Save,
+    SaveAs,
+    Quit,
+    Cut,
+    Copy,
+    Paste,
+    Delete,
+    SelectAll,
+    Find,
+    FindNext,
+    Run,
+    Compile,
+    DebugProperties,
+    SetCommand,
+    Manual,
+    Reference,
+    Website,
+    About,
+};
+inline constexpr int kCommandCount = static_cast<int>(Command::About) + 1;
+
+// A key with its modifier: a letter with Ctrl, or a function key alone.
+struct Shortcut {
+    char letter = 0;      // 'A' to 'Z', with Ctrl
+    int functionKey = 0;  // 1 for F1 ... 12 for F12
+    bool empty() const { return letter == 0 && functionKey == 0; }
+    bool operator==(const Shortcut&) const = default;
+};
+
+// The command's shortcut; empty when it has none.
+Shortcut shortcutOf(Command command);
+// The shortcut as menus show it: "Ctrl+N", "F3"; empty when there is none.
+std::string shortcutText(Shortcut shortcut);
+
+// One item of a menu: a command with its caption, or a separator (no command).
+struct MenuItem {
+    std::optional<Command> command;
+    Caption caption = Caption::File1;  // unused for a separator
+    int image = -1;                    // index in the editor's nine images, -1 for none
+};
+
+struct MenuColumn {
+    Caption caption;  // "&File"
+    std::span<const MenuItem> items;
+};
+
+// The menu bar, left to right, and the editor's context menu.
+std::span<const MenuColumn> menuBar();
+std::span<const MenuItem> contextMenu();
+
+// One toolbar button, or a separator (no command); its hint is a caption, so the language file
+// replaces it too.
+struct ToolButton {
+    std::optional<Command> command;
+    int image = -1;
+    Caption hint = Caption::ToolButton1;
+};
+std::span<const ToolButton> toolbar();
+
+// What the commands that act on the editor control and the help pages ask of the front end.
+class EditingFrontEnd {
+  public:
+    virtual ~EditingFrontEnd() = default;
+    virtual void cut() = 0;
+    virtual void copy() = 0;
+    // Paste1Click: the clipboard's plain text, coloured where highlighting is on.
+    virtual void paste() = 0;
+    virtual void deleteSelection() = 0;
+    virtual void selectAll() = 0;
+    // Opens a page or address with the system's viewer.
+    virtual void openPage(const std::string& address) = 0;
+    virtual void showAbout() = 0;
+};
+
+// Runs a command: the document, Script menu and find commands of the core, the rest through the
+// front end.
+class CommandRouter {
+  public:
+    CommandRouter(DocumentSession& documents, ScriptMenu& script, FindCommands& find, EditingFrontEnd& editing,
+                  const ProgramFolder& folder)
+        : documents_(documents), script_(script), find_(find), editing_(editing), folder_(folder) {}
+
+    void run(Command command);
+
+  private:
+    DocumentSession& documents_;
+    ScriptMenu& script_;
+    FindCommands& find_;
+    EditingFrontEnd& editing_;
+    const ProgramFolder& folder_;
+};
+
+}  // namespace ide
