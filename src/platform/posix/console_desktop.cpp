@@ -1,5 +1,6 @@
 // Keys, the multimedia interface and documents in the terminal front end. There are no windows
-// to type into and no multimedia device here; documents and addresses go to xdg-open.
+// to type into; MCI plays files through the media module; documents and addresses go to
+// xdg-open.
 #include <sys/stat.h>
 
 #include "platform/posix/console_platform.h"
@@ -8,9 +9,6 @@
 namespace platform {
 
 namespace {
-
-// The MCI error code for a function the device does not support.
-constexpr unsigned kMciUnsupportedFunction = 274;
 
 // ShellExecuteA's outcomes: above 32 success, 2 file not found, 31 no associated program.
 constexpr int kOpened = 42;
@@ -39,7 +37,7 @@ void ConsolePlatform::keyEvent(int, bool) {}
 
 int ConsolePlatform::keyForCharacter(char) { return -1; }
 
-unsigned ConsolePlatform::mciCommand(const std::string&) { return kMciUnsupportedFunction; }
+unsigned ConsolePlatform::mciCommand(const std::string& command) { return mci_.run(command); }
 
 // xdg-open is looked up along the PATH the process has at the time of the call, so a script can
 // change it with LETENV; it is started without waiting.

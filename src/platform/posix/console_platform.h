@@ -66,7 +66,9 @@
 
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "platform/mci/mci_devices.h"
 #include "platform/platform.h"
+#include "platform/posix/media_loader.h"
 #include "platform/process.h"
 
 namespace platform {
@@ -127,6 +129,7 @@ class ConsolePlatform : public Platform {
     bool infoBoxVisible_ = false;
     std::string infoBoxText_;  // set by placeInfoBox, written when the box is shown
     DebuggerEvents* debuggerEvents_ = nullptr;
+    mci::Devices mci_{loadMediaModule};  // the files MCI opened, played by the media module
 
     // One line of input without its line end; nullopt at the end of input.
     std::optional<std::string> readLine();

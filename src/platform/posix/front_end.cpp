@@ -11,6 +11,12 @@ namespace {
 
 constexpr const char* kPackagedModuleDir = "/usr/lib/velmish";
 
+#ifdef VELMISH_MODULE_DIR
+constexpr const char* kInstalledModuleDir = VELMISH_MODULE_DIR;
+#else
+constexpr const char* kInstalledModuleDir = "";
+#endif
+
 bool equalsIgnoringCase(const char* text, const char* word) {
     for (; *text && *word; ++text, ++word) {
         char c = *text >= 'A' && *text <= 'Z' ? static_cast<char>(*text - 'A' + 'a') : *text;
@@ -27,11 +33,12 @@ FrontEnd chooseFrontEnd(const char* vlUi, bool displayNamed) {
     return displayNamed ? FrontEnd::desktopIfPossible : FrontEnd::console;
 }
 
-std::vector<std::string> desktopModuleCandidates(const std::string& programDir, const std::string& installedDir) {
+std::vector<std::string> moduleCandidates(const std::string& fileName, const std::string& programDir,
+                                          const std::string& installedDir) {
     std::vector<std::string> candidates;
-    auto add = [&candidates](const std::string& dir) {
+    auto add = [&candidates, &fileName](const std::string& dir) {
         if (dir.empty()) return;
-        std::string path = dir + (dir.back() == '/' ? "" : "/") + kDesktopModuleFile;
+        std::string path = dir + (dir.back() == '/' ? "" : "/") + fileName;
         if (std::find(candidates.begin(), candidates.end(), path) == candidates.end()) candidates.push_back(path);
     };
     add(programDir);
@@ -39,6 +46,12 @@ std::vector<std::string> desktopModuleCandidates(const std::string& programDir, 
     add(installedDir);
     add(kPackagedModuleDir);
     return candidates;
+}
+
+const char* installedModuleDir() { return kInstalledModuleDir; }
+
+std::vector<std::string> desktopModuleCandidates(const std::string& programDir, const std::string& installedDir) {
+    return moduleCandidates(kDesktopModuleFile, programDir, installedDir);
 }
 
 }  // namespace platform

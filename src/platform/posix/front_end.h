@@ -1,4 +1,4 @@
-// Which front end a POSIX program uses: the terminal or windows.
+// Which front end a POSIX program uses, the terminal or windows, and where it finds its modules.
 #pragma once
 
 #include <string>
@@ -16,11 +16,17 @@ enum class FrontEnd {
 // display: "console" and "desktop" (any case) decide; otherwise windows are tried with a display.
 FrontEnd chooseFrontEnd(const char* vlUi, bool displayNamed);
 
-// Where the desktop module is looked for, in order: beside the program, in lib/velmish beside the
+// Where a module (fileName) is looked for, in order: beside the program, in lib/velmish beside the
 // program's bin folder (an installed tree, wherever it lies), in the installed library folder of
 // this build (installedDir, empty when the build knows none), then where the Debian package puts
 // it: a compiled program may lie anywhere and finds the module only in the last two. Repeats are
 // left out.
+std::vector<std::string> moduleCandidates(const std::string& fileName, const std::string& programDir,
+                                          const std::string& installedDir);
+// The installed library folder of this build (the install prefix's lib/velmish); empty when the
+// build knows none.
+const char* installedModuleDir();
+// The places of the desktop module.
 std::vector<std::string> desktopModuleCandidates(const std::string& programDir, const std::string& installedDir);
 
 }  // namespace platform

@@ -18,18 +18,12 @@ namespace platform {
 
 namespace {
 
-#ifdef VELMISH_MODULE_DIR
-constexpr const char* kInstalledModuleDir = VELMISH_MODULE_DIR;
-#else
-constexpr const char* kInstalledModuleDir = "";
-#endif
-
 // Loads the first desktop module found and builds the windows around system; nullptr when there
 // is no module or it cannot open the display (what failed goes to why). The module stays loaded
 // for the life of the process: GTK cannot be unloaded.
 Platform* loadDesktop(Platform* system, Program program, std::string& why) {
     why = "no desktop module " + std::string(kDesktopModuleFile) + " was found";
-    for (const std::string& path : desktopModuleCandidates(ownDirectory(), kInstalledModuleDir)) {
+    for (const std::string& path : desktopModuleCandidates(ownDirectory(), installedModuleDir())) {
         void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (!module) {
             // A module that is there but does not load (GTK missing) is worth naming.
