@@ -4,14 +4,16 @@
 #include <optional>
 #include <string>
 
+#include "ide/questions.h"
+
 namespace ide {
 
 class DocumentFrontEnd {
   public:
     virtual ~DocumentFrontEnd() = default;
 
-    // A message box; returns the button chosen (kAnswerYes for Yes).
-    virtual int messageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+    // A Yes/No question captioned with the application's title; true for Yes.
+    virtual bool ask(Question kind, const std::string& text) = 0;
     // The application's error box, for a file that could not be read or written.
     virtual void showError(const std::string& message) = 0;
     // The open dialog with its file name field cleared; nothing when cancelled.

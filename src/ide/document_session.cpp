@@ -9,9 +9,9 @@ namespace ide {
 DocumentSession::DocumentSession(DocumentFrontEnd& frontEnd, const Captions& captions)
     : frontEnd_(frontEnd), captions_(captions) {}
 
-bool DocumentSession::confirmed(Caption question, unsigned flags) {
+bool DocumentSession::confirmed(Caption text, Question kind) {
     if (!document_.modified) return true;
-    return frontEnd_.messageBox(captions_[question], std::string(kApplicationTitle), flags) == kAnswerYes;
+    return frontEnd_.ask(kind, captions_[text]);
 }
 
 void DocumentSession::rename(std::string name) {
@@ -34,8 +34,7 @@ std::optional<std::string> DocumentSession::chooseSaveName() {
     if (!chosen) return std::nullopt;
     std::string name = withScriptExtension(*chosen);
     if (document_.isOwnFile(name) || !documentFileExists(name)) return name;
-    int answer = frontEnd_.messageBox(replaceQuestion(name), std::string(kApplicationTitle), kReplaceQuestion);
-    if (answer != kAnswerYes) return std::nullopt;
+    if (!frontEnd_.ask(Question::replaceFile, replaceQuestion(name))) return std::nullopt;
     return name;
 }
 
@@ -66,7 +65,7 @@ void DocumentSession::editorChanged(bool colouringBusy) {
 }
 
 void DocumentSession::newDocument() {
-    if (!confirmed(Caption::NewFileQuestion, kDiscardQuestion)) return;
+    if (!confirmed(Caption::NewFileQuestion, Question::discardDocument)) return;
     frontEnd_.setEditorText("");
     rename(std::string(kUnnamedDocument));
     document_.modified = false;
@@ -75,7 +74,7 @@ void DocumentSession::newDocument() {
 void DocumentSession::open() {
     auto chosen = frontEnd_.chooseFileToOpen();
     if (!chosen || !documentFileExists(*chosen)) return;
-    if (!confirmed(Caption::OpenFileQuestion, kDiscardQuestion)) return;
+    if (!confirmed(Caption::OpenFileQuestion, Question::discardDocument)) return;
     FileRead file = readDocumentFile(*chosen);
     if (!file.ok()) {
         frontEnd_.showError(file.error);
@@ -103,12 +102,12 @@ void DocumentSession::saveAs() {
 }
 
 void DocumentSession::quit() {
-    if (!confirmed(Caption::QuitQuestion, kQuitQuestion)) return;
+    if (!confirmed(Caption::QuitQuestion, Question::quitWithoutSaving)) return;
     quitting_ = true;
     frontEnd_.quitApplication();
 }
 
-bool DocumentSession::mayClose() { return quitting_ || confirmed(Caption::QuitQuestion, kQuitQuestion); }
+bool DocumentSession::mayClose() { return quitting_ || confirmed(Caption::QuitQuestion, Question::quitWithoutSaving); }
 
 bool DocumentSession::saveBeforeStart() { return nameIfUnnamed() && write(); }
 

@@ -36,7 +36,7 @@ class DocumentSession {
     bool saveBeforeStart();
 
   private:
-    bool confirmed(Caption question, unsigned flags);
+    bool confirmed(Caption text, Question kind);
     std::optional<std::string> chooseSaveName();
     bool nameIfUnnamed();
     void rename(std::string name);

@@ -16,7 +16,7 @@ FindCommands::FindCommands(FindFrontEnd& frontEnd, const Captions& captions)
     : frontEnd_(frontEnd), captions_(captions) {}
 
 void FindCommands::report(Caption message) {
-    frontEnd_.messageBox(captions_[message], std::string(kFindCaption), kInformationBox);
+    frontEnd_.tell(Notice::information, captions_[message], std::string(kFindCaption));
 }
 
 void FindCommands::find() {

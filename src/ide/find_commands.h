@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "ide/captions.h"
+#include "ide/questions.h"
 
 namespace ide {
 
@@ -31,7 +32,8 @@ class FindFrontEnd {
     virtual std::string editorText() = 0;
     virtual TextSelection selection() = 0;
     virtual void select(TextSelection selection) = 0;
-    virtual int messageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+    // A notice with an OK button.
+    virtual void tell(Notice kind, const std::string& text, const std::string& caption) = 0;
 };
 
 class FindCommands {

@@ -1,4 +1,4 @@
-// The editor's texts that no language file replaces, and the message box flags it uses.
+// The editor's texts that no language file replaces.
 #pragma once
 
 #include <string>
@@ -21,14 +21,6 @@ inline constexpr std::string_view kAboutCaption = "About Velmish 4...";
 inline std::string replaceQuestion(std::string_view path) {
     return std::string(path) + " already exists.\nDo you want to replace it?";
 }
-
-// Message box flags and the answer the editor tests for.
-inline constexpr unsigned kDiscardQuestion = 292;  // MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2
-inline constexpr unsigned kQuitQuestion = 308;     // MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2
-inline constexpr unsigned kReplaceQuestion = 308;  // as the quit question: No by default
-inline constexpr unsigned kInformationBox = 64;    // MB_ICONINFORMATION, OK only
-inline constexpr unsigned kErrorBox = 16;          // MB_ICONERROR, OK only
-inline constexpr int kAnswerYes = 6;               // IDYES
 
 // The main window's caption for a document: "Velmish 4 - noname.vl".
 inline std::string windowCaption(std::string_view documentName) { return "Velmish 4 - " + std::string(documentName); }

@@ -13,7 +13,7 @@ ScriptMenu::ScriptMenu(DocumentSession& session, ScriptMenuFrontEnd& frontEnd, P
 void ScriptMenu::run() {
     if (!session_.saveBeforeStart()) return;
     if (!frontEnd_.startProgram(velintCommandLine(folder_, session_.document().name, commandValue_))) {
-        frontEnd_.messageBox(std::string(kVelintMissing), std::string(kErrorCaption), kErrorBox);
+        frontEnd_.tell(Notice::error, std::string(kVelintMissing), std::string(kErrorCaption));
     }
 }
 
@@ -22,7 +22,7 @@ void ScriptMenu::compile() {
     if (!session_.saveBeforeStart() || !frontEnd_.showCompileDialog()) return;
     std::string line = velcompCommandLine(folder_, session_.document().name, compileOptions_.line());
     if (!frontEnd_.startProgram(line)) {
-        frontEnd_.messageBox(std::string(kVelcompMissing), std::string(kErrorCaption), kErrorBox);
+        frontEnd_.tell(Notice::error, std::string(kVelcompMissing), std::string(kErrorCaption));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ide/debugger_settings.h"
 #include "ide/document_session.h"
 #include "ide/program_files.h"
+#include "ide/questions.h"
 
 namespace ide {
 
@@ -27,7 +28,8 @@ class ScriptMenuFrontEnd {
     virtual std::optional<std::string> showCommandDialog() = 0;
     // The debugger dialog TDebug, modal; true when closed with Ok.
     virtual bool showDebugDialog() = 0;
-    virtual int messageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+    // A notice with an OK button.
+    virtual void tell(Notice kind, const std::string& text, const std::string& caption) = 0;
 };
 
 class ScriptMenu {

@@ -10,8 +10,8 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-const std::string kDiscard = "box 292 Velmish Builder: Do you really want to dicard the current file without saving?";
-const std::string kQuit = "box 308 Velmish Builder: Do you really want to quit without saving?";
+const std::string kDiscard = "ask discard: Do you really want to dicard the current file without saving?";
+const std::string kQuit = "ask quit: Do you really want to quit without saving?";
 
 class DocumentSessionTest : public ::testing::Test {
   protected:
@@ -43,7 +43,7 @@ TEST_F(DocumentSessionTest, NewAsksOnlyForAModifiedDocumentAndNoKeepsEverything)
     EXPECT_EQ(window.take(), Log{kDiscard});
     EXPECT_EQ(window.text, "x");
     EXPECT_TRUE(doc().modified);
-    window.boxAnswers = {ide::kAnswerYes};
+    window.answers = {true};
     session.newDocument();
     EXPECT_EQ(window.text, "");
     EXPECT_FALSE(doc().modified);
@@ -57,13 +57,13 @@ TEST_F(DocumentSessionTest, OpenChoosesTheFileFirstThenAsksAndLoadsItClean) {
     session.open();  // a path that does not exist: nothing
     session.open();  // cancelled
     session.open();  // answered No
-    EXPECT_EQ(window.take(), (Log{"open dialog", "open dialog", "open dialog", "box 292 Velmish Builder: open?"}));
+    EXPECT_EQ(window.take(), (Log{"open dialog", "open dialog", "open dialog", "ask discard: open?"}));
     EXPECT_EQ(window.text, "unsaved");
     EXPECT_TRUE(doc().unnamed() && doc().modified);
 
-    window.boxAnswers = {ide::kAnswerYes};
+    window.answers = {true};
     session.open();
-    Log expected{"open dialog", "box 292 Velmish Builder: open?", "text set", "title Velmish 4 - " + folder / "b.vl",
+    Log expected{"open dialog", "ask discard: open?", "text set", "title Velmish 4 - " + folder / "b.vl",
                  "caret at start"};
     EXPECT_EQ(window.take(), expected);
     EXPECT_EQ(window.text, "ECHO 'b'\r\n");
@@ -96,8 +96,7 @@ TEST_F(DocumentSessionTest, SaveAsksForANameOnceAndCancellingChangesNothing) {
 TEST_F(DocumentSessionTest, SavingOverAnotherExistingFileAsksAndNoKeepsBoth) {
     writeFile(folder / "keep.vl", "old\r\n");
     type("new\r\n");
-    const std::string question =
-        "box 308 Velmish Builder: " + folder / "keep.vl" + " already exists.\nDo you want to replace it?";
+    const std::string question = "ask replace: " + folder / "keep.vl" + " already exists.\nDo you want to replace it?";
     window.saveChoices = {folder / "keep"};  // the naming step of Save
     session.save();
     window.saveChoices = {folder / "keep.vl"};
@@ -107,7 +106,7 @@ TEST_F(DocumentSessionTest, SavingOverAnotherExistingFileAsksAndNoKeepsBoth) {
     EXPECT_TRUE(doc().unnamed() && doc().modified);
 
     window.saveChoices = {folder / "keep"};
-    window.boxAnswers = {ide::kAnswerYes};
+    window.answers = {true};
     session.saveAs();
     EXPECT_EQ(readFile(folder / "keep.vl"), "new\r\n");
     window.take();
@@ -136,7 +135,7 @@ TEST_F(DocumentSessionTest, QuitAndTheCloseGuardAskOnlyWhenTheUserChangedTheText
     EXPECT_FALSE(session.mayClose());
     session.quit();
     EXPECT_EQ(window.take(), (Log{kQuit, kQuit}));
-    window.boxAnswers = {ide::kAnswerYes};
+    window.answers = {true};
     session.quit();
     EXPECT_TRUE(session.mayClose());  // the close that follows Quit does not ask again
     EXPECT_EQ(window.take(), (Log{kQuit, "quit"}));

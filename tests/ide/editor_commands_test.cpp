@@ -60,9 +60,7 @@ class FakeEditorWindow : public FakeDocumentWindow,
                          public ide::FindFrontEnd,
                          public ide::EditingFrontEnd {
   public:
-    int messageBox(const std::string& text, const std::string& caption, unsigned flags) override {
-        return FakeDocumentWindow::messageBox(text, caption, flags);
-    }
+    void tell(ide::Notice, const std::string& text, const std::string&) override { note("tell " + text); }
     std::string editorText() override { return FakeDocumentWindow::editorText(); }
     bool startProgram(const std::string& commandLine) override { return note("start " + commandLine), true; }
     void setEnvironment(const std::string& name, const std::optional<std::string>&) override { note("set " + name); }
@@ -99,11 +97,11 @@ TEST(EditorCommandRouterTest, EveryCommandReachesItsAction) {
     router.run(Command::Save);  // named once, so the Script menu's commands go on to their dialogs
 
     const std::map<Command, std::string> firstAction = {
-        {Command::New, "box 292"},
+        {Command::New, "ask discard"},
         {Command::Open, "open dialog"},
         {Command::Save, ""},
         {Command::SaveAs, "save dialog"},
-        {Command::Quit, "box 308"},
+        {Command::Quit, "ask quit"},
         {Command::Cut, "cut"},
         {Command::Copy, "copy"},
         {Command::Paste, "paste"},

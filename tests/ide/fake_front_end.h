@@ -17,14 +17,15 @@ namespace velmish_test {
 class FakeDocumentWindow : public ide::DocumentFrontEnd {
   public:
     std::vector<std::string> log;                                     // what was asked, in order
-    std::deque<int> boxAnswers;                                       // No when empty
+    std::deque<bool> answers;                                         // No when empty
     std::deque<std::optional<std::string>> openChoices, saveChoices;  // cancelled when empty
     std::string text;                                                 // the editor's text
     ide::DocumentSession* reportChangesTo = nullptr;                  // told of a change when the text is set
 
-    int messageBox(const std::string& boxText, const std::string& caption, unsigned flags) override {
-        log.push_back("box " + std::to_string(flags) + " " + caption + ": " + boxText);
-        return next(boxAnswers, 7);
+    bool ask(ide::Question kind, const std::string& question) override {
+        static const char* const kKinds[] = {"discard", "quit", "replace"};
+        log.push_back(std::string("ask ") + kKinds[static_cast<int>(kind)] + ": " + question);
+        return next(answers, false);
     }
     void showError(const std::string& message) override { log.push_back("error " + message); }
     std::optional<std::string> chooseFileToOpen() override { return next(openChoices, {}, "open dialog"); }

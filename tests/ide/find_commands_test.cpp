@@ -26,9 +26,8 @@ class FindCommandsTest : public ::testing::Test, public ide::FindFrontEnd {
     std::string editorText() override { return text; }
     TextSelection selection() override { return selected; }
     void select(TextSelection selection) override { selected = selection; }
-    int messageBox(const std::string& boxText, const std::string& caption, unsigned flags) override {
-        log.push_back(std::to_string(flags) + " " + caption + ": " + boxText);
-        return 1;
+    void tell(ide::Notice kind, const std::string& text, const std::string& caption) override {
+        log.push_back(std::string(kind == ide::Notice::information ? "notice " : "error ") + caption + ": " + text);
     }
 };
 
@@ -43,7 +42,7 @@ TEST_F(FindCommandsTest, FindSelectsTheFirstExactOccurrenceWhereverTheCaretIs) {
     EXPECT_EQ(selected, (TextSelection{10, 4}));  // letter case counts
     commands.find();                              // cancelled: the search text stays
     EXPECT_EQ(commands.searchText(), "echo");
-    std::string notFound = "64 Find: String could not be found.";
+    std::string notFound = "notice Find: String could not be found.";
     EXPECT_EQ(log, (std::vector<std::string>{"dialog", "dialog", notFound, "dialog", notFound, "dialog", "dialog"}));
 }
 
@@ -56,7 +55,7 @@ TEST_F(FindCommandsTest, FindNextGoesOnAfterTheSelectionAndNeverWraps) {
     captions.replace(ide::Caption::NoMoreMatches, "Fertig.");
     commands.findNext();
     EXPECT_EQ(selected, (TextSelection{20, 4}));
-    EXPECT_EQ(log.back(), "64 Find: Fertig.");
+    EXPECT_EQ(log.back(), "notice Find: Fertig.");
     // Occurrences overlapping the selection are skipped.
     EXPECT_EQ(ide::findText("aaaa", "aa", 2), (TextSelection{2, 2}));
     EXPECT_EQ(ide::findText("aaa", "aa", 2), std::nullopt);

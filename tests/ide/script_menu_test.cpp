@@ -84,9 +84,8 @@ class ScriptMenuTest : public ::testing::Test, public ide::ScriptMenuFrontEnd {
     }
     std::optional<std::string> showCommandDialog() override { return commandAnswer; }
     bool showDebugDialog() override { return confirmed; }
-    int messageBox(const std::string& text, const std::string& caption, unsigned flags) override {
-        log.push_back("box " + std::to_string(flags) + " " + caption + ": " + text);
-        return 1;
+    void tell(ide::Notice kind, const std::string& text, const std::string& caption) override {
+        log.push_back(std::string(kind == ide::Notice::error ? "error " : "notice ") + caption + ": " + text);
     }
 };
 
@@ -112,7 +111,7 @@ TEST_F(ScriptMenuTest, AVelintThatDoesNotStartIsReported) {
     starts = false;
     menu.run();
     EXPECT_EQ(log, (Log{"start \"C:\\Velmish\\velint.exe\" \"" + folder / "r.vl" + "\" ",
-                        "box 16 ERROR: VELINT.EXE not found."}));
+                        "error ERROR: VELINT.EXE not found."}));
 }
 
 TEST_F(ScriptMenuTest, CompileWritesFirstAndReportsAVelcompThatDoesNotStart) {
@@ -129,7 +128,7 @@ TEST_F(ScriptMenuTest, CompileWritesFirstAndReportsAVelcompThatDoesNotStart) {
     menu.compile();
     menu.debuggerProperties();
     EXPECT_EQ(log, (Log{"compile dialog", "start \"C:\\Velmish\\velcomp.exe\" \"" + folder / "c.vl" + "\" /L /R",
-                        "box 16 ERROR: VELCOMP.EXE not found.", "VL_DEBUGMODE=NONE"}));
+                        "error ERROR: VELCOMP.EXE not found.", "VL_DEBUGMODE=NONE"}));
 }
 
 }  // namespace

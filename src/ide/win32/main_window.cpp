@@ -257,8 +257,17 @@ void MainWindow::openPage(const std::string& path) {
     ShellExecuteA(hwnd_, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-int MainWindow::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
-    return MessageBoxA(hwnd_, text.c_str(), caption.c_str(), flags);
+// The question's box: Yes and No, No preselected; a question mark for discarding, the warning
+// sign where work would be lost for good.
+bool MainWindow::ask(Question kind, const std::string& text) {
+    UINT icon = kind == Question::discardDocument ? MB_ICONQUESTION : MB_ICONEXCLAMATION;
+    std::string caption(kApplicationTitle);
+    return MessageBoxA(hwnd_, text.c_str(), caption.c_str(), MB_YESNO | MB_DEFBUTTON2 | icon) == IDYES;
+}
+
+void MainWindow::tell(Notice kind, const std::string& text, const std::string& caption) {
+    UINT icon = kind == Notice::information ? MB_ICONINFORMATION : MB_ICONERROR;
+    MessageBoxA(hwnd_, text.c_str(), caption.c_str(), MB_OK | icon);
 }
 
 // The application's error box: the system's description of a failed read or write.

@@ -44,7 +44,8 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFr
     void showCaretPosition();
 
     // DocumentFrontEnd
-    int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+    bool ask(Question kind, const std::string& text) override;
+    void tell(Notice kind, const std::string& text, const std::string& caption) override;
     void showError(const std::string& message) override;
     std::optional<std::string> chooseFileToOpen() override;
     std::optional<std::string> chooseFileToSave() override;
