@@ -146,19 +146,25 @@ class Stream : public MediaStream {
     GstElement* playbin_;
     GstBus* bus_;
     MediaMode mode_ = MediaMode::stopped;
-    long length_ = -1;     // known once GStreamer has told it
-    long stoppedAt_ = 0;   // the position while stopped
-    long end_ = -1;        // where the playing under way ends
-    bool broken_ = false;  // an error stopped the pipeline: it is loaded again before moving
+    long length_ = -1;                            // known once GStreamer has told it
+    long stoppedAt_ = 0;                          // the position while stopped
+    long end_ = -1;                               // where the playing under way ends
+    bool broken_ = false;                         // an error stopped the pipeline: it is loaded again before moving
+    unsigned lastFailure_ = error::kInvalidFile;  // the cause GStreamer last gave for a failure
 
-    // The error of a state change that failed, from the message GStreamer posted about it.
+    // The error of a state change that failed, from the messages GStreamer posted about it: a
+    // failing sound output makes the elements before it fail as well, and names the cause. A
+    // pipeline that failed once may fail again without a message: the cause is still the first.
     unsigned failure() {
         broken_ = true;
-        GstMessage* message = gst_bus_pop_filtered(bus_, GST_MESSAGE_ERROR);
-        if (!message) return error::kInvalidFile;
-        unsigned result = errorNumber(message);
-        gst_message_unref(message);
-        return result;
+        unsigned result = 0;
+        while (GstMessage* message = gst_bus_pop_filtered(bus_, GST_MESSAGE_ERROR)) {
+            unsigned number = errorNumber(message);
+            if (!result || number == error::kWaveOutputsUnsuitable) result = number;
+            gst_message_unref(message);
+        }
+        if (result) lastFailure_ = result;
+        return lastFailure_;
     }
 
     // The end of the file or of the "to" position stops the file there; an error stops it where
@@ -195,6 +201,9 @@ class Stream : public MediaStream {
     unsigned moveTo(long from, std::optional<long> to) {
         if (broken_) {
             gst_element_set_state(playbin_, GST_STATE_NULL);
+            // What the failed run left on the bus would be taken for news of the next.
+            gst_bus_set_flushing(bus_, TRUE);
+            gst_bus_set_flushing(bus_, FALSE);
             if (unsigned failed = load()) return failed;
         }
         gst_element_set_state(playbin_, GST_STATE_PAUSED);
@@ -218,7 +227,10 @@ class Player : public MediaBackend {
         if (!playbin) return error::kUnsupportedFunction;
         auto opened = std::make_unique<Stream>(playbin);
         if (unsigned failed = configure(playbin, path)) return failed;
-        if (unsigned failed = opened->load()) return failed;
+        // As on Windows, a file opens where no sound can be heard: only playing needs the sound
+        // output, and fails there.
+        unsigned failed = opened->load();
+        if (failed && failed != error::kWaveOutputsUnsuitable) return failed;
         stream = std::move(opened);
         return 0;
     }
