@@ -18,7 +18,7 @@ void CompileOptions::setRunAfterHalt(bool ticked) {
 void CompileOptions::setLinkIcon(bool ticked, const ChooseIcon& chooseIcon) {
     linkIcon_ = ticked;
     if (ticked) {
-        std::optional<std::string> icon = chooseIcon();
+        std::optional<std::string> icon = chooseIcon(iconPath_);
         if (!icon) {
             setLinkIcon(false, chooseIcon);
             return;

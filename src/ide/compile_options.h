@@ -7,8 +7,9 @@
 
 namespace ide {
 
-// Shows the icon dialog OpenIcon; the chosen file, or nothing when cancelled.
-using ChooseIcon = std::function<std::optional<std::string>()>;
+// Shows the icon dialog OpenIcon, starting at the icon chosen last (empty at first); the chosen
+// file, or nothing when cancelled.
+using ChooseIcon = std::function<std::optional<std::string>(const std::string& chosenLast)>;
 
 // The dialog's state lives as long as the editor, so choices stay between compilations. After
 // each click the front end shows the three boxes and the line as they are here: a click may

@@ -28,16 +28,25 @@ TEST(CompileOptionsTest, TheOptionsLineFollowsTheCheckBoxes) {
     EXPECT_EQ(options.line(), "/L /R");
     options.setAutoLink(false);
     EXPECT_EQ(options.line(), "/R");
-    options.setLinkIcon(true, [] { return std::optional<std::string>("C:\\my icons\\a.ico"); });
+    std::vector<std::string> startedAt;
+    auto choose = [&](const std::optional<std::string>& answer) {
+        return [&startedAt, answer](const std::string& last) {
+            startedAt.push_back(last);
+            return answer;
+        };
+    };
+    options.setLinkIcon(true, choose("C:\\my icons\\a.ico"));
     options.setRunAfterHalt(false);  // with an icon linked, "Automatic linking" stays clear
     EXPECT_EQ(options.line(), "/I:\"C:\\my icons\\a.ico\"");
     options.setLinkIcon(false, nullptr);
     EXPECT_EQ(options.line(), "");
 
     options.setAutoLink(true);
-    options.setLinkIcon(true, [] { return std::optional<std::string>(); });  // cancelled
+    options.setLinkIcon(true, choose(std::nullopt));  // cancelled
     EXPECT_FALSE(options.linkIcon());
     EXPECT_EQ(options.line(), "/L");
+    // The icon dialog starts at the icon chosen last.
+    EXPECT_EQ(startedAt, (std::vector<std::string>{"", "C:\\my icons\\a.ico"}));
 }
 
 TEST(DebuggerSettingsTest, TheDialogsChoicesBecomeEnvironmentEntries) {

@@ -40,19 +40,23 @@ bool TChooseIcon::onCommand(int id, int code) {
     switch (id) {
         case ID_CHECKBOX1: options_.setAutoLink(!checked(ID_CHECKBOX1)); break;
         case ID_CHECKBOX2: options_.setRunAfterHalt(!checked(ID_CHECKBOX2)); break;
-        case ID_CHECKBOX3: options_.setLinkIcon(!checked(ID_CHECKBOX3), [this] { return chooseIcon(); }); break;
+        case ID_CHECKBOX3:
+            options_.setLinkIcon(!checked(ID_CHECKBOX3), [this](const std::string& last) { return chooseIcon(last); });
+            break;
         default: return false;
     }
     showOptions();
     return true;
 }
 
-// OpenIcon: the icon dialog, titled by the language file, showing icon files only.
-std::optional<std::string> TChooseIcon::chooseIcon() {
+// OpenIcon: the icon dialog, titled by the language file, showing icon files only and starting at
+// the icon chosen last.
+std::optional<std::string> TChooseIcon::chooseIcon(const std::string& chosenLast) {
     std::string filter(kIconFilter);
     for (char& c : filter) c = c == '|' ? '\0' : c;
     filter += '\0';
     char file[MAX_PATH] = "";
+    if (chosenLast.size() < MAX_PATH) chosenLast.copy(file, chosenLast.size());
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = hwnd();

@@ -24,12 +24,11 @@ class TChooseIcon : public Form {
     bool onCommand(int id, int code) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void showOptions();
-    std::optional<std::string> chooseIcon();
+    std::optional<std::string> chooseIcon(const std::string& chosenLast);
 
     CompileOptions& options_;
     const Captions& captions_;
     HBRUSH silver_ = CreateSolidBrush(RGB(192, 192, 192));
-    std::string iconFile_;  // OpenIcon keeps the file chosen last
 };
 
 // Set [command]: the value handed to scripts.
