@@ -19,6 +19,11 @@ sidecar says otherwise by name:
                      ("Line 3, Error 0 Parse error"); exit code 1, no program, no code file
   <name>.interponly  the script shows what only the interpreter does; the one line says why
 
+--module PATH copies a module (the media module) beside each compiled program, as an installer
+puts it; velint finds it beside itself in the build folder. A script with a <name>.nomodules
+sidecar (one line saying why) runs without any: velint as a copy in a folder of its own, the
+compiled program without the copy.
+
 With --compare (no stored expectations), each script runs through velint and compiled with the
 answers and arguments of the sidecars found in --sidecars DIR, and the two runs must agree.
 """
@@ -41,6 +46,8 @@ CWD_PLACEHOLDER = b"{cwd}"
 SCRIPT_PLACEHOLDER = "{script}"
 # Environment variables that change how the programs start; removed so that every run sees the same start.
 SCRUBBED_ENV = ("VL_DEBUGMODE", "VL_DEBUGVARS", "windir", "WINDIR")
+# The file names of the modules --module copies into the run directory: not the script's files.
+MODULE_NAMES = set()
 
 
 @dataclass
@@ -61,6 +68,7 @@ class Expectation:
     masks: List[bytes] = field(default_factory=list)  # --compare: patterns of text that may differ (clock times)
     memory_mb: Optional[int] = None  # the address space the program may use, in MiB
     file_limit: Optional[int] = None  # the size a file may grow to, in bytes (ulimit -f)
+    no_modules: bool = False  # velint and the compiled program run without any module beside them
 
 
 @dataclass
@@ -133,6 +141,8 @@ def load_expectation(script: Path, sidecars: Optional[str] = None) -> Expectatio
         exp.masks = [line.encode() for line in read_lines(sidecar(".mask"))]
     if sidecar(".files").is_dir():
         exp.files = sidecar(".files")
+    if sidecar(".nomodules").exists():
+        exp.no_modules = bool(sidecar_line(sidecar(".nomodules")))
     if sidecar(".copyas").exists():
         exp.copy_as = read_lines(sidecar(".copyas"))[0]
     return exp
@@ -188,7 +198,12 @@ class VelintMode:
             args = [a.replace(SCRIPT_PLACEHOLDER, script_name) for a in exp.argv]
         else:
             args = [script_name] + exp.args
-        return run_process([self.velint] + args, workdir, exp.stdin, env, self.timeout, exp)
+        if not exp.no_modules:
+            return run_process([self.velint] + args, workdir, exp.stdin, env, self.timeout, exp)
+        with tempfile.TemporaryDirectory(prefix="vlalone-") as alone:
+            velint = Path(alone) / "velint"
+            shutil.copy2(self.velint, velint)
+            return run_process([str(velint)] + args, workdir, exp.stdin, env, self.timeout, exp)
 
 
 def sidecar_line(path: Path) -> str:
@@ -206,9 +221,10 @@ class CompiledMode:
     name = "compiled"
     FAILED = b"\n\nERROR. Compiling process failed."
 
-    def __init__(self, velcomp: str, timeout: float):
+    def __init__(self, velcomp: str, timeout: float, modules: List[str]):
         self.velcomp = str(Path(velcomp).resolve())
         self.timeout = timeout
+        self.modules = [Path(module).resolve() for module in modules]
 
     def applies_to(self, case: "TestCase") -> bool:
         interponly = case.script.with_suffix(".interponly")
@@ -223,6 +239,8 @@ class CompiledMode:
         if compiled.code != 0 or not program.exists():
             message = b"compiling failed (velcomp exit code %d):\n" % (compiled.code or -1)
             return Outcome(compiled.stdout, message + compiled.stderr, -1)
+        for module in [] if exp.no_modules else self.modules:
+            shutil.copy2(module, workdir / module.name)
         return run_process([str(program)] + exp.args, workdir, exp.stdin, env, self.timeout, exp)
 
     def check_refused(self, case: "TestCase", source: bytes, report_line: str) -> List[str]:
@@ -272,7 +290,7 @@ def compare_stream(label: str, expected: Optional[bytes], pattern: Optional[byte
 
 # Files a run leaves that are the runner's or the compiler's, not the script's.
 def is_run_artifact(path: Path, script_name: str) -> bool:
-    return path.name == script_name or path.suffix in (".exe", ".coc")
+    return path.name == script_name or path.suffix in (".exe", ".coc") or path.name in MODULE_NAMES
 
 
 def snapshot(workdir: Path, script_name: str) -> Dict[str, Optional[bytes]]:
@@ -373,6 +391,8 @@ def main() -> int:
     parser.add_argument("--sanitized", action="store_true",
                         help="the programs are built with AddressSanitizer, which cannot run in a limited address space: "
                              "skip the scripts with a memory limit")
+    parser.add_argument("--module", action="append", default=[], metavar="PATH",
+                        help="a module to copy beside each compiled program (may be given more than once)")
     parser.add_argument("paths", nargs="+", help="test folders or .vl files")
     opts = parser.parse_args()
 
@@ -383,7 +403,8 @@ def main() -> int:
         if not os.access(option, os.X_OK):
             print(f"program not found or not executable: {option}", file=sys.stderr)
             return 2
-        modes.append(mode(option, opts.timeout))
+        modes.append(mode(option, opts.timeout) if mode is VelintMode else mode(option, opts.timeout, opts.module))
+    MODULE_NAMES.update(Path(module).name for module in opts.module)
     if not modes:
         print("give --velint, --compiled or both", file=sys.stderr)
         return 2
