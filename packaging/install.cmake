@@ -55,6 +55,10 @@ endif()
 if(TARGET velmish_gtk)
     install(TARGETS velmish_gtk LIBRARY DESTINATION ${velmish_runtime_dir} COMPONENT desktop)
 endif()
+# The media module that plays MCI's sounds and videos through GStreamer goes with the desktop.
+if(TARGET velmish_audio)
+    install(TARGETS velmish_audio LIBRARY DESTINATION ${velmish_runtime_dir} COMPONENT desktop)
+endif()
 
 # The desktop: the MIME type of scripts, the icon, the "run with velint" entry and the metainfo.
 # The date of the last commit, so that the same sources give the same files.

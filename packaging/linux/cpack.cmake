@@ -41,7 +41,12 @@ set(CPACK_COMPONENT_DESKTOP_DEPENDS velmish)
 set(CPACK_COMPONENT_DESKTOP_DESCRIPTION "Velmish scripting language - desktop windows
 The module that shows the message boxes, dialogs, the info box and the
 debugger of Velmish scripts and compiled programs as GTK 3 windows on an X11
-or Wayland desktop, and types keys into other windows on X11.")
+or Wayland desktop, and types keys into other windows on X11; and the module
+that plays the sounds and videos of the MCI command through GStreamer.")
+# GStreamer's plugins play the files: playbin is in base, WAV files in good.
+if(TARGET velmish_audio)
+    set(CPACK_DEBIAN_DESKTOP_PACKAGE_RECOMMENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+endif()
 
 set(CPACK_DEBIAN_EDITOR_PACKAGE_NAME velmish-editor)
 set(CPACK_DEBIAN_EDITOR_PACKAGE_SECTION devel)
