@@ -160,8 +160,9 @@ LRESULT CALLBACK Editor::filterProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 // EditorMouseDown after.
 LRESULT Editor::filter(UINT message, WPARAM wParam, LPARAM lParam) {
     if (busy_ && droppedWhileBusy(message)) return 0;
-    if (message == WM_KEYDOWN && !selection().length && highlighter_.on()) keyPressed();
-    if (message == WM_KEYDOWN && wParam == VK_RETURN) enterPressed_ = true;
+    if (message == WM_KEYDOWN && rules_.keyPressed(keyKind(wParam), selection().length, highlighter_.on())) {
+        keyPressed();
+    }
     // Text typed here is coloured line by line as it is typed; a paste from the keyboard is not.
     bool typing = (message == WM_CHAR || message == WM_KEYDOWN) && !isPasteKey(message, wParam);
     bool wasTyping = std::exchange(typing_, typing);
@@ -170,6 +171,11 @@ LRESULT Editor::filter(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYUP) keyReleased(wParam);
     if (message == WM_LBUTTONDOWN && !selection().length && caretMoved_) caretMoved_();
     return result;
+}
+
+KeyKind Editor::keyKind(WPARAM key) {
+    if (key == VK_RETURN) return KeyKind::enter;
+    return key >= VK_LEFT && key <= VK_DOWN ? KeyKind::arrow : KeyKind::other;
 }
 
 // Shift+Insert and Ctrl+V reach the control as keys when no menu shortcut takes them first.
@@ -197,10 +203,10 @@ std::string Editor::text() const {
 // format changes, and nothing is loaded twice.
 void Editor::setText(const std::string& text) {
     replaceControl();
-    uncolouredChange_ = true;
     auto lines = crlfLines(text);
     if (!lines) {
         callEditor(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        rules_.textChanged(false);  // not coloured yet: the title refresh colours it
         return;
     }
     LRESULT mask = callEditor(EM_GETEVENTMASK, 0, 0);
@@ -209,7 +215,7 @@ void Editor::setText(const std::string& text) {
     callEditor(EM_SETSEL, 0, 0);
     applyFormat({}, true);
     callEditor(EM_SETEVENTMASK, 0, mask);
-    uncolouredChange_ = false;
+    rules_.loaded();
 }
 
 TextSelection Editor::selection() const {
@@ -350,8 +356,7 @@ void Editor::colourCaretLine() {
 // The text is coloured anew only when it changed other than by typing (typed lines are coloured as
 // they are typed): a new pass replaces the control, and with it the undo history.
 void Editor::colourAll() {
-    if (!uncolouredChange_) return;
-    uncolouredChange_ = false;
+    if (!rules_.takeWholePass()) return;
     if (!highlighter_.on()) {
         callEditor(EM_SETSEL, 0, -1);
         applyFormat({}, true);
@@ -396,20 +401,15 @@ void Editor::keyPressed() {
     busy_ = false;
 }
 
-// An Enter released here after a dialog or box took its press (the key-up reaches the editor once
-// the box has closed) indents nothing.
 void Editor::keyReleased(WPARAM key) {
-    bool enter = key == VK_RETURN && std::exchange(enterPressed_, false);
-    if (enter && highlighter_.settings().autoIndent) {
+    KeyReleaseSteps steps = rules_.keyReleased(keyKind(key), selection().length, highlighter_.settings().autoIndent);
+    if (steps.indent) {
         size_t line = caretLine();
         std::string indent = highlighter_.autoIndent(line, lineText(line), line ? lineText(line - 1) : "");
         if (!indent.empty()) callEditor(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(indent.c_str()));
     }
-    bool arrow = key >= VK_LEFT && key <= VK_DOWN;
-    if (!arrow && !selection().length && !highlighter_.lineUnchanged(caretLine(), lineText(caretLine()))) {
-        colourCaretLine();
-    }
-    if (caretMoved_) caretMoved_();
+    if (steps.checkCaretLine && !highlighter_.lineUnchanged(caretLine(), lineText(caretLine()))) colourCaretLine();
+    if (steps.showCaretPosition && caretMoved_) caretMoved_();
 }
 
 }  // namespace ide::win32

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ide/editing_rules.h"
 #include "ide/find_commands.h"
 #include "ide/highlighter.h"
 #include "ide/rich_text.h"
@@ -27,9 +28,7 @@ class Editor {
     void installMessageFilter();
     bool colouringBusy() const { return busy_; }
     // Called for every change of the text that colouring did not make.
-    void textChanged() {
-        if (!typing_) uncolouredChange_ = true;
-    }
+    void textChanged() { rules_.textChanged(typing_); }
 
     std::string text() const;
     void setText(const std::string& text);
@@ -65,6 +64,7 @@ class Editor {
     void keyPressed();
     void keyReleased(WPARAM key);
     static bool isPasteKey(UINT message, WPARAM key);
+    static KeyKind keyKind(WPARAM key);
 
     Highlighter& highlighter_;
     HWND parent_ = nullptr;
@@ -73,10 +73,9 @@ class Editor {
     HWND temp_ = nullptr;   // takes the focus while the caret line is coloured
     HWND edit2_ = nullptr;  // turns the clipboard into plain text
     WNDPROC editorProc_ = nullptr;
-    bool busy_ = false;              // the caret line or the typing format is being set
-    bool uncolouredChange_ = false;  // the text changed since the last whole pass, other than by typing
-    bool typing_ = false;            // a typed key is being handled
-    bool enterPressed_ = false;      // the editor itself received the press of the Enter being released
+    bool busy_ = false;  // the caret line or the typing format is being set
+    EditingRules rules_;
+    bool typing_ = false;  // a typed key is being handled
     std::function<void()> caretMoved_;
 };
 
