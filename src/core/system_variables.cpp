@@ -36,6 +36,7 @@ std::optional<std::string_view> fixedStartValue(SystemVariable variable) {
         case V::EditBox_Cancel: return "&Cancel";
         case V::EditBox_Width: return "350";
         case V::EditBox_Height: return "238";
+        // The desktop front end knows these two as the size no script chose (platform/gtk/desktop_text.h).
         case V::ListBox_Width: return "130";
         case V::ListBox_Height: return "176";
         case V::InfoBox_Width: return "300";

@@ -1,11 +1,12 @@
 // The desktop front end's rules that need no display: the choice of front end, script texts as
-// windows show them, file filters and the key table.
+// windows show them, file filters, the order of buttons and the key table.
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
 #include "platform/gtk/desktop_text.h"
 #include "platform/gtk/key_map.h"
 #include "platform/line_breaks.h"
+#include "platform/platform.h"
 #include "platform/posix/front_end.h"
 
 namespace {
@@ -75,6 +76,26 @@ TEST(FileFilters, PairsOfDescriptionAndPatterns) {
     EXPECT_TRUE(fileFilters("").empty());
     EXPECT_TRUE(fileFilters("Only a name").empty());
     EXPECT_EQ(fileFilters("|*.a|Empty||B|*.b|Dangling").size(), 1u);
+}
+
+// The names of a button set in the order the desktop shows them.
+std::string desktopNames(unsigned style) {
+    std::string names;
+    for (const platform::BoxButton& button : desktopOrder(platform::boxButtons(style))) {
+        names += (names.empty() ? "" : " ") + std::string(button.name);
+    }
+    return names;
+}
+
+TEST(ButtonOrder, GnomesWithTheAffirmativeButtonLastAndCancelFirst) {
+    namespace style = platform::style;
+    EXPECT_EQ(desktopNames(style::kOk), "OK");
+    EXPECT_EQ(desktopNames(style::kOkCancel), "Cancel OK");
+    EXPECT_EQ(desktopNames(style::kYesNo), "No Yes");
+    EXPECT_EQ(desktopNames(style::kYesNoCancel), "Cancel No Yes");
+    EXPECT_EQ(desktopNames(style::kRetryCancel), "Cancel Retry");
+    EXPECT_EQ(desktopNames(style::kAbortRetryIgnore), "Ignore Retry Abort");
+    EXPECT_EQ(desktopNames(style::kCancelTryContinue), "Cancel Continue Try Again");
 }
 
 TEST(KeyMap, VirtualKeysAndKeysymsBothWays) {

@@ -10,6 +10,8 @@ namespace {
 
 constexpr int kDebuggerWidth = 348;
 constexpr int kDebuggerHeight = 160;
+// The watch list shows a few variables before it scrolls.
+constexpr int kWatchListHeight = 100;
 
 GtkWidget* button(const char* label, void (*clicked)(GtkPlatform*), GtkPlatform* self) {
     GtkWidget* widget = gtk_button_new_with_mnemonic(label);
@@ -33,7 +35,9 @@ void focusSoon(GtkWidget* widget) {
 void GtkPlatform::buildDebugger() {
     debugger_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     gtk_window_set_title(GTK_WINDOW(debugger_), "Velmish Debug :: Step Mode");
+    // The Windows size, where GNOME's spacing leaves room for it.
     gtk_window_set_default_size(GTK_WINDOW(debugger_), kDebuggerWidth, kDebuggerHeight);
+    gtk_container_set_border_width(GTK_CONTAINER(debugger_), kGroupSpacing);
     // The close box halts the program, as Halt does; the window itself stays.
     g_signal_connect_swapped(debugger_, "delete-event", G_CALLBACK(+[](GtkPlatform* self) -> gboolean {
                                  self->onHalt();
@@ -41,6 +45,21 @@ void GtkPlatform::buildDebugger() {
                              }),
                              this);
 
+    GtkWidget* column = gtk_box_new(GTK_ORIENTATION_VERTICAL, kControlSpacing);
+    gtk_box_pack_start(GTK_BOX(column), buildWatchList(), TRUE, TRUE, 0);
+    lineDisplay_ = gtk_entry_new();
+    gtk_editable_set_editable(GTK_EDITABLE(lineDisplay_), FALSE);
+    gtk_widget_set_can_focus(lineDisplay_, FALSE);
+    gtk_style_context_add_class(gtk_widget_get_style_context(lineDisplay_), kReadOnlyClass);
+    gtk_box_pack_start(GTK_BOX(column), lineDisplay_, FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(column), buildDebuggerButtons(), FALSE, FALSE, 0);
+    gtk_container_add(GTK_CONTAINER(debugger_), column);
+    gtk_widget_show_all(column);
+    // Step is where the keyboard starts, not the watch list, the first control in the window.
+    gtk_window_set_focus(GTK_WINDOW(debugger_), stepButton_);
+}
+
+GtkWidget* GtkPlatform::buildWatchList() {
     watchStore_ = gtk_list_store_new(1, G_TYPE_STRING);
     watchView_ = gtk_tree_view_new_with_model(GTK_TREE_MODEL(watchStore_));
     g_object_unref(watchStore_);
@@ -49,18 +68,29 @@ void GtkPlatform::buildDebugger() {
     gtk_tree_view_set_enable_search(GTK_TREE_VIEW(watchView_), FALSE);
     gtk_tree_view_append_column(GTK_TREE_VIEW(watchView_), gtk_tree_view_column_new_with_attributes(
                                                                "", gtk_cell_renderer_text_new(), "text", 0, nullptr));
-    g_signal_connect_swapped(gtk_tree_view_get_selection(GTK_TREE_VIEW(watchView_)), "changed",
-                             G_CALLBACK(+[](GtkPlatform* self) { self->onWatchSelected(); }), this);
+    GtkTreeSelection* selection = gtk_tree_view_get_selection(GTK_TREE_VIEW(watchView_));
+    // GTK selects a row by itself when the list takes the focus and when the row under the cursor
+    // is removed; only the user's choice may select one (Set would change that variable).
+    gtk_tree_selection_set_select_function(
+        selection,
+        [](GtkTreeSelection*, GtkTreeModel*, GtkTreePath*, gboolean selected, gpointer self) -> gboolean {
+            return static_cast<GtkPlatform*>(self)->mayChangeWatch(selected);
+        },
+        this, nullptr);
+    g_signal_connect_swapped(selection, "changed", G_CALLBACK(+[](GtkPlatform* self) { self->onWatchSelected(); }),
+                             this);
     GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
     gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroller), GTK_SHADOW_IN);
+    gtk_scrolled_window_set_min_content_height(GTK_SCROLLED_WINDOW(scroller), kWatchListHeight);
     gtk_container_add(GTK_CONTAINER(scroller), watchView_);
+    return scroller;
+}
 
-    lineDisplay_ = gtk_entry_new();
-    gtk_editable_set_editable(GTK_EDITABLE(lineDisplay_), FALSE);
-    gtk_widget_set_can_focus(lineDisplay_, FALSE);
-
+GtkWidget* GtkPlatform::buildDebuggerButtons() {
     stepButton_ = button(
         "_Step", [](GtkPlatform* self) { self->onStep(); }, this);
+    // Step is the Windows window's default button.
+    gtk_style_context_add_class(gtk_widget_get_style_context(stepButton_), GTK_STYLE_CLASS_SUGGESTED_ACTION);
     traceButton_ = button(
         "_Trace", [](GtkPlatform* self) { self->onTrace(); }, this);
     setButton_ = button(
@@ -70,27 +100,25 @@ void GtkPlatform::buildDebugger() {
     valueEntry_ = gtk_entry_new();
     gtk_entry_set_width_chars(GTK_ENTRY(valueEntry_), 12);
 
-    GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 2);
+    GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, kControlSpacing);
     gtk_box_pack_start(GTK_BOX(row), stepButton_, FALSE, FALSE, 0);
     gtk_box_pack_start(GTK_BOX(row), traceButton_, FALSE, FALSE, 0);
     gtk_box_pack_start(GTK_BOX(row), valueEntry_, TRUE, TRUE, 0);
     gtk_box_pack_start(GTK_BOX(row), setButton_, FALSE, FALSE, 0);
     gtk_box_pack_end(GTK_BOX(row), haltButton, FALSE, FALSE, 0);
-    GtkWidget* column = gtk_box_new(GTK_ORIENTATION_VERTICAL, 2);
-    gtk_box_pack_start(GTK_BOX(column), scroller, TRUE, TRUE, 0);
-    gtk_box_pack_start(GTK_BOX(column), lineDisplay_, FALSE, FALSE, 0);
-    gtk_box_pack_start(GTK_BOX(column), row, FALSE, FALSE, 0);
-    gtk_container_add(GTK_CONTAINER(debugger_), column);
-    gtk_widget_show_all(column);
+    return row;
 }
 
 void GtkPlatform::fillWatchList(const std::vector<std::string>& entries) {
+    // The rows go, and with them the user's choice; GTK's moves of the cursor select nothing.
+    refillingWatches_ = true;
     gtk_list_store_clear(watchStore_);
     for (const std::string& entry : entries) {
         GtkTreeIter row;
         gtk_list_store_append(watchStore_, &row);
         gtk_list_store_set(watchStore_, &row, 0, displayText(entry).c_str(), -1);
     }
+    refillingWatches_ = false;
 }
 
 int GtkPlatform::selectedWatch() const {
@@ -103,6 +131,33 @@ int GtkPlatform::selectedWatch() const {
     int index = gtk_tree_path_get_indices(path)[0];
     gtk_tree_path_free(path);
     return index;
+}
+
+bool GtkPlatform::mayChangeWatch(bool selected) {
+    if (selected) return true;  // a row may always lose its selection
+    return !refillingWatches_ && (keepingChoice_ || userChoosesWatch());
+}
+
+bool GtkPlatform::userChoosesWatch() const {
+    GdkEvent* event = gtk_get_current_event();
+    if (!event) return false;
+    bool chooses = false;
+    switch (gdk_event_get_event_type(event)) {
+        case GDK_BUTTON_PRESS:
+        case GDK_2BUTTON_PRESS:
+        case GDK_BUTTON_RELEASE: chooses = gtk_get_event_widget(event) == watchView_; break;
+        case GDK_KEY_PRESS: {
+            // A key pressed in the list moves through it, except the Tab that brought the focus there.
+            guint key = 0;
+            gdk_event_get_keyval(event, &key);
+            chooses = gtk_widget_has_focus(watchView_) && key != GDK_KEY_Tab && key != GDK_KEY_ISO_Left_Tab &&
+                      key != GDK_KEY_KP_Tab;
+            break;
+        }
+        default: break;
+    }
+    gdk_event_free(event);
+    return chooses;
 }
 
 // ---- What the debugger asks of its window ------------------------------------------------------
@@ -141,6 +196,10 @@ DebuggerStep GtkPlatform::debuggerStep(bool wait) {
         onGtk([&] {
             if (!debugger_) return;
             stepWaiting_ = true;
+            // Return and Space step, whatever had the focus before. The focus is taken away
+            // first: a grab by the widget that has it already does nothing, even where GTK has
+            // lost the window's way down to it, and Tab then started again from the watch list.
+            gtk_window_set_focus(GTK_WINDOW(debugger_), nullptr);
             gtk_widget_grab_focus(stepButton_);
             while (stepWaiting_ && !haltPressed_) gtk_main_iteration();
             stepWaiting_ = false;
@@ -172,18 +231,24 @@ void GtkPlatform::onSet() {
     int index = selectedWatch();
     std::string value = gtk_entry_get_text(GTK_ENTRY(valueEntry_));
     whenScriptWaits([this, index, value] {
+        // Whatever Set did, the next key steps.
+        focusSoon(stepButton_);
         if (index < 0 || !debuggerEvents_) return;
         // The assignment goes through the variable table, so its write hooks act.
         fillWatchList(debuggerEvents_->setPressed(index, value));
+        // The rebuilt list keeps the user's choice.
+        keepingChoice_ = true;
         GtkTreePath* path = gtk_tree_path_new_from_indices(index, -1);
         gtk_tree_selection_select_path(gtk_tree_view_get_selection(GTK_TREE_VIEW(watchView_)), path);
         gtk_tree_path_free(path);
+        keepingChoice_ = false;
         gtk_entry_set_text(GTK_ENTRY(valueEntry_), "");
-        focusSoon(stepButton_);
     });
 }
 
 void GtkPlatform::onWatchSelected() {
+    // Set choosing the row again puts no value into the field it has just emptied.
+    if (keepingChoice_) return;
     int index = selectedWatch();
     whenScriptWaits([this, index] {
         if (index < 0 || !debuggerEvents_) {

@@ -1,7 +1,10 @@
-// Script texts for the desktop: encoding, captions, line breaks and file filters.
+// Script texts for the desktop: encoding, captions, line breaks, file filters and button order.
 #include "platform/gtk/desktop_text.h"
 
+#include <algorithm>
 #include <cstdint>
+
+#include "platform/platform.h"
 
 namespace platform::gtk {
 
@@ -127,6 +130,13 @@ std::vector<FileFilter> fileFilters(const std::string& filter) {
         if (!entry.name.empty() && !entry.patterns.empty()) filters.push_back(std::move(entry));
     }
     return filters;
+}
+
+std::vector<BoxButton> desktopOrder(std::vector<BoxButton> buttons) {
+    std::reverse(buttons.begin(), buttons.end());
+    std::stable_partition(buttons.begin(), buttons.end(),
+                          [](const BoxButton& button) { return button.answer == answer::kCancel; });
+    return buttons;
 }
 
 }  // namespace platform::gtk

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/message_box_buttons.h"
+
 namespace platform::gtk {
 
 // A script text for a window: valid UTF-8 as it is, anything else read as Windows-1252.
@@ -25,5 +27,19 @@ struct FileFilter {
 // "description|pattern;pattern|description|pattern" as filters, in order. A description without a
 // pattern, and empty descriptions or patterns, are left out.
 std::vector<FileFilter> fileFilters(const std::string& filter);
+
+// A message box's buttons in the order every window of the desktop front end shows its buttons:
+// GNOME's, as in GTK's own file choosers, with the affirmative button at the right end and Cancel
+// at the left. That is the Windows order reversed, Cancel moved to the start.
+std::vector<BoxButton> desktopOrder(std::vector<BoxButton> buttons);
+
+// ListBox_Width and ListBox_Height still at their start values (core/system_variables.cpp) are a
+// size no script chose: the Windows list, sized for its small font, which the desktop replaces by
+// one that fits the entries. Any other size is kept exactly.
+constexpr int kListBoxStartWidth = 130;
+constexpr int kListBoxStartHeight = 176;
+inline bool listBoxSizeChosen(int width, int height) {
+    return width != kListBoxStartWidth || height != kListBoxStartHeight;
+}
 
 }  // namespace platform::gtk

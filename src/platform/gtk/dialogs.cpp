@@ -1,5 +1,6 @@
 // The dialogs scripts open: the input, edit and list boxes, the file chooser and the folder
 // chooser, and the info box, which stays up while the script runs on.
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/gtk/desktop_text.h"
@@ -10,21 +11,96 @@ namespace platform::gtk {
 
 namespace {
 
-// The input box's width on Windows, which scripts cannot change.
+// The input box's width on Windows, which scripts cannot change: the desktop's is never narrower.
 constexpr int kInputWidth = 300;
+// A prompt longer than this wraps rather than widening the input box.
+constexpr int kPromptChars = 60;
+// The list box that fits its entries: at least this wide, and as tall as its entries up to the
+// largest height, after which it scrolls.
+constexpr int kListMinWidth = 240;
+constexpr int kListMaxWidth = 640;
+constexpr int kListMinHeight = 120;
+constexpr int kListMaxHeight = 320;
+// Room between a text and the frame around it.
+constexpr int kTextPadding = 6;
 // The info box's text starts this far below its top edge, as on Windows.
 constexpr int kInfoMargin = 3;
 
-GtkWidget* newDialog(const std::string& title, int width, int height) {
+GtkWidget* newDialog(const std::string& title) {
     GtkWidget* dialog = gtk_dialog_new();
     gtk_window_set_title(GTK_WINDOW(dialog), displayText(title).c_str());
     gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
-    gtk_window_set_default_size(GTK_WINDOW(dialog), width, height);
     gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
+    spaceDialog(GTK_DIALOG(dialog));
     return dialog;
 }
 
-GtkWidget* contentOf(GtkWidget* dialog) { return gtk_dialog_get_content_area(GTK_DIALOG(dialog)); }
+// OK and Cancel in the order of every window here (desktopOrder): Cancel first, OK at the right end
+// and the default.
+void addOkCancel(GtkDialog* dialog, const std::string& ok, const std::string& cancel) {
+    gtk_dialog_add_button(dialog, mnemonicCaption(cancel).c_str(), GTK_RESPONSE_CANCEL);
+    gtk_dialog_add_button(dialog, mnemonicCaption(ok).c_str(), GTK_RESPONSE_OK);
+    markDefault(dialog, GTK_RESPONSE_OK);
+}
+
+// A list or text in a frame that scrolls, filling the dialog above its buttons.
+GtkWidget* packScrolled(GtkWidget* dialog, GtkWidget* child) {
+    GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
+    gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroller), GTK_SHADOW_IN);
+    gtk_container_add(GTK_CONTAINER(scroller), child);
+    gtk_box_pack_start(GTK_BOX(gtk_dialog_get_content_area(GTK_DIALOG(dialog))), scroller, TRUE, TRUE, 0);
+    return scroller;
+}
+
+// A text view whose text stands clear of its frame; read-only text looks so and shows no cursor.
+GtkWidget* newTextView(const std::string& text, bool readOnly) {
+    GtkWidget* view = gtk_text_view_new();
+    gtk_text_buffer_set_text(gtk_text_view_get_buffer(GTK_TEXT_VIEW(view)), text.c_str(), -1);
+    gtk_text_view_set_editable(GTK_TEXT_VIEW(view), !readOnly);
+    gtk_text_view_set_cursor_visible(GTK_TEXT_VIEW(view), !readOnly);
+    if (readOnly) gtk_style_context_add_class(gtk_widget_get_style_context(view), kReadOnlyClass);
+    gtk_text_view_set_left_margin(GTK_TEXT_VIEW(view), kTextPadding);
+    gtk_text_view_set_right_margin(GTK_TEXT_VIEW(view), kTextPadding);
+    gtk_text_view_set_top_margin(GTK_TEXT_VIEW(view), kTextPadding);
+    gtk_text_view_set_bottom_margin(GTK_TEXT_VIEW(view), kTextPadding);
+    return view;
+}
+
+// The size of the list's rows together. A tree view measures its rows only once it is on the
+// screen, so the window would open at its smallest; its column measures them now.
+void entriesSize(GtkTreeView* view, int& width, int& height) {
+    GtkTreeModel* model = gtk_tree_view_get_model(view);
+    GtkTreeViewColumn* column = gtk_tree_view_get_column(view, 0);
+    int horizontalGap = 0;
+    int verticalGap = 0;
+    gtk_widget_style_get(GTK_WIDGET(view), "horizontal-separator", &horizontalGap, "vertical-separator", &verticalGap,
+                         nullptr);
+    width = height = 0;
+    GtkTreeIter row;
+    for (gboolean more = gtk_tree_model_get_iter_first(model, &row); more;
+         more = gtk_tree_model_iter_next(model, &row)) {
+        gtk_tree_view_column_cell_set_cell_data(column, model, &row, FALSE, FALSE);
+        int cellWidth = 0;
+        int cellHeight = 0;
+        gtk_tree_view_column_cell_get_size(column, nullptr, nullptr, nullptr, &cellWidth, &cellHeight);
+        width = std::max(width, cellWidth + horizontalGap);
+        height += cellHeight + verticalGap;
+    }
+}
+
+// The list box takes the size the script chose, exactly; without one it fits its entries.
+void sizeListBox(GtkWidget* dialog, GtkWidget* scroller, GtkTreeView* view, int width, int height) {
+    if (listBoxSizeChosen(width, height)) {
+        gtk_window_set_default_size(GTK_WINDOW(dialog), width, height);
+        return;
+    }
+    int entriesWidth = 0;
+    int entriesHeight = 0;
+    entriesSize(view, entriesWidth, entriesHeight);
+    GtkScrolledWindow* scrolled = GTK_SCROLLED_WINDOW(scroller);
+    gtk_scrolled_window_set_min_content_width(scrolled, std::clamp(entriesWidth, kListMinWidth, kListMaxWidth));
+    gtk_scrolled_window_set_min_content_height(scrolled, std::clamp(entriesHeight, kListMinHeight, kListMaxHeight));
+}
 
 // The chooser's files: one path as it is; several as the folder and the names joined by "|".
 std::string chosenFiles(GtkFileChooser* chooser) {
@@ -68,21 +144,23 @@ std::optional<std::string> GtkPlatform::inputBox(const std::string& title, const
                                                  const std::string& initialText) {
     std::optional<std::string> answer;
     onGtk([&] {
-        GtkWidget* dialog = newDialog(title, kInputWidth, -1);
+        GtkWidget* dialog = newDialog(title);
+        // A fixed size, as on Windows: the box is as large as its prompt needs.
+        gtk_window_set_resizable(GTK_WINDOW(dialog), FALSE);
+        gtk_widget_set_size_request(dialog, kInputWidth, -1);
         GtkWidget* label = gtk_label_new(displayText(prompt).c_str());
         gtk_label_set_xalign(GTK_LABEL(label), 0);
+        gtk_label_set_line_wrap(GTK_LABEL(label), TRUE);
+        gtk_label_set_max_width_chars(GTK_LABEL(label), kPromptChars);
         GtkWidget* entry = gtk_entry_new();
         gtk_entry_set_text(GTK_ENTRY(entry), displayText(initialText).c_str());
         gtk_entry_set_activates_default(GTK_ENTRY(entry), TRUE);
-        GtkWidget* content = contentOf(dialog);
-        gtk_container_set_border_width(GTK_CONTAINER(content), 5);
-        gtk_box_set_spacing(GTK_BOX(content), 4);
-        gtk_box_pack_start(GTK_BOX(content), label, FALSE, FALSE, 0);
-        gtk_box_pack_start(GTK_BOX(content), entry, FALSE, FALSE, 0);
-        auto caption = [&](DialogButton button) { return mnemonicCaption(buttonCaptions_[static_cast<int>(button)]); };
-        gtk_dialog_add_button(GTK_DIALOG(dialog), caption(DialogButton::inputOk).c_str(), GTK_RESPONSE_OK);
-        gtk_dialog_add_button(GTK_DIALOG(dialog), caption(DialogButton::inputCancel).c_str(), GTK_RESPONSE_CANCEL);
-        gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
+        GtkWidget* field = gtk_box_new(GTK_ORIENTATION_VERTICAL, kControlSpacing);
+        gtk_box_pack_start(GTK_BOX(field), label, FALSE, FALSE, 0);
+        gtk_box_pack_start(GTK_BOX(field), entry, FALSE, FALSE, 0);
+        gtk_box_pack_start(GTK_BOX(gtk_dialog_get_content_area(GTK_DIALOG(dialog))), field, TRUE, TRUE, 0);
+        auto caption = [&](DialogButton button) { return buttonCaptions_[static_cast<int>(button)]; };
+        addOkCancel(GTK_DIALOG(dialog), caption(DialogButton::inputOk), caption(DialogButton::inputCancel));
         gtk_widget_show_all(dialog);
         gtk_widget_grab_focus(entry);
         // The caret goes after the default text.
@@ -97,20 +175,12 @@ std::optional<std::string> GtkPlatform::editBox(const std::string& title, const 
                                                 int width, int height) {
     std::optional<std::string> answer;
     onGtk([&] {
-        GtkWidget* dialog = newDialog(title, width, height);
-        GtkWidget* view = gtk_text_view_new();
-        GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(view));
-        gtk_text_buffer_set_text(buffer, displayText(withLineFeeds(text)).c_str(), -1);
-        gtk_text_view_set_editable(GTK_TEXT_VIEW(view), !readOnly);
-        gtk_text_view_set_monospace(GTK_TEXT_VIEW(view), FALSE);
-        GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
-        gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroller), GTK_SHADOW_IN);
-        gtk_container_add(GTK_CONTAINER(scroller), view);
-        gtk_box_pack_start(GTK_BOX(contentOf(dialog)), scroller, TRUE, TRUE, 0);
-        auto caption = [&](DialogButton button) { return mnemonicCaption(buttonCaptions_[static_cast<int>(button)]); };
-        gtk_dialog_add_button(GTK_DIALOG(dialog), caption(DialogButton::editOk).c_str(), GTK_RESPONSE_OK);
-        gtk_dialog_add_button(GTK_DIALOG(dialog), caption(DialogButton::editCancel).c_str(), GTK_RESPONSE_CANCEL);
-        gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
+        GtkWidget* dialog = newDialog(title);
+        gtk_window_set_default_size(GTK_WINDOW(dialog), width, height);
+        GtkWidget* view = newTextView(displayText(withLineFeeds(text)), readOnly);
+        packScrolled(dialog, view);
+        auto caption = [&](DialogButton button) { return buttonCaptions_[static_cast<int>(button)]; };
+        addOkCancel(GTK_DIALOG(dialog), caption(DialogButton::editOk), caption(DialogButton::editCancel));
         gtk_widget_show_all(dialog);
         gtk_widget_grab_focus(view);
         if (runDialog(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
@@ -118,6 +188,7 @@ std::optional<std::string> GtkPlatform::editBox(const std::string& title, const 
             if (readOnly) {
                 answer = text;
             } else {
+                GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(view));
                 GtkTextIter start;
                 GtkTextIter end;
                 gtk_text_buffer_get_bounds(buffer, &start, &end);
@@ -135,7 +206,7 @@ std::optional<std::string> GtkPlatform::listBox(const std::string& title, const 
                                                 int width, int height) {
     std::optional<std::string> answer;
     onGtk([&] {
-        GtkWidget* dialog = newDialog(title, width, height);
+        GtkWidget* dialog = newDialog(title);
         GtkListStore* store = gtk_list_store_new(1, G_TYPE_STRING);
         for (const std::string& entry : entries) {
             GtkTreeIter row;
@@ -151,13 +222,10 @@ std::optional<std::string> GtkPlatform::listBox(const std::string& title, const 
         g_signal_connect_swapped(view, "row-activated",
                                  G_CALLBACK(+[](GtkDialog* owner) { gtk_dialog_response(owner, GTK_RESPONSE_OK); }),
                                  dialog);
-        GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
-        gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroller), GTK_SHADOW_IN);
-        gtk_container_add(GTK_CONTAINER(scroller), view);
-        gtk_box_pack_start(GTK_BOX(contentOf(dialog)), scroller, TRUE, TRUE, 0);
+        sizeListBox(dialog, packScrolled(dialog, view), GTK_TREE_VIEW(view), width, height);
         std::string ok = mnemonicCaption(buttonCaptions_[static_cast<int>(DialogButton::listOk)]);
         gtk_dialog_add_button(GTK_DIALOG(dialog), ok.c_str(), GTK_RESPONSE_OK);
-        gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
+        markDefault(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
         GtkTreePath* first = gtk_tree_path_new_first();
         if (!entries.empty()) gtk_tree_view_set_cursor(GTK_TREE_VIEW(view), first, nullptr, FALSE);
         gtk_tree_path_free(first);
@@ -188,7 +256,7 @@ std::optional<std::string> GtkPlatform::fileDialog(const FileDialogRequest& requ
                                                         GTK_RESPONSE_ACCEPT, nullptr);
         GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
         gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
-        gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
+        markDefault(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
         gtk_file_chooser_set_select_multiple(chooser, request.multiSelect && !request.save);
         gtk_file_chooser_set_local_only(chooser, TRUE);
         if (!request.initialDirectory.empty())
@@ -210,7 +278,7 @@ FolderChoice GtkPlatform::folderBox(const std::string& title, const std::string&
             gtk_file_chooser_dialog_new(displayText(title).c_str(), nullptr, GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER,
                                         "_Cancel", GTK_RESPONSE_CANCEL, "_Select", GTK_RESPONSE_ACCEPT, nullptr);
         gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
-        gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
+        markDefault(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
         if (!startFolder.empty()) gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), startFolder.c_str());
         if (runDialog(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
             gchar* folder = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog));

@@ -52,7 +52,36 @@ std::string buttonLabel(std::string_view name) {
     return "_" + std::string(name);
 }
 
+// Text that cannot be changed has the window's background behind it, as GNOME shows text one can
+// only read; the theme's own colour, so that dark themes stay readable.
+void installStyles() {
+    std::string rules = std::string("textview.") + kReadOnlyClass + " text, entry." + kReadOnlyClass +
+                        " { background-color: @theme_bg_color; }";
+    GtkCssProvider* css = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(css, rules.c_str(), -1, nullptr);
+    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    g_object_unref(css);
+}
+
 }  // namespace
+
+void markDefault(GtkDialog* dialog, int response) {
+    gtk_dialog_set_default_response(dialog, response);
+    if (GtkWidget* button = gtk_dialog_get_widget_for_response(dialog, response)) {
+        gtk_style_context_add_class(gtk_widget_get_style_context(button), GTK_STYLE_CLASS_SUGGESTED_ACTION);
+    }
+}
+
+void spaceDialog(GtkDialog* dialog) {
+    // The content area holds the script's controls and, at its end, the row of buttons.
+    GtkWidget* content = gtk_dialog_get_content_area(dialog);
+    gtk_container_set_border_width(GTK_CONTAINER(content), kWindowMargin);
+    gtk_box_set_spacing(GTK_BOX(content), kGroupSpacing);
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    gtk_box_set_spacing(GTK_BOX(gtk_dialog_get_action_area(dialog)), kControlSpacing);
+    G_GNUC_END_IGNORE_DEPRECATIONS
+}
 
 GtkPlatform::GtkPlatform(std::unique_ptr<Platform> system, int program)
     : system_(std::move(system)), program_(program) {}
@@ -65,6 +94,7 @@ bool GtkPlatform::start() {
             opened.set_value(false);
             return;
         }
+        installStyles();
         buildInfoBox();
         if (program_ == 0) buildDebugger();
         opened.set_value(true);
@@ -154,10 +184,10 @@ int GtkPlatform::messageBox(const std::string& text, const std::string& caption,
         gtk_window_set_title(GTK_WINDOW(box), displayText(caption).c_str());
         gtk_window_set_position(GTK_WINDOW(box), GTK_WIN_POS_CENTER);
         if (style & (kSystemModal | kTopmost)) gtk_window_set_keep_above(GTK_WINDOW(box), TRUE);
-        for (const BoxButton& button : buttons) {
+        for (const BoxButton& button : desktopOrder(buttons)) {
             gtk_dialog_add_button(GTK_DIALOG(box), buttonLabel(button.name).c_str(), button.answer);
         }
-        gtk_dialog_set_default_response(GTK_DIALOG(box), buttons[defaultButtonIndex(style, buttons.size())].answer);
+        markDefault(GTK_DIALOG(box), buttons[defaultButtonIndex(style, buttons.size())].answer);
         for (;;) {
             int response = runDialog(GTK_DIALOG(box));
             if (response > 0) {

@@ -22,6 +22,23 @@
 
 namespace platform::gtk {
 
+// GNOME's dialog spacing: margins around a window's content, the gap between its groups of
+// controls and between the controls of one group.
+constexpr int kWindowMargin = 18;
+constexpr int kGroupSpacing = 12;
+constexpr int kControlSpacing = 6;
+
+// The style class of text that can be read and selected but not changed; gtk_platform.cpp gives
+// it its look when GTK starts.
+constexpr const char* kReadOnlyClass = "velmish-read-only";
+
+// Makes the dialog's button for this response the default and shows it so from the start, as the
+// theme shows a suggested action; GTK marks a default button only once a key has been pressed.
+void markDefault(GtkDialog* dialog, int response);
+
+// Spaces a dialog made with gtk_dialog_new as GNOME's own dialogs are spaced.
+void spaceDialog(GtkDialog* dialog);
+
 class GtkPlatform : public Platform {
   public:
     // program: 0 the interpreter (with the debugger window), 1 a compiled program.
@@ -84,8 +101,12 @@ class GtkPlatform : public Platform {
     int runDialog(GtkDialog* dialog);
     void buildInfoBox();
     void buildDebugger();
+    GtkWidget* buildWatchList();
+    GtkWidget* buildDebuggerButtons();
     void fillWatchList(const std::vector<std::string>& entries);
     int selectedWatch() const;
+    bool userChoosesWatch() const;
+    bool mayChangeWatch(bool selected);
     void onStep();
     void onTrace();
     void onSet();
@@ -115,7 +136,9 @@ class GtkPlatform : public Platform {
     GtkWidget* traceButton_ = nullptr;
     GtkWidget* valueEntry_ = nullptr;
     GtkWidget* setButton_ = nullptr;
-    bool stepWaiting_ = false;  // debuggerStep waits for Step or Trace
+    bool refillingWatches_ = false;  // the watch list is being rebuilt: no row may be selected
+    bool keepingChoice_ = false;     // Set selects the row the user chose again
+    bool stepWaiting_ = false;       // debuggerStep waits for Step or Trace
     DebuggerEvents* debuggerEvents_ = nullptr;
     std::set<unsigned> keysDown_;  // keycodes pressed and not yet released
     bool clipboardSet_ = false;    // a script text is on the clipboard
