@@ -42,6 +42,9 @@ WINDOW_HEADERS = {"windows.h", "richedit.h", "commctrl.h", "commdlg.h", "shellap
 # headers.
 TOOLKIT_FOLDERS = {("platform", "gtk"), ("ide", "gtk")}
 TOOLKIT_PREFIXES = ("gtk/", "gdk/", "glib", "gio/", "X11/")
+# GStreamer belongs to the media module alone.
+MEDIA_FOLDER = ("platform", "gstreamer")
+MEDIA_PREFIXES = ("gst/",)
 
 
 def layer_of(parts):
@@ -79,6 +82,11 @@ def main() -> int:
                 if header.startswith(TOOLKIT_PREFIXES):
                     broken.append(f"{path.relative_to(root.parent)}: includes <{header}> (only platform/gtk/ and "
                                   "ide/gtk/ know GTK and X11)")
+        if tuple(path.relative_to(root.parent).parts[1:3]) != MEDIA_FOLDER:
+            for header in SYSTEM_INCLUDE.findall(text):
+                if header.startswith(MEDIA_PREFIXES):
+                    broken.append(f"{path.relative_to(root.parent)}: includes <{header}> (only platform/gstreamer/ "
+                                  "knows GStreamer)")
         if layer in WINDOWLESS:
             for header in SYSTEM_INCLUDE.findall(text):
                 if header.lower() in WINDOW_HEADERS:
