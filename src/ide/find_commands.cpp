@@ -20,7 +20,7 @@ void FindCommands::report(Caption message) {
 }
 
 void FindCommands::find() {
-    auto asked = frontEnd_.askSearchText();
+    auto asked = frontEnd_.askSearchText(searchText_);
     if (!asked) return;
     searchText_ = *asked;
     if (auto found = findText(frontEnd_.editorText(), searchText_)) {

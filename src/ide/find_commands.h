@@ -26,8 +26,9 @@ class FindFrontEnd {
   public:
     virtual ~FindFrontEnd() = default;
 
-    // The dialog TFind, modal; the text of Edit1 when closed with Find.
-    virtual std::optional<std::string> askSearchText() = 0;
+    // The dialog TFind, modal, its Edit1 showing startText (the text searched for last, selected);
+    // the text of Edit1 when closed with Find.
+    virtual std::optional<std::string> askSearchText(const std::string& startText) = 0;
     // The editor's whole text and its selection, counted in the same characters.
     virtual std::string editorText() = 0;
     virtual TextSelection selection() = 0;

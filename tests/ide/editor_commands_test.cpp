@@ -67,7 +67,7 @@ class FakeEditorWindow : public FakeDocumentWindow,
     bool showCompileDialog() override { return note("compile dialog"), false; }
     std::optional<std::string> showCommandDialog() override { return note("command dialog"), std::nullopt; }
     bool showDebugDialog() override { return note("debug dialog"), false; }
-    std::optional<std::string> askSearchText() override { return note("find dialog"), std::nullopt; }
+    std::optional<std::string> askSearchText(const std::string&) override { return note("find dialog"), std::nullopt; }
     ide::TextSelection selection() override { return {}; }
     void select(ide::TextSelection) override {}
     void cut() override { note("cut"); }

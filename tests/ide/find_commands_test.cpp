@@ -17,8 +17,8 @@ class FindCommandsTest : public ::testing::Test, public ide::FindFrontEnd {
     ide::Captions captions;
     ide::FindCommands commands{*this, captions};
 
-    std::optional<std::string> askSearchText() override {
-        log.push_back("dialog");
+    std::optional<std::string> askSearchText(const std::string& startText) override {
+        log.push_back("dialog showing <" + startText + ">");
         auto answer = answers.empty() ? std::nullopt : answers.back();
         if (!answers.empty()) answers.pop_back();
         return answer;
@@ -43,7 +43,10 @@ TEST_F(FindCommandsTest, FindSelectsTheFirstExactOccurrenceWhereverTheCaretIs) {
     commands.find();                              // cancelled: the search text stays
     EXPECT_EQ(commands.searchText(), "echo");
     std::string notFound = "notice Find: String could not be found.";
-    EXPECT_EQ(log, (std::vector<std::string>{"dialog", "dialog", notFound, "dialog", notFound, "dialog", "dialog"}));
+    // The dialog starts with the text searched for last.
+    EXPECT_EQ(
+        log, (std::vector<std::string>{"dialog showing <>", "dialog showing <ECHO>", notFound, "dialog showing <ECHOX>",
+                                       notFound, "dialog showing <>", "dialog showing <echo>"}));
 }
 
 TEST_F(FindCommandsTest, FindNextGoesOnAfterTheSelectionAndNeverWraps) {

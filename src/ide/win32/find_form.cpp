@@ -18,7 +18,7 @@ void TFind::applyCaptions() {
 
 std::string TFind::searchText() const { return controlText(ID_VALUE); }
 
-// Edit1 keeps the last text; it is selected so that typing replaces it.
+// Edit1 shows the text searched for last; it is selected so that typing replaces it.
 void TFind::onShow() {
     SetFocus(control(ID_VALUE));
     SendMessageA(control(ID_VALUE), EM_SETSEL, 0, -1);

@@ -50,6 +50,7 @@ class TFind : public Form {
     explicit TFind(const Captions& captions) : captions_(captions) {}
     void applyCaptions();
     std::string searchText() const;
+    void setSearchText(const std::string& text) { setText(ID_VALUE, text); }
 
   private:
     void createControls() override;

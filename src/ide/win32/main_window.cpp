@@ -308,7 +308,8 @@ bool MainWindow::showDebugDialog() {
     return true;
 }
 
-std::optional<std::string> MainWindow::askSearchText() {
+std::optional<std::string> MainWindow::askSearchText(const std::string& startText) {
+    findForm_.setSearchText(startText);
     if (!findForm_.showModal()) return std::nullopt;
     return findForm_.searchText();
 }

@@ -72,7 +72,7 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFr
     void showAbout() override;
 
     // FindFrontEnd
-    std::optional<std::string> askSearchText() override;
+    std::optional<std::string> askSearchText(const std::string& startText) override;
     TextSelection selection() override { return editor_.selection(); }
     void select(TextSelection selection) override { editor_.select(selection); }
 
