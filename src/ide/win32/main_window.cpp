@@ -9,8 +9,6 @@
 #include <vector>
 
 #include "ide/fixed_texts.h"
-#include "ide/language_file.h"
-#include "ide/syntax_settings.h"
 #include "ide/win32/command_ids.h"
 #include "ide/win32/resource_ids.h"
 
@@ -129,11 +127,7 @@ void MainWindow::createToolbar() {
 }
 
 void MainWindow::show(const std::string& scriptPath, int showCommand) {
-    loadLanguageFile(folder_.file("velmish.lng"), captions_);
-    applyCaptions();
-    loadSyntaxSettings(folder_.file("velmish.syn"), highlighter_.settings());
-    if (!scriptPath.empty()) session_.openAtStart(scriptPath);
-    SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("1:1"));
+    startEditor(folder_, captions_, highlighter_, session_, scriptPath, *this);
     attachMenuImages(menus_.bar);
     editor_.installMessageFilter();
     ShowWindow(hwnd_, showCommand);
@@ -242,7 +236,10 @@ LRESULT MainWindow::onNotify(NMHDR& header) {
 }
 
 void MainWindow::showCaretPosition() {
-    std::string text = caretPositionText(editor_.caretLine(), editor_.caretColumn());
+    showCaretPosition(caretPositionText(editor_.caretLine(), editor_.caretColumn()));
+}
+
+void MainWindow::showCaretPosition(const std::string& text) {
     SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 

@@ -16,13 +16,14 @@
 #include "ide/highlighter.h"
 #include "ide/program_files.h"
 #include "ide/script_menu.h"
+#include "ide/start_up.h"
 #include "ide/win32/editor.h"
 #include "ide/win32/forms.h"
 #include "ide/win32/main_menu.h"
 
 namespace ide::win32 {
 
-class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFrontEnd {
+class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFrontEnd, StartUpFrontEnd {
   public:
     MainWindow(HINSTANCE instance, ProgramFolder folder);
 
@@ -40,8 +41,11 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFr
     LRESULT onNotify(NMHDR& header);
     void onSize();
     void createToolbar();
-    void applyCaptions();
     void showCaretPosition();
+
+    // StartUpFrontEnd
+    void applyCaptions() override;
+    void showCaretPosition(const std::string& text) override;
 
     // DocumentFrontEnd
     bool ask(Question kind, const std::string& text) override;
