@@ -73,10 +73,9 @@ class Stream : public MediaStream {
         if (change == GST_STATE_CHANGE_ASYNC) {
             auto settled = static_cast<GstMessageType>(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR);
             GstMessage* message = gst_bus_timed_pop_filtered(bus_, kSettleLimit, settled);
-            if (!message) return error::kInvalidFile;
-            unsigned result = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR ? errorNumber(message) : 0;
+            if (!message) return failure();
+            if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR) return failure(message);
             gst_message_unref(message);
-            if (result) return result;
         }
         broken_ = false;
         return 0;
@@ -155,13 +154,16 @@ class Stream : public MediaStream {
     // The error of a state change that failed, from the messages GStreamer posted about it: a
     // failing sound output makes the elements before it fail as well, and names the cause. A
     // pipeline that failed once may fail again without a message: the cause is still the first.
-    unsigned failure() {
+    // first: an error message already taken from the bus.
+    unsigned failure(GstMessage* first = nullptr) {
         broken_ = true;
         unsigned result = 0;
-        while (GstMessage* message = gst_bus_pop_filtered(bus_, GST_MESSAGE_ERROR)) {
+        GstMessage* message = first ? first : gst_bus_pop_filtered(bus_, GST_MESSAGE_ERROR);
+        while (message) {
             unsigned number = errorNumber(message);
             if (!result || number == error::kWaveOutputsUnsuitable) result = number;
             gst_message_unref(message);
+            message = gst_bus_pop_filtered(bus_, GST_MESSAGE_ERROR);
         }
         if (result) lastFailure_ = result;
         return lastFailure_;
