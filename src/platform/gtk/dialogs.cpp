@@ -21,17 +21,48 @@ constexpr int kListMinWidth = 240;
 constexpr int kListMaxWidth = 640;
 constexpr int kListMinHeight = 120;
 constexpr int kListMaxHeight = 320;
+// The spacing of a dialog too small for GNOME's, about that of the Windows boxes.
+constexpr int kTightMargin = 4;
+constexpr int kTightSpacing = 4;
 // Room between a text and the frame around it.
 constexpr int kTextPadding = 6;
 // The info box's text starts this far below its top edge, as on Windows.
 constexpr int kInfoMargin = 3;
+
+// The content area holds the script's controls and, at its end, the row of buttons.
+void spaceDialog(GtkDialog* dialog, int margin, int spacing) {
+    GtkWidget* content = gtk_dialog_get_content_area(dialog);
+    gtk_container_set_border_width(GTK_CONTAINER(content), margin);
+    gtk_box_set_spacing(GTK_BOX(content), spacing);
+}
+
+// Gives a dialog the size the script chose, exactly. Where GNOME's spacing leaves the controls too
+// little room for it, the dialog is spaced as tightly as the Windows box instead.
+void takeScriptSize(GtkWidget* dialog, GtkWidget* scroller, int width, int height) {
+    gtk_window_set_default_size(GTK_WINDOW(dialog), width, height);
+    // The room needed once the text or list scrolls: GTK counts scroll bars only when they are
+    // shown, and the first measurement only gives them their style, which makes them larger.
+    gtk_widget_show_all(gtk_dialog_get_content_area(GTK_DIALOG(dialog)));
+    GtkScrolledWindow* scrolled = GTK_SCROLLED_WINDOW(scroller);
+    gtk_scrolled_window_set_policy(scrolled, GTK_POLICY_ALWAYS, GTK_POLICY_ALWAYS);
+    GtkRequisition least;
+    gtk_widget_get_preferred_size(dialog, &least, nullptr);
+    gtk_widget_get_preferred_size(dialog, &least, nullptr);
+    gtk_scrolled_window_set_policy(scrolled, GTK_POLICY_AUTOMATIC, GTK_POLICY_AUTOMATIC);
+    if (least.width > width || least.height > height) {
+        spaceDialog(GTK_DIALOG(dialog), kTightMargin, kTightSpacing);
+    }
+}
 
 GtkWidget* newDialog(const std::string& title) {
     GtkWidget* dialog = gtk_dialog_new();
     gtk_window_set_title(GTK_WINDOW(dialog), displayText(title).c_str());
     gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
     gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
-    spaceDialog(GTK_DIALOG(dialog));
+    spaceDialog(GTK_DIALOG(dialog), kWindowMargin, kGroupSpacing);
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    gtk_box_set_spacing(GTK_BOX(gtk_dialog_get_action_area(GTK_DIALOG(dialog))), kControlSpacing);
+    G_GNUC_END_IGNORE_DEPRECATIONS
     return dialog;
 }
 
@@ -91,7 +122,7 @@ void entriesSize(GtkTreeView* view, int& width, int& height) {
 // The list box takes the size the script chose, exactly; without one it fits its entries.
 void sizeListBox(GtkWidget* dialog, GtkWidget* scroller, GtkTreeView* view, int width, int height) {
     if (listBoxSizeChosen(width, height)) {
-        gtk_window_set_default_size(GTK_WINDOW(dialog), width, height);
+        takeScriptSize(dialog, scroller, width, height);
         return;
     }
     int entriesWidth = 0;
@@ -176,11 +207,11 @@ std::optional<std::string> GtkPlatform::editBox(const std::string& title, const 
     std::optional<std::string> answer;
     onGtk([&] {
         GtkWidget* dialog = newDialog(title);
-        gtk_window_set_default_size(GTK_WINDOW(dialog), width, height);
         GtkWidget* view = newTextView(displayText(withLineFeeds(text)), readOnly);
-        packScrolled(dialog, view);
+        GtkWidget* scroller = packScrolled(dialog, view);
         auto caption = [&](DialogButton button) { return buttonCaptions_[static_cast<int>(button)]; };
         addOkCancel(GTK_DIALOG(dialog), caption(DialogButton::editOk), caption(DialogButton::editCancel));
+        takeScriptSize(dialog, scroller, width, height);
         gtk_widget_show_all(dialog);
         gtk_widget_grab_focus(view);
         if (runDialog(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
@@ -222,10 +253,11 @@ std::optional<std::string> GtkPlatform::listBox(const std::string& title, const 
         g_signal_connect_swapped(view, "row-activated",
                                  G_CALLBACK(+[](GtkDialog* owner) { gtk_dialog_response(owner, GTK_RESPONSE_OK); }),
                                  dialog);
-        sizeListBox(dialog, packScrolled(dialog, view), GTK_TREE_VIEW(view), width, height);
+        GtkWidget* scroller = packScrolled(dialog, view);
         std::string ok = mnemonicCaption(buttonCaptions_[static_cast<int>(DialogButton::listOk)]);
         gtk_dialog_add_button(GTK_DIALOG(dialog), ok.c_str(), GTK_RESPONSE_OK);
         markDefault(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
+        sizeListBox(dialog, scroller, GTK_TREE_VIEW(view), width, height);
         GtkTreePath* first = gtk_tree_path_new_first();
         if (!entries.empty()) gtk_tree_view_set_cursor(GTK_TREE_VIEW(view), first, nullptr, FALSE);
         gtk_tree_path_free(first);

@@ -73,16 +73,6 @@ void markDefault(GtkDialog* dialog, int response) {
     }
 }
 
-void spaceDialog(GtkDialog* dialog) {
-    // The content area holds the script's controls and, at its end, the row of buttons.
-    GtkWidget* content = gtk_dialog_get_content_area(dialog);
-    gtk_container_set_border_width(GTK_CONTAINER(content), kWindowMargin);
-    gtk_box_set_spacing(GTK_BOX(content), kGroupSpacing);
-    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
-    gtk_box_set_spacing(GTK_BOX(gtk_dialog_get_action_area(dialog)), kControlSpacing);
-    G_GNUC_END_IGNORE_DEPRECATIONS
-}
-
 GtkPlatform::GtkPlatform(std::unique_ptr<Platform> system, int program)
     : system_(std::move(system)), program_(program) {}
 

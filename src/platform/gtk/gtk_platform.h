@@ -36,9 +36,6 @@ constexpr const char* kReadOnlyClass = "velmish-read-only";
 // theme shows a suggested action; GTK marks a default button only once a key has been pressed.
 void markDefault(GtkDialog* dialog, int response);
 
-// Spaces a dialog made with gtk_dialog_new as GNOME's own dialogs are spaced.
-void spaceDialog(GtkDialog* dialog);
-
 class GtkPlatform : public Platform {
   public:
     // program: 0 the interpreter (with the debugger window), 1 a compiled program.
