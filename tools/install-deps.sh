@@ -8,13 +8,15 @@ set -euo pipefail
 # The build runs a Python script to finish the runtime file, so the demo needs Python too.
 demo_packages=(g++ cmake make python3)
 # The Linux desktop front end builds against GTK 3 and XTest; its tests drive windows on Xvfb.
+# locales: the editor's encoding test makes a Japanese locale, which gives Wine a two-byte code page.
 # The packages and their checks (tools/package.sh, tests/install): CPack's dependency list, lintian,
 # NSIS, the desktop files' validators, zip and GIO, which reads MIME types as desktops do.
 # MCI plays files through GStreamer: playbin (base) and WAV files (good) in its tests.
 test_packages=("${demo_packages[@]}" libgtest-dev python3 icoutils clang-format libgtk-3-dev libxtst-dev pkg-config
                libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
                xvfb xdotool x11-utils xclip imagemagick weston
-               dpkg-dev file lintian nsis appstream desktop-file-utils libxml2-utils shared-mime-info zip libglib2.0-bin)
+               dpkg-dev file lintian nsis appstream desktop-file-utils libxml2-utils shared-mime-info zip libglib2.0-bin
+               locales)
 fuzz_packages=("${demo_packages[@]}" clang libfuzzer-14-dev)
 
 missing() {

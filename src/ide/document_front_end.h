@@ -20,10 +20,11 @@ class DocumentFrontEnd {
     virtual std::optional<std::string> chooseFileToOpen() = 0;
     // The save dialog; nothing when cancelled.
     virtual std::optional<std::string> chooseFileToSave() = 0;
-    // The editor's plain text, lines separated by CR LF.
-    virtual std::string editorText() = 0;
-    // Replaces the editor's whole text.
-    virtual void setEditorText(const std::string& text) = 0;
+    // The bytes of the document the editor shows, to be saved: in the encoding and with the line
+    // ends it was read with (see ShownText), the very bytes read while it is unchanged.
+    virtual std::string documentBytes() = 0;
+    // Shows a document's bytes, replacing the editor's whole text.
+    virtual void setEditorText(const std::string& bytes) = 0;
     virtual void putCaretAtStart() = 0;
     // The title refresh: shows the caption and colours the whole text again (or makes it plain
     // with highlighting off).

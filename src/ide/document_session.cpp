@@ -20,7 +20,7 @@ void DocumentSession::rename(std::string name) {
 }
 
 bool DocumentSession::write() {
-    std::string error = saveDocumentFile(document_.name, frontEnd_.editorText());
+    std::string error = saveDocumentFile(document_.name, frontEnd_.documentBytes());
     if (error.empty()) return true;
     frontEnd_.showError(error);
     return false;

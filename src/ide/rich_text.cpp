@@ -30,14 +30,14 @@ class ColourTable {
     std::vector<Colour> colours_;
 };
 
-void appendCharacter(std::string& out, unsigned char c, const UpperHalf& upperHalf) {
+void appendCharacter(std::string& out, char16_t c) {
     if (c == '\\' || c == '{' || c == '}') {
         out += '\\';
         out += static_cast<char>(c);
     } else if (c == '\t') {
         out += "\\tab ";
     } else if (c >= 0x80) {
-        out += "\\u" + std::to_string(static_cast<int16_t>(upperHalf[c - 0x80])) + "?";
+        out += "\\u" + std::to_string(static_cast<int16_t>(c)) + "?";
     } else if (c < 0x20) {
         char hex[8];
         std::snprintf(hex, sizeof hex, "\\'%02x", c);
@@ -48,8 +48,7 @@ void appendCharacter(std::string& out, unsigned char c, const UpperHalf& upperHa
 }
 
 // One line: each character takes the format of the last span that covers it.
-void appendLine(std::string& out, const ColouredLine& line, ColourTable& colours, const UpperHalf& upperHalf,
-                CharFormat& current) {
+void appendLine(std::string& out, const ColouredLine& line, ColourTable& colours, CharFormat& current) {
     std::vector<CharFormat> formats(line.text.size(), kPlainFormat);
     for (const ColourSpan& span : line.spans) {
         for (size_t i = span.start; i < span.end && i < formats.size(); ++i) formats[i] = span.format;
@@ -58,13 +57,16 @@ void appendLine(std::string& out, const ColouredLine& line, ColourTable& colours
         if (formats[i].colour != current.colour) out += "\\cf" + std::to_string(colours.index(formats[i].colour)) + " ";
         if (formats[i].bold != current.bold) out += formats[i].bold ? "\\b " : "\\b0 ";
         current = formats[i];
-        appendCharacter(out, static_cast<unsigned char>(line.text[i]), upperHalf);
+        appendCharacter(out, line.text[i]);
     }
 }
 
 }  // namespace
 
-std::optional<std::vector<TextLine>> crlfLines(std::string_view text) {
+namespace {
+
+template <typename Text>
+std::optional<std::vector<TextLine>> linesEndingInCrLf(Text text) {
     std::vector<TextLine> lines;
     size_t start = 0;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -77,7 +79,12 @@ std::optional<std::vector<TextLine>> crlfLines(std::string_view text) {
     return lines;
 }
 
-std::string richText(const std::vector<ColouredLine>& lines, const UpperHalf& upperHalf) {
+}  // namespace
+
+std::optional<std::vector<TextLine>> crlfLines(std::string_view text) { return linesEndingInCrLf(text); }
+std::optional<std::vector<TextLine>> crlfLines(std::u16string_view text) { return linesEndingInCrLf(text); }
+
+std::string richText(const std::vector<ColouredLine>& lines) {
     ColourTable colours;
     colours.index(kBlack);
     std::string body;
@@ -85,7 +92,7 @@ std::string richText(const std::vector<ColouredLine>& lines, const UpperHalf& up
     body += "\\cf1 ";
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i) body += "\\par\n";
-        appendLine(body, lines[i], colours, upperHalf, current);
+        appendLine(body, lines[i], colours, current);
     }
     return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fmodern\\fcharset238 Courier New;}}" + colours.declaration() +
            "\n\\pard\\plain\\f0\\fs20 " + body + "}";

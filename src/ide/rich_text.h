@@ -2,8 +2,6 @@
 // document in one go instead of one format change per span.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,18 +21,16 @@ struct TextLine {
 // line, empty when the text ends with a line end. Nothing when the text holds a CR or LF that is
 // not part of a CR LF pair, since the control's own line count may differ then.
 std::optional<std::vector<TextLine>> crlfLines(std::string_view text);
-
-// The characters 128 to 255 of the system's code page as UTF-16 code units; rich text names them
-// by their Unicode value, so that they read back as the same bytes whatever font character set
-// the stream declares.
-using UpperHalf = std::array<uint16_t, 128>;
+std::optional<std::vector<TextLine>> crlfLines(std::u16string_view text);
 
 // Rich text for lines (without line ends) in the plain format, each followed by its spans applied
-// in order; lines are separated by paragraph marks, the last one has none.
+// in order; lines are separated by paragraph marks, the last one has none. Characters beyond
+// ASCII are named by their Unicode value, so that the control shows exactly them whatever font
+// character set the stream declares.
 struct ColouredLine {
-    std::string_view text;
+    std::u16string_view text;
     std::vector<ColourSpan> spans;
 };
-std::string richText(const std::vector<ColouredLine>& lines, const UpperHalf& upperHalf);
+std::string richText(const std::vector<ColouredLine>& lines);
 
 }  // namespace ide

@@ -61,7 +61,7 @@ class FakeEditorWindow : public FakeDocumentWindow,
                          public ide::EditingFrontEnd {
   public:
     void tell(ide::Notice, const std::string& text, const std::string&) override { note("tell " + text); }
-    std::string editorText() override { return FakeDocumentWindow::editorText(); }
+    std::string editorText() override { return text; }
     bool startProgram(const std::string& commandLine) override { return note("start " + commandLine), true; }
     void setEnvironment(const std::string& name, const std::optional<std::string>&) override { note("set " + name); }
     bool showCompileDialog() override { return note("compile dialog"), false; }

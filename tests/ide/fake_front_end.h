@@ -30,7 +30,7 @@ class FakeDocumentWindow : public ide::DocumentFrontEnd {
     void showError(const std::string& message) override { log.push_back("error " + message); }
     std::optional<std::string> chooseFileToOpen() override { return next(openChoices, {}, "open dialog"); }
     std::optional<std::string> chooseFileToSave() override { return next(saveChoices, {}, "save dialog"); }
-    std::string editorText() override { return text; }
+    std::string documentBytes() override { return text; }
     void setEditorText(const std::string& newText) override {
         text = newText;
         log.push_back("text set");

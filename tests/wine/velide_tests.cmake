@@ -3,6 +3,7 @@
 foreach(test
         velide_document
         velide_missing_file
+        velide_encodings
         velide_run
         velide_find
         velide_compile

@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <exception>
+#include <span>
 #include <utility>
 
 #include "ide/rich_text.h"
+#include "ide/shown_text.h"
 #include "ide/win32/form.h"
 #include "ide/win32/resource_ids.h"
 
@@ -52,19 +54,45 @@ CHARFORMATA plainFormat() {
     return format;
 }
 
-// The system code page's upper half, as the editor converts script bytes.
-const UpperHalf& systemUpperHalf() {
-    static const UpperHalf half = [] {
-        UpperHalf result{};
-        for (int i = 0; i < 128; ++i) {
-            char byte = static_cast<char>(0x80 + i);
-            wchar_t wide = L'?';
-            MultiByteToWideChar(CP_ACP, 0, &byte, 1, &wide, 1);
-            result[i] = static_cast<uint16_t>(wide);
-        }
-        return result;
-    }();
-    return half;
+// The system's code page, the one velint shows script texts in. A byte string that is no text in it
+// (a lone lead byte of a two-byte page) decodes to nothing, and a character it cannot hold
+// encodes to nothing, so that ShownText moves on to UTF-8 or Windows-1252.
+class SystemCodePage final : public TextCodec {
+  public:
+    std::optional<std::u16string> decode(std::string_view bytes) const override {
+        if (bytes.empty()) return std::u16string();
+        int length =
+            MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+        if (length <= 0) return std::nullopt;
+        std::wstring wide(static_cast<size_t>(length), L'\0');
+        MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), wide.data(),
+                            length);
+        return std::u16string(wide.begin(), wide.end());
+    }
+
+    std::optional<std::string> encode(std::u16string_view text) const override {
+        if (text.empty()) return std::string();
+        std::wstring wide(text.begin(), text.end());
+        BOOL lossy = FALSE;
+        int length =
+            WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, &lossy);
+        if (length <= 0 || lossy) return std::nullopt;
+        std::string bytes(static_cast<size_t>(length), '\0');
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), length, nullptr,
+                            nullptr);
+        return bytes;
+    }
+};
+
+// The encodings a script is shown in, in order: the system's code page, UTF-8, Windows-1252 (which
+// takes any bytes). Where the system's page is UTF-8 itself, Windows refuses to report lossy
+// conversions, so UTF-8 is used directly.
+std::span<const TextCodec* const> shownEncodings() {
+    static const SystemCodePage systemPage;
+    static const TextCodec* const kWithSystemPage[] = {&systemPage, &utf8Codec(), &windows1252Codec()};
+    static const TextCodec* const kUtf8System[] = {&utf8Codec(), &windows1252Codec()};
+    if (GetACP() == CP_UTF8) return kUtf8System;
+    return kWithSystemPage;
 }
 
 struct StreamSource {
@@ -82,6 +110,8 @@ DWORD CALLBACK readStream(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read
 }
 
 }  // namespace
+
+Editor::Editor(Highlighter& highlighter) : highlighter_(highlighter), shown_("", shownEncodings()) {}
 
 void Editor::create(HWND parent, HINSTANCE instance) {
     LoadLibraryA("riched32.dll");
@@ -201,14 +231,11 @@ std::string Editor::text() const {
 // A new text goes into a fresh control as one rich-text stream, already coloured when highlighting
 // is on: the control takes a stream of a long script much faster than plain text followed by
 // format changes, and nothing is loaded twice.
-void Editor::setText(const std::string& text) {
+void Editor::setText(const std::string& bytes) {
+    shown_ = ShownText(bytes, shownEncodings());
     replaceControl();
-    auto lines = crlfLines(text);
-    if (!lines) {
-        callEditor(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        rules_.textChanged(false);  // not coloured yet: the title refresh colours it
-        return;
-    }
+    const std::u16string& text = shown_.text();
+    auto lines = crlfLines(text);  // the shown text's lines always end in CR LF
     LRESULT mask = callEditor(EM_GETEVENTMASK, 0, 0);
     callEditor(EM_SETEVENTMASK, 0, 0);
     streamIn(colouredRichText(text, *lines, 0, lines->size() - 1));
@@ -217,6 +244,20 @@ void Editor::setText(const std::string& text) {
     callEditor(EM_SETEVENTMASK, 0, mask);
     rules_.loaded();
 }
+
+// The control's text in UTF-16, lines ended by CR LF, as it was shown.
+std::u16string Editor::shownText() const {
+    GETTEXTLENGTHEX size{GTL_NUMCHARS | GTL_USECRLF, 1200};
+    auto length = static_cast<size_t>(callEditor(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&size), 0));
+    std::wstring wide(length + 1, L'\0');
+    GETTEXTEX request{static_cast<DWORD>(wide.size() * sizeof(wchar_t)), GT_USECRLF, 1200, nullptr, nullptr};
+    auto copied = static_cast<size_t>(
+        callEditor(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(wide.data())));
+    wide.resize(std::min(copied, length));
+    return std::u16string(wide.begin(), wide.end());
+}
+
+std::string Editor::documentBytes() const { return shown_.bytesFor(shownText()); }
 
 TextSelection Editor::selection() const {
     CHARRANGE range{};
@@ -292,7 +333,7 @@ void Editor::colourLineAt(size_t line) {
 // goes back in as one rich-text stream carrying the colours, with the same characters. A text with
 // a lone CR or LF is coloured line by line, as the control may count its lines differently.
 void Editor::colourLines(size_t first, size_t last) {
-    std::string all = text();
+    std::u16string all = shownText();
     auto lines = crlfLines(all);
     if (!lines || last >= lines->size()) {
         for (size_t line = first; line <= last; ++line) colourLine(line);
@@ -322,19 +363,19 @@ void Editor::colourLines(size_t first, size_t last) {
     callEditor(EM_SETEVENTMASK, 0, mask);
 }
 
-std::string Editor::colouredRichText(const std::string& all, const std::vector<TextLine>& lines, size_t first,
+std::string Editor::colouredRichText(const std::u16string& all, const std::vector<TextLine>& lines, size_t first,
                                      size_t last) {
     std::vector<ColouredLine> coloured;
     coloured.reserve(last - first + 1);
     for (size_t k = first; k <= last; ++k) {
-        std::string_view line(all.data() + lines[k].start, lines[k].length);
+        std::u16string_view line(all.data() + lines[k].start, lines[k].length);
         if (highlighter_.on()) {
-            coloured.push_back({line, highlighter_.colourLine(k, line)->spans});
+            coloured.push_back({line, highlighter_.colourLine(k, scannerText(line))->spans});
         } else {
             coloured.push_back({line, {}});
         }
     }
-    return richText(coloured, systemUpperHalf());
+    return richText(coloured);
 }
 
 // Replaces the selection (in a fresh control: the empty text) with a rich-text stream.

@@ -11,12 +11,13 @@
 #include "ide/find_commands.h"
 #include "ide/highlighter.h"
 #include "ide/rich_text.h"
+#include "ide/shown_text.h"
 
 namespace ide::win32 {
 
 class Editor {
   public:
-    explicit Editor(Highlighter& highlighter) : highlighter_(highlighter) {}
+    explicit Editor(Highlighter& highlighter);
 
     // Creates the editor and the hidden boxes as children of the main window.
     void create(HWND parent, HINSTANCE instance);
@@ -30,8 +31,12 @@ class Editor {
     // Called for every change of the text that colouring did not make.
     void textChanged() { rules_.textChanged(typing_); }
 
+    // The control's text in the system's code page, positions as the control counts them (Find).
     std::string text() const;
-    void setText(const std::string& text);
+    // Shows a document's bytes, choosing the encoding that gives them back (ShownText).
+    void setText(const std::string& bytes);
+    // The document's bytes for what the control now shows: the bytes read while it is unchanged.
+    std::string documentBytes() const;
     TextSelection selection() const;
     void select(TextSelection selection);
     size_t caretLine() const;
@@ -54,7 +59,9 @@ class Editor {
     size_t lineStart(size_t line) const;
     void colourLine(size_t line);
     void colourLines(size_t first, size_t last);
-    std::string colouredRichText(const std::string& all, const std::vector<TextLine>& lines, size_t first, size_t last);
+    std::u16string shownText() const;
+    std::string colouredRichText(const std::u16string& all, const std::vector<TextLine>& lines, size_t first,
+                                 size_t last);
     void streamIn(const std::string& rtf);
     HWND createControl() const;
     void replaceControl();
@@ -75,6 +82,7 @@ class Editor {
     WNDPROC editorProc_ = nullptr;
     bool busy_ = false;  // the caret line or the typing format is being set
     EditingRules rules_;
+    ShownText shown_;      // the document's bytes as read and how they are shown
     bool typing_ = false;  // a typed key is being handled
     std::function<void()> caretMoved_;
 };

@@ -53,7 +53,7 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFr
     void showError(const std::string& message) override;
     std::optional<std::string> chooseFileToOpen() override;
     std::optional<std::string> chooseFileToSave() override;
-    std::string editorText() override { return editor_.text(); }
+    std::string documentBytes() override { return editor_.documentBytes(); }
     void setEditorText(const std::string& text) override { editor_.setText(text); }
     void putCaretAtStart() override { editor_.select({}); }
     void refreshTitle(const std::string& caption) override;
@@ -76,6 +76,7 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFr
     void showAbout() override;
 
     // FindFrontEnd
+    std::string editorText() override { return editor_.text(); }
     std::optional<std::string> askSearchText(const std::string& startText) override;
     TextSelection selection() override { return editor_.selection(); }
     void select(TextSelection selection) override { editor_.select(selection); }
