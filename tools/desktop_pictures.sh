@@ -2,14 +2,15 @@
 # Pictures of every desktop window of velint, each cropped to its window, taken on a private Xvfb
 # with the desktop tests' harness. The manual's pictures doc/images/desktop_{message_box,input_box,
 # edit_box,list_box,debugger}.png are copies of five of them.
-# Usage: tools/desktop_pictures.sh [BUILD_DIR [OUT_DIR]]   (defaults: build/linux, BUILD_DIR/desktop-pictures)
+# Usage: tools/desktop_pictures.sh [BUILD_DIR [OUT_DIR]]
+# (defaults: build/linux and BUILD_DIR/desktop-artifacts); the pictures land in OUT_DIR/desktop_pictures.
 set -uo pipefail
 source "$(dirname "$0")/../tests/desktop/desktop_harness.sh"
 
 build=$(realpath "${1:-build/linux}")
 VELINT=$build/velint
 [[ -x $VELINT && -f $build/libvelmish_gtk.so ]] || fail "no velint and libvelmish_gtk.so in $build"
-out=$(realpath -m "${2:-$build/desktop-pictures}")
+out=$(realpath -m "${2:-$build/desktop-artifacts}")
 state=$(mktemp -d)
 mkdir -p "$state/logs"
 start_xvfb "$state"
