@@ -6,6 +6,7 @@
 #include "compiler/compilation.h"
 #include "compiler/orca.h"
 #include "core/product.h"
+#include "core/script_error.h"
 #include "core/script_source.h"
 #include "core/text.h"
 
@@ -76,10 +77,16 @@ DriverOptions readOptions(const std::vector<std::string>& args, const DriverSyst
     return options;
 }
 
-int reportCompileError(const CompileError& error, const std::string& outputName, const DriverOptions& options,
-                       const DriverSystem& system) {
+// The report on the console and, for editors, the error line on standard error; the script is
+// named as it was given.
+int reportCompileError(const CompileError& error, const std::string& givenScript, const std::string& outputName,
+                       const DriverOptions& options, const DriverSystem& system) {
     system.print("\n");
     system.print(compileErrorReport(error));
+    if (system.printError) {
+        system.printError(interp::diagnosticLine(givenScript, error.lineCounter - 1,
+                                                 compileErrorMessage(error.number, error.filling)));
+    }
     if (!options.noWait) system.waitForKey();
     deleteFile(outputName);
     return 1;
@@ -114,8 +121,8 @@ int linkAndRun(const std::string& scriptArg, const std::string& outputName, cons
 }
 
 // Compiles the script into the link control file; returns the exit code (0 when it was written).
-int compileIntoFile(const std::string& scriptPath, const std::string& outputName, const DriverOptions& options,
-                    const DriverSystem& system) {
+int compileIntoFile(const std::string& scriptPath, const std::string& givenScript, const std::string& outputName,
+                    const DriverOptions& options, const DriverSystem& system) {
     system.print("Compiling...");
     auto source = interp::ScriptSource::openFile(scriptPath);
     if (!source) {
@@ -131,7 +138,7 @@ int compileIntoFile(const std::string& scriptPath, const std::string& outputName
     Compilation compilation = compileScript(std::move(source));
     if (compilation.error) {
         std::fclose(output);  // nothing was written; the file is deleted next
-        return reportCompileError(*compilation.error, outputName, options, system);
+        return reportCompileError(*compilation.error, givenScript, outputName, options, system);
     }
     if (!writeOutput(output, options.iconPath, compilation.code)) {
         deleteFile(outputName);
@@ -162,7 +169,7 @@ int runVelcomp(const std::vector<std::string>& args, const DriverSystem& system,
     const std::string scriptArg = enterScriptDirectory(args[0], system, host);
     DriverOptions options = readOptions(args, system);
     std::string outputName = hostFileName(replaceLastTwo(scriptArg, "coc"), host);
-    int code = compileIntoFile(hostFileName(scriptArg, host), outputName, options, system);
+    int code = compileIntoFile(hostFileName(scriptArg, host), args[0], outputName, options, system);
     if (code == 0 && options.link) code = linkAndRun(scriptArg, outputName, options, system, host);
     return code;
 }

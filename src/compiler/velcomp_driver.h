@@ -15,6 +15,7 @@ namespace compiler {
 // What the driver asks of the system; main passes the real console and processes, tests fakes.
 struct DriverSystem {
     std::function<void(std::string_view)> print;              // console text
+    std::function<void(std::string_view)> printError;         // standard error: the error line
     std::function<void()> waitForKey;                         // one key, no echo
     std::function<std::string()> ownDirectory;                // with its trailing separator
     std::function<bool(const std::string&)> changeDirectory;  // false on failure

@@ -16,6 +16,10 @@ int main(int argc, char** argv) {
             std::fwrite(text.data(), 1, text.size(), stdout);
             std::fflush(stdout);  // before key waits and before other programs write
         },
+        [](std::string_view text) {
+            std::fwrite(text.data(), 1, text.size(), stderr);
+            std::fflush(stderr);
+        },
         platform::waitForKey,
         platform::ownDirectory,
         compiler::changeDirectory,

@@ -5,8 +5,6 @@
 
 namespace interp {
 
-namespace {
-
 std::string errorMessage(const ScriptError& error) {
     switch (error.number) {
         case kParseError: return "Parse error at " + error.filling;
@@ -17,12 +15,16 @@ std::string errorMessage(const ScriptError& error) {
     }
 }
 
-}  // namespace
-
 std::string errorBoxText(int line, const ScriptError& error) {
     char head[64];
     std::snprintf(head, sizeof head, "Line %d, Error %.2d: ", line, error.number);
     return head + errorMessage(error);
+}
+
+std::string diagnosticLine(std::string_view file, int line, std::string_view text) {
+    std::string result(file);
+    result.append(":").append(std::to_string(line)).append(": error: ").append(text).append("\n");
+    return result;
 }
 
 }  // namespace interp

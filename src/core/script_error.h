@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/platform.h"
 
@@ -31,6 +32,14 @@ struct ScriptExit {
 
 // "Line %d, Error %0.2d: %s" with the message of the error number.
 std::string errorBoxText(int line, const ScriptError& error);
+// The message of the error number, filled in ("Parse error at LET").
+std::string errorMessage(const ScriptError& error);
+
+// The error line editors read, beside the report people read: "FILE:LINE: error: TEXT" and a line
+// feed, FILE as the script was named on the command line.
+std::string diagnosticLine(std::string_view file, int line, std::string_view text);
+// VL_DIAGNOSTICS=1 in the environment asks velint for that line on standard error.
+inline constexpr const char* kDiagnosticsVariable = "VL_DIAGNOSTICS";
 
 // The error box: caption "ERROR", the error icon, brought to the front.
 inline constexpr const char* kErrorBoxCaption = "ERROR";

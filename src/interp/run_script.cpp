@@ -40,6 +40,14 @@ void createSystemVariables(Interpreter& in, const LaunchArgs& args) {
     setFixedStartValues(vars, {V::new_line, V::VL_Version, V::VL_Pro});
 }
 
+// The error box, and with VL_DIAGNOSTICS=1 the error line an editor reads, naming the script as
+// it was named on the command line.
+void reportError(Interpreter& in, const ScriptError& error) {
+    in.platform.errorBox(errorBoxText(in.reader.line(), error), kErrorBoxCaption, kErrorBoxStyle);
+    if (in.platform.environmentVariable(kDiagnosticsVariable) != "1") return;
+    in.platform.writeDiagnostic(diagnosticLine(in.scriptPath, in.reader.line(), errorMessage(error)));
+}
+
 // Runs commands until the script ends; returns the exit code.
 int commandLoop(Interpreter& in) {
     try {
@@ -54,11 +62,10 @@ int commandLoop(Interpreter& in) {
     } catch (const ScriptExit& exit) {
         return exit.code;
     } catch (const ScriptError& error) {
-        in.platform.errorBox(errorBoxText(in.reader.line(), error), kErrorBoxCaption, kErrorBoxStyle);
+        reportError(in, error);
         return 1;
     } catch (const std::bad_alloc&) {
-        in.platform.errorBox(errorBoxText(in.reader.line(), ScriptError{kOutOfMemory, {}}), kErrorBoxCaption,
-                             kErrorBoxStyle);
+        reportError(in, ScriptError{kOutOfMemory, {}});
         return 1;
     }
 }

@@ -5,6 +5,7 @@
 // Platform errors are translated into these return values at the backend's edge.
 #pragma once
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -125,6 +126,12 @@ class Platform {
     virtual int messageBox(const std::string& text, const std::string& caption, unsigned style) = 0;
     // The box that reports a script or start-up error; the process ends after it.
     virtual void errorBox(const std::string& text, const std::string& caption, unsigned style) = 0;
+    // A line for programs that read standard error (an editor jumping to an error); a program
+    // without one, as a Windows program started from a shortcut, drops it.
+    virtual void writeDiagnostic(const std::string& line) {
+        std::fputs(line.c_str(), stderr);
+        std::fflush(stderr);
+    }
 
     // Settings of the dialog windows that scripts change through system variables.
     virtual void setButtonCaption(DialogButton button, const std::string& caption) = 0;

@@ -32,6 +32,7 @@ void writeFile(const fs::path& path, const std::string& text) { std::ofstream(pa
 struct FakeSystem {
     std::string printed;
     int keyWaits = 0;
+    std::string errors;                                        // what went to standard error
     std::vector<std::string> directories;                      // changeDirectory calls
     std::vector<std::pair<std::string, std::string>> started;  // runAndWait calls
     std::vector<std::string> linkInputs;                       // the file vellink was given, as it was then
@@ -41,6 +42,7 @@ struct FakeSystem {
     compiler::DriverSystem system() {
         return compiler::DriverSystem{
             [this](std::string_view text) { printed += text; },
+            [this](std::string_view text) { errors += text; },
             [this] { ++keyWaits; },
             [] { return std::string("/opt/velmish/"); },
             [this](const std::string& directory) {

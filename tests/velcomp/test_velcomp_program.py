@@ -9,6 +9,7 @@ feeds input on purpose.
 """
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -126,6 +127,12 @@ class VelcompTest(unittest.TestCase):
         self.assertEqual(got.returncode, 0)
         self.assertTrue((self.tmp / "prog.coc").exists())
 
+    def test_error_line_names_the_script_as_given(self):
+        self.write("sub/prog.vl", b"REM\r\nfoo\r\n")
+        got = self.velcomp("sub/prog.vl", "/E")
+        self.assertEqual(got.returncode, 1)
+        self.assertEqual(got.stderr, b"sub/prog.vl:2: error: Unknown instruction: FOO\n")
+
     def test_relative_path_with_a_folder(self):
         # The compiler works inside the script's folder; the path given from outside must still
         # find the script there.
@@ -144,12 +151,16 @@ class VelcompTest(unittest.TestCase):
     # ---- compile errors ----
 
     def check_error(self, source: bytes, report: bytes, *options):
+        """The report on standard output; on standard error the same line and message as editors
+        read them, the script named as it was given."""
+        line, message = re.fullmatch(rb"Line (-?\d+), Error -?\d+ (.*)", report).groups()
         for line_end in (b"\r\n", b"\n"):
             with self.subTest(line_end=line_end):
                 script = self.write("prog.vl", source.replace(b"\r\n", line_end))
                 got = self.velcomp(script, *options)
                 self.assertEqual(got.returncode, 1)
                 self.assertEqual(after_banner(got.stdout), b"Compiling...\n" + report + FAILED)
+                self.assertEqual(got.stderr, str(script).encode() + b":" + line + b": error: " + message + b"\n")
                 self.assertFalse((self.tmp / "prog.coc").exists())
 
     def test_error_0_parse_error(self):
