@@ -4,6 +4,7 @@
 #include <array>
 
 #include "ide/about_texts.h"
+#include "ide/help_topics.h"
 
 namespace ide {
 
@@ -101,6 +102,12 @@ std::span<const MenuColumn> menuBar() { return kBar; }
 std::span<const MenuItem> contextMenu() { return kContext; }
 std::span<const ToolButton> toolbar() { return kToolbar; }
 
+// F1: the reference at the command or system variable the caret is on, else its first page.
+void CommandRouter::openReference() {
+    auto anchor = referenceAnchor(editing_.caretLineText(), editing_.caretColumn());
+    editing_.openPage(pageAddress(referencePage(folder_), anchor));
+}
+
 void CommandRouter::run(Command command) {
     switch (command) {
         case Command::New: documents_.newDocument(); break;
@@ -120,7 +127,7 @@ void CommandRouter::run(Command command) {
         case Command::DebugProperties: script_.debuggerProperties(); break;
         case Command::SetCommand: script_.setCommand(); break;
         case Command::Manual: editing_.openPage(manualPage(folder_)); break;
-        case Command::Reference: editing_.openPage(referencePage(folder_)); break;
+        case Command::Reference: openReference(); break;
         case Command::Website: editing_.openPage(std::string(kWebsiteAddress)); break;
         case Command::About: editing_.showAbout(); break;
     }

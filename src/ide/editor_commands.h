@@ -92,6 +92,9 @@ class EditingFrontEnd {
     virtual void selectAll() = 0;
     // Opens a page or address with the system's viewer.
     virtual void openPage(const std::string& address) = 0;
+    // The caret's line and its column in it (help on the word at the caret).
+    virtual std::string caretLineText() = 0;
+    virtual size_t caretColumn() = 0;
     virtual void showAbout() = 0;
 };
 
@@ -106,6 +109,8 @@ class CommandRouter {
     void run(Command command);
 
   private:
+    void openReference();
+
     DocumentSession& documents_;
     ScriptMenu& script_;
     FindCommands& find_;

@@ -77,6 +77,10 @@ class FakeEditorWindow : public FakeDocumentWindow,
     void selectAll() override { note("select all"); }
     void openPage(const std::string& address) override { note("page " + address); }
     void showAbout() override { note("about"); }
+    std::string caretLineText() override { return caretLine; }
+    size_t caretColumn() override { return column; }
+    std::string caretLine = "copyFile 'a', 'b'";
+    size_t column = 4;
 
   private:
     void note(const std::string& entry) { log.push_back(entry); }
@@ -114,7 +118,7 @@ TEST(EditorCommandRouterTest, EveryCommandReachesItsAction) {
         {Command::DebugProperties, "debug dialog"},
         {Command::SetCommand, "command dialog"},
         {Command::Manual, "page /velmish/doc/index.html"},
-        {Command::Reference, "page /velmish/doc/reference.html"},
+        {Command::Reference, "page file:///velmish/doc/reference.html#COPYFILE"},
         {Command::Website, "page https://velmish.example.org/"},
         {Command::About, "about"},
     };

@@ -41,6 +41,7 @@ class Editor {
     void select(TextSelection selection);
     size_t caretLine() const;
     size_t caretColumn() const;
+    std::string caretLineText() const { return lineText(caretLine()); }
     size_t lineCount() const;
 
     // Colours every line with window updates locked, unless every change since the last pass was

@@ -74,6 +74,8 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFr
     void selectAll() override;
     void openPage(const std::string& path) override;
     void showAbout() override;
+    std::string caretLineText() override { return editor_.caretLineText(); }
+    size_t caretColumn() override { return editor_.caretColumn(); }
 
     // FindFrontEnd
     std::string editorText() override { return editor_.text(); }
