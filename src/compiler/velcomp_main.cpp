@@ -9,6 +9,7 @@
 #include "platform/process.h"
 
 int main(int argc, char** argv) {
+    platform::useConsoleForMissingStreams();
     compiler::DriverSystem system{
         // The console text is velcomp's report to the person at the console; where it cannot be
         // written (a closed or full output) the exit code still tells whether a program was made.

@@ -32,6 +32,7 @@ namespace ide {
     X(Run1, "&Script")                                                                   \
     X(Run2, "&Run")                                                                      \
     X(CompiletoEXE1, "&Compile to .EXE")                                                 \
+    X(GoToError1, "&Go to error")                                                        \
     X(DebugProperties1, "&Debugger properties...")                                       \
     X(Setcommand1, "Set [command]")                                                      \
     X(Help1, "&Help")                                                                    \

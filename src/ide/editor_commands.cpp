@@ -44,6 +44,7 @@ constexpr MenuItem kEdit[] = {
 constexpr MenuItem kScript[] = {
     {Command::Run, Caption::Run2, 6},
     {Command::Compile, Caption::CompiletoEXE1},
+    {Command::GoToError, Caption::GoToError1},
     kSeparator,
     {Command::DebugProperties, Caption::DebugProperties1},
     {Command::SetCommand, Caption::Setcommand1},
@@ -124,6 +125,7 @@ void CommandRouter::run(Command command) {
         case Command::FindNext: find_.findNext(); break;
         case Command::Run: script_.run(); break;
         case Command::Compile: script_.compile(); break;
+        case Command::GoToError: script_.goToError(); break;
         case Command::DebugProperties: script_.debuggerProperties(); break;
         case Command::SetCommand: script_.setCommand(); break;
         case Command::Manual: editing_.openPage(manualPage(folder_)); break;

@@ -33,6 +33,7 @@ enum class Command {
     FindNext,
     Run,
     Compile,
+    GoToError,
     DebugProperties,
     SetCommand,
     Manual,

@@ -38,6 +38,7 @@ constexpr LanguageKey kKeys[] = {
     {"Menu_Script", Caption::Run1},
     {"Menu_Script_Run", Caption::Run2},
     {"Menu_Script_Compile", Caption::CompiletoEXE1},
+    {"Menu_Script_GoToError", Caption::GoToError1},
     {"Menu_Script_DebuggerProperties", Caption::DebugProperties1},
     {"Menu_Script_SetCommand", Caption::Setcommand1},
     {"Menu_Help", Caption::Help1},

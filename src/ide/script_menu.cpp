@@ -26,6 +26,18 @@ void ScriptMenu::compile() {
     }
 }
 
+void ScriptMenu::errorReported(ErrorLine error) {
+    if (!session_.document().isOwnFile(error.file)) return;
+    lastError_ = std::move(error);
+    goToError();
+}
+
+void ScriptMenu::goToError() {
+    if (!lastError_) return;
+    size_t line = lastError_->line > 0 ? lastError_->line - 1 : 0;
+    frontEnd_.goToLine(line, "Line " + std::to_string(lastError_->line) + ": " + lastError_->text);
+}
+
 void ScriptMenu::setCommand() {
     if (auto value = frontEnd_.showCommandDialog()) commandValue_ = *value;
 }

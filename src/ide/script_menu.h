@@ -7,6 +7,7 @@
 #include "ide/compile_options.h"
 #include "ide/debugger_settings.h"
 #include "ide/document_session.h"
+#include "ide/error_lines.h"
 #include "ide/program_files.h"
 #include "ide/questions.h"
 
@@ -30,6 +31,8 @@ class ScriptMenuFrontEnd {
     virtual bool showDebugDialog() = 0;
     // A notice with an OK button.
     virtual void tell(Notice kind, const std::string& text, const std::string& caption) = 0;
+    // Selects the document's line (counted from 0) and shows the text in the status bar.
+    virtual void goToLine(size_t line, const std::string& statusText) = 0;
 };
 
 class ScriptMenu {
@@ -46,13 +49,20 @@ class ScriptMenu {
     void setCommand();          // Setcommand1Click
     void debuggerProperties();  // DebugProperties1Click
 
+    // An error line a program started by Run or Compile wrote to its standard error (read with
+    // ErrorLineReader): one that names the document moves the caret to its line.
+    void errorReported(ErrorLine error);
+    // Go to error: the last such error again; nothing before the first.
+    void goToError();
+
   private:
     DocumentSession& session_;
     ScriptMenuFrontEnd& frontEnd_;
     ProgramFolder folder_;
     CompileOptions compileOptions_;
     DebuggerSettings debuggerSettings_;
-    std::string commandValue_;  // handed to scripts as [command]
+    std::string commandValue_;            // handed to scripts as [command]
+    std::optional<ErrorLine> lastError_;  // the last error line that named the document
 };
 
 }  // namespace ide

@@ -40,12 +40,13 @@ void createSystemVariables(Interpreter& in, const LaunchArgs& args) {
     setFixedStartValues(vars, {V::new_line, V::VL_Version, V::VL_Pro});
 }
 
-// The error box, and with VL_DIAGNOSTICS=1 the error line an editor reads, naming the script as
-// it was named on the command line.
+// With VL_DIAGNOSTICS=1 the error line an editor reads, naming the script as it was named on the
+// command line, first, so that the editor shows the line while the error box waits; then the box.
 void reportError(Interpreter& in, const ScriptError& error) {
+    if (in.platform.environmentVariable(kDiagnosticsVariable) == "1") {
+        in.platform.writeDiagnostic(diagnosticLine(in.scriptPath, in.reader.line(), errorMessage(error)));
+    }
     in.platform.errorBox(errorBoxText(in.reader.line(), error), kErrorBoxCaption, kErrorBoxStyle);
-    if (in.platform.environmentVariable(kDiagnosticsVariable) != "1") return;
-    in.platform.writeDiagnostic(diagnosticLine(in.scriptPath, in.reader.line(), errorMessage(error)));
 }
 
 // Runs commands until the script ends; returns the exit code.

@@ -7,4 +7,8 @@ namespace platform {
 // instead, and the end of input goes on at once, so nothing ever waits in a pipeline.
 void waitForKey();
 
+// A console program started with only its standard error handed over (the editor reads it) has
+// no standard input and output: they are opened on its console, so its text still shows there.
+void useConsoleForMissingStreams();
+
 }  // namespace platform

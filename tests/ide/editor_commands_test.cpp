@@ -77,6 +77,7 @@ class FakeEditorWindow : public FakeDocumentWindow,
     void selectAll() override { note("select all"); }
     void openPage(const std::string& address) override { note("page " + address); }
     void showAbout() override { note("about"); }
+    void goToLine(size_t line, const std::string& text) override { note("line " + std::to_string(line) + ": " + text); }
     std::string caretLineText() override { return caretLine; }
     size_t caretColumn() override { return column; }
     std::string caretLine = "copyFile 'a', 'b'";
@@ -99,6 +100,7 @@ TEST(EditorCommandRouterTest, EveryCommandReachesItsAction) {
     session.editorChanged(false);
     window.saveChoices = {folder / "named"};
     router.run(Command::Save);  // named once, so the Script menu's commands go on to their dialogs
+    script.errorReported({folder / "named.vl", 3, "Parse error at LET"});
 
     const std::map<Command, std::string> firstAction = {
         {Command::New, "ask discard"},
@@ -115,6 +117,7 @@ TEST(EditorCommandRouterTest, EveryCommandReachesItsAction) {
         {Command::FindNext, "find dialog"},
         {Command::Run, "start "},
         {Command::Compile, "compile dialog"},
+        {Command::GoToError, "line 2: Line 3: Parse error at LET"},
         {Command::DebugProperties, "debug dialog"},
         {Command::SetCommand, "command dialog"},
         {Command::Manual, "page /velmish/doc/index.html"},

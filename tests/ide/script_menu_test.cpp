@@ -93,6 +93,9 @@ class ScriptMenuTest : public ::testing::Test, public ide::ScriptMenuFrontEnd {
     }
     std::optional<std::string> showCommandDialog() override { return commandAnswer; }
     bool showDebugDialog() override { return confirmed; }
+    void goToLine(size_t line, const std::string& text) override {
+        log.push_back("line " + std::to_string(line) + ": " + text);
+    }
     void tell(ide::Notice kind, const std::string& text, const std::string& caption) override {
         log.push_back(std::string(kind == ide::Notice::error ? "error " : "notice ") + caption + ": " + text);
     }
@@ -138,6 +141,31 @@ TEST_F(ScriptMenuTest, CompileWritesFirstAndReportsAVelcompThatDoesNotStart) {
     menu.debuggerProperties();
     EXPECT_EQ(log, (Log{"compile dialog", "start \"C:\\Velmish\\velcomp.exe\" \"" + folder / "c.vl" + "\" /L /R",
                         "error ERROR: VELCOMP.EXE not found.", "VL_DEBUGMODE=NONE"}));
+}
+
+// velcomp and velint name the script as velide gave it; an error in another file moves nothing.
+TEST_F(ScriptMenuTest, AnErrorLineOfTheDocumentMovesTheCaretAndGoToErrorRepeatsIt) {
+    menu.goToError();  // nothing reported yet
+    documentWindow.saveChoices = {folder / "prog"};
+    session.save();
+    ide::ErrorLineReader reader;
+    std::string output = folder / "prog.vl" + ":2: error: Unknown instruction: FOO\r\nLinking...\n" +
+                         folder / "other.vl" + ":5: error: Parse error\n" + folder / "prog.vl" + ":7: err";
+    for (ide::ErrorLine& line : reader.take(output)) menu.errorReported(std::move(line));
+    for (ide::ErrorLine& line : reader.take("or: Parse error at LET\n")) menu.errorReported(std::move(line));
+    menu.goToError();
+    EXPECT_EQ(log, (Log{"line 1: Line 2: Unknown instruction: FOO", "line 6: Line 7: Parse error at LET",
+                        "line 6: Line 7: Parse error at LET"}));
+}
+
+TEST(ErrorLineTest, TheLineNumberIsTheLastOneBeforeTheErrorMark) {
+    EXPECT_EQ(ide::parseErrorLine("C:\\my: scripts\\a.vl:12: error: Label not found: x:1: error: y"),
+              (ide::ErrorLine{"C:\\my: scripts\\a.vl:12: error: Label not found: x", 1, "y"}));
+    EXPECT_EQ(ide::parseErrorLine("a.vl:3: error: Parse error at LET\r"),
+              (ide::ErrorLine{"a.vl", 3, "Parse error at LET"}));
+    EXPECT_EQ(ide::parseErrorLine("a.vl:x: error: y"), std::nullopt);
+    EXPECT_EQ(ide::parseErrorLine("Line 3, Error 0 Parse error"), std::nullopt);
+    EXPECT_EQ(ide::parseErrorLine(":3: error: y"), std::nullopt);  // no file
 }
 
 }  // namespace

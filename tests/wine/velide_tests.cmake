@@ -4,6 +4,7 @@ foreach(test
         velide_document
         velide_missing_file
         velide_encodings
+        velide_error_line
         velide_run
         velide_find
         velide_compile

@@ -277,6 +277,11 @@ size_t Editor::caretLine() const {
 
 size_t Editor::caretColumn() const { return selection().start - lineStart(caretLine()); }
 
+TextSelection Editor::lineRange(size_t line) const {
+    size_t start = lineStart(line);
+    return {start, static_cast<size_t>(callEditor(EM_LINELENGTH, start, 0))};
+}
+
 size_t Editor::lineCount() const { return static_cast<size_t>(callEditor(EM_GETLINECOUNT, 0, 0)); }
 
 size_t Editor::lineStart(size_t line) const { return static_cast<size_t>(callEditor(EM_LINEINDEX, line, 0)); }

@@ -42,6 +42,8 @@ class Editor {
     size_t caretLine() const;
     size_t caretColumn() const;
     std::string caretLineText() const { return lineText(caretLine()); }
+    // A line's characters, without its line end.
+    TextSelection lineRange(size_t line) const;
     size_t lineCount() const;
 
     // Colours every line with window updates locked, unless every change since the last pass was

@@ -19,6 +19,8 @@ namespace {
 const char* const kMainClass = "TMain";
 constexpr int kWidth = 594, kHeight = 463;
 constexpr int kToolbarHeight = 25;
+// The timer that reads what started programs write to their standard error.
+constexpr UINT_PTR kProgramsTimer = 1;
 
 // The shortcuts of the command table as the message loop's accelerators.
 HACCEL createShortcuts() {
@@ -79,8 +81,11 @@ void MainWindow::create() {
     createToolbar();
     statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd_,
                                  reinterpret_cast<HMENU>(ID_STATUSBAR), instance_, nullptr);
-    int panels[] = {50};
-    SendMessageA(statusBar_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(panels));
+    // The caret position, then the text of the last error Run or Compile reported.
+    int panels[] = {50, -1};
+    SendMessageA(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(panels));
+    programs_ = std::make_unique<StartedPrograms>(
+        hwnd_, kProgramsTimer, [this](ErrorLine error) { scriptMenu_.errorReported(std::move(error)); });
     editor_.create(hwnd_, instance_);
     editor_.onCaretMoved([this] { showCaretPosition(); });
     onSize();
@@ -196,6 +201,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         // Logging off or shutting down asks as closing the window does; No keeps the session.
         case WM_QUERYENDSESSION: return session_.mayClose() ? TRUE : FALSE;
+        case WM_TIMER:
+            if (wParam == kProgramsTimer) programs_->poll();
+            return 0;
         case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
@@ -288,7 +296,15 @@ void MainWindow::refreshTitle(const std::string& caption) {
     editor_.colourAll();
 }
 
-bool MainWindow::startProgram(const std::string& commandLine) { return WinExec(commandLine.c_str(), SW_SHOW) >= 32; }
+bool MainWindow::startProgram(const std::string& commandLine) { return programs_->start(commandLine); }
+
+// The error's line selected and in view, its text in the status bar's second part.
+void MainWindow::goToLine(size_t line, const std::string& statusText) {
+    editor_.select(editor_.lineRange(line));
+    showCaretPosition();
+    SendMessageA(statusBar_, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(statusText.c_str()));
+    SetFocus(editor_.hwnd());
+}
 
 void MainWindow::setEnvironment(const std::string& name, const std::optional<std::string>& value) {
     SetEnvironmentVariableA(name.c_str(), value ? value->c_str() : nullptr);

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <memory>
 #include <string>
 
 #include "ide/captions.h"
@@ -20,6 +21,7 @@
 #include "ide/win32/editor.h"
 #include "ide/win32/forms.h"
 #include "ide/win32/main_menu.h"
+#include "ide/win32/started_programs.h"
 
 namespace ide::win32 {
 
@@ -61,6 +63,7 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFr
 
     // ScriptMenuFrontEnd
     bool startProgram(const std::string& commandLine) override;
+    void goToLine(size_t line, const std::string& statusText) override;
     void setEnvironment(const std::string& name, const std::optional<std::string>& value) override;
     bool showCompileDialog() override { return chooseIcon_.showModal(); }
     std::optional<std::string> showCommandDialog() override;
@@ -98,6 +101,7 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFr
     TDebug debug_;
     CommandRouter router_;
 
+    std::unique_ptr<StartedPrograms> programs_;  // made with the window, whose timer reads them
     HWND hwnd_ = nullptr;
     HWND toolbar_ = nullptr;
     HWND statusBar_ = nullptr;

@@ -25,6 +25,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     CoInitialize(nullptr);  // ShellExecute may hand pages to COM-based handlers
+    // velint writes its script errors as error lines too, which the editor reads to show the line.
+    SetEnvironmentVariableA("VL_DIAGNOSTICS", "1");
 
     char path[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, path, MAX_PATH);

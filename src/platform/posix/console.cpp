@@ -6,6 +6,9 @@
 
 namespace platform {
 
+// A POSIX program always gets its three streams from whoever starts it.
+void useConsoleForMissingStreams() {}
+
 void waitForKey() {
     char key;
     if (!::isatty(STDIN_FILENO)) {
