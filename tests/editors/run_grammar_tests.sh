@@ -9,10 +9,12 @@ skip() { echo "SKIPPED: the grammar is not tested: $*"; exit 77; }
 
 command -v node >/dev/null && command -v npm >/dev/null || skip "Node.js and npm are not installed"
 mkdir -p "$work"
-# Installs again only when the pinned versions changed.
-if ! cmp -s "$here/package-lock.json" "$work/package-lock.json" || [[ ! -d $work/node_modules ]]; then
+# Installs again only when the pinned versions changed since the last install that succeeded.
+if ! cmp -s "$here/package-lock.json" "$work/installed-lock.json"; then
+    rm -f "$work/installed-lock.json"
     cp "$here/package.json" "$here/package-lock.json" "$work/"
     timeout 300 npm ci --prefix "$work" --no-audit --no-fund --ignore-scripts --prefer-offline >"$work/npm.log" 2>&1 ||
         { tail -5 "$work/npm.log"; skip "npm could not install vscode-tmgrammar-test (is the registry reachable?)"; }
+    cp "$work/package-lock.json" "$work/installed-lock.json"
 fi
 "$work/node_modules/.bin/vscode-tmgrammar-test" --config "$top/editors/vscode/package.json" "$here/grammar/*.vl"
