@@ -107,7 +107,8 @@ std::string gtkSourceViewLanguage(const Language& language) {
                 "\"/>\n";
     }
     text += "  </styles>\n  <definitions>\n";
-    text += matchContext("rem-line", kLineStart + wordGroup(language, {WordKind::comment}) + ".*$", {"comment"});
+    text += "    <context id=\"rem-line\" style-ref=\"comment\" class=\"comment\">\n      <match>" +
+            xml(kLineStart + wordGroup(language, {WordKind::comment}) + ".*$") + "</match>\n    </context>\n";
     text += "    <context id=\"label-line\" style-ref=\"label\">\n      <match>" + xml(kLineStart + "%.*$") +
             "</match>\n    </context>\n";
     text += matchContext("ignored-line", kLineStart + wordGroup(language, {WordKind::ignored}) + "(.*)$",
