@@ -286,13 +286,21 @@ size_t Editor::lineCount() const { return static_cast<size_t>(callEditor(EM_GETL
 
 size_t Editor::lineStart(size_t line) const { return static_cast<size_t>(callEditor(EM_LINEINDEX, line, 0)); }
 
+// The control gives a range only in the system's code page, where a character may take several
+// bytes; turned back into UTF-16 and then into the scanner's one byte per unit, the line's
+// positions are the control's again, on any code page.
 std::string Editor::lineText(size_t line) const {
     size_t start = lineStart(line);
     auto length = static_cast<size_t>(callEditor(EM_LINELENGTH, start, 0));
-    std::string text(length + 1, '\0');
-    TEXTRANGEA range{{static_cast<LONG>(start), static_cast<LONG>(start + length)}, text.data()};
-    text.resize(static_cast<size_t>(callEditor(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range))));
-    return text;
+    std::string bytes(length * 4 + 1, '\0');
+    TEXTRANGEA range{{static_cast<LONG>(start), static_cast<LONG>(start + length)}, bytes.data()};
+    bytes.resize(static_cast<size_t>(callEditor(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range))));
+    if (bytes.empty()) return bytes;
+    std::wstring wide(bytes.size(), L'\0');
+    int units = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(),
+                                    static_cast<int>(wide.size()));
+    wide.resize(units > 0 ? static_cast<size_t>(units) : 0);
+    return scannerText(std::u16string(wide.begin(), wide.end()));
 }
 
 // Colour and boldness for a colouring span, or the whole plain format.
