@@ -177,13 +177,9 @@ void Editor::installMessageFilter() {
 
 LRESULT CALLBACK Editor::filterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* editor = static_cast<Editor*>(GetPropA(hwnd, kFilterProperty));
-    try {
-        return editor->filter(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        editor->busy_ = false;
-        showHandlerError(editor->parent_, error);
-        return 0;
-    }
+    // A colouring pass that failed half-way is no longer busy.
+    return guarded(
+        editor->parent_, [&] { return editor->filter(message, wParam, lParam); }, [&] { editor->busy_ = false; });
 }
 
 // The hooks of the main window: EditorKeyDown before the key is handled, EditorKeyUp and

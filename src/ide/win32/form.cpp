@@ -100,12 +100,7 @@ bool Form::showModal() {
 LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!form) return DefWindowProcA(hwnd, message, wParam, lParam);
-    try {
-        return form->handle(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        showHandlerError(hwnd, error);
-        return 0;
-    }
+    return guarded(hwnd, [&] { return form->handle(message, wParam, lParam); });
 }
 
 LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {

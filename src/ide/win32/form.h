@@ -12,6 +12,23 @@ namespace ide::win32 {
 // document intact, instead of ending.
 void showHandlerError(HWND owner, const std::exception& error);
 
+// Runs a window procedure's handler. An error must not cross the system's code (it would end the
+// program and lose the document): it is shown, afterError runs, and the message counts as handled.
+template <typename Handler, typename AfterError>
+LRESULT guarded(HWND owner, Handler handler, AfterError afterError) {
+    try {
+        return handler();
+    } catch (const std::exception& error) {
+        afterError();
+        showHandlerError(owner, error);
+        return 0;
+    }
+}
+template <typename Handler>
+LRESULT guarded(HWND owner, Handler handler) {
+    return guarded(owner, handler, [] {});
+}
+
 class Form {
   public:
     virtual ~Form() = default;

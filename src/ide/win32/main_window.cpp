@@ -169,14 +169,7 @@ LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, 
     }
     auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!window) return DefWindowProcA(hwnd, message, wParam, lParam);
-    // An error must not cross the system's code (it would end the program and lose the document):
-    // it is shown, and the editor goes on.
-    try {
-        return window->handle(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        showHandlerError(hwnd, error);
-        return 0;
-    }
+    return guarded(hwnd, [&] { return window->handle(message, wParam, lParam); });
 }
 
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {

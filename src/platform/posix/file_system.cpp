@@ -289,11 +289,6 @@ bool readyForStream(int fd, char kind) {
     return !isReadOnlyMode(info.st_mode) && (kind != 'w' || ::ftruncate(fd, 0) == 0);
 }
 
-bool makeBlocking(int fd) {
-    int flags = ::fcntl(fd, F_GETFL);
-    return flags != -1 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
-}
-
 // ---- the search ----
 
 class PosixFileSearch : public FileSearch {

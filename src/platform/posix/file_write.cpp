@@ -20,11 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool makeBlocking(int fd) {
-    int flags = ::fcntl(fd, F_GETFL);
-    return flags != -1 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
-}
-
 // A stream on the open descriptor, which it then owns; nullptr (and the descriptor closed) when
 // that fails.
 std::FILE* streamOn(int fd, const char* mode) {
@@ -115,6 +110,11 @@ int openBeside(const std::string& target, std::string& temporary) {
 }
 
 }  // namespace
+
+bool makeBlocking(int fd) {
+    int flags = ::fcntl(fd, F_GETFL);
+    return flags != -1 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+}
 
 // Devices and pipes cannot be synced (EINVAL); their bytes are gone already.
 bool syncToDisk(std::FILE* stream) { return ::fsync(::fileno(stream)) == 0 || errno == EINVAL; }

@@ -18,6 +18,10 @@ namespace platform {
 // read-only file to everybody.
 inline bool isReadOnlyMode(mode_t mode) { return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0; }
 
+// Takes O_NONBLOCK off a descriptor opened with it (so that opening a pipe waits for nobody); the
+// stream on it then blocks as usual.
+bool makeBlocking(int fd);
+
 // The nearest native meaning of FileSystem::startWrite.
 std::unique_ptr<FileWrite> startPosixWrite(const std::string& name, FileWriteMode mode);
 
