@@ -25,6 +25,9 @@ ALLOWED = {
     "interp": {"command_set", "commands", "core", "platform"},
     "compiler": {"code", "command_set", "core", "platform"},
     "runtime": {"code", "command_set", "commands", "core", "platform"},
+    # The desktop module: a front end loaded by the programs, so it stands above the core it shares
+    # texts with; nothing below includes it.
+    "platform/gtk": {"platform", "core"},
     "ide": {"core"},
     "ide/win32": {"ide", "core"},
     # The Linux editor: the editor core and the language core, drawn with GTK.
@@ -49,9 +52,11 @@ MEDIA_PREFIXES = ("gst/",)
 
 def layer_of(parts):
     """The layer of a file or include path: its first folder, or "ide/win32" and "ide/gtk" for the
-    editor's front ends."""
+    editor's front ends and "platform/gtk" for the desktop module."""
     if len(parts) > 2 and parts[0] == "ide" and parts[1] in ("win32", "gtk"):
         return f"ide/{parts[1]}"
+    if len(parts) > 2 and parts[0] == "platform" and parts[1] == "gtk":
+        return "platform/gtk"
     return parts[0]
 
 

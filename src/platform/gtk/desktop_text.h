@@ -9,7 +9,8 @@
 
 namespace platform::gtk {
 
-// A script text for a window: valid UTF-8 as it is, anything else read as Windows-1252.
+// A script text for a window: valid UTF-8 as it is, anything else read as Windows-1252, the rule
+// every Unicode front end shares (core/text_encoding.h).
 std::string displayText(const std::string& bytes);
 
 // A button caption with its "&" marks as GTK mnemonics: "&Ok" is "_Ok", "&&" one "&", "_" "__".
