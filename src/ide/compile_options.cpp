@@ -28,6 +28,14 @@ void CompileOptions::setLinkIcon(bool ticked, const ChooseIcon& chooseIcon) {
     rebuild();
 }
 
+std::vector<std::string> CompileOptions::arguments() const {
+    std::vector<std::string> arguments;
+    if (autoLink_) arguments.push_back("/L");
+    if (linkIcon_) arguments.push_back("/I:" + iconPath_);
+    if (runAfterHalt_) arguments.push_back("/R");
+    return arguments;
+}
+
 void CompileOptions::rebuild() {
     std::string line = autoLink_ ? "/L" : "";
     if (linkIcon_) line += " /I:\"" + iconPath_ + "\"";

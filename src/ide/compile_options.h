@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ide {
 
@@ -20,7 +21,8 @@ class CompileOptions {
     bool runAfterHalt() const { return runAfterHalt_; }  // CheckBox2 "Run after compiler halt"
     bool linkIcon() const { return linkIcon_; }          // CheckBox3 "Link icon"
     const std::string& iconPath() const { return iconPath_; }
-    const std::string& line() const { return line_; }  // COptions: the options handed to velcomp
+    const std::string& line() const { return line_; }  // COptions: the options as the dialog shows them
+    std::vector<std::string> arguments() const;        // the same options as velcomp's arguments
 
     void setAutoLink(bool ticked);      // CheckBox1Click
     void setRunAfterHalt(bool ticked);  // CheckBox2Click: linking is needed to run the program

@@ -5,8 +5,22 @@ namespace ide {
 
 namespace {
 
-std::string commandLine(const std::string& program, std::string_view documentName, std::string_view rest) {
-    return "\"" + program + "\" \"" + std::string(documentName) + "\" " + std::string(rest);
+// One argument in double quotes as the C runtime reads it back.
+void appendQuoted(std::string& line, std::string_view argument) {
+    line += '"';
+    size_t backslashes = 0;
+    for (char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+        } else {
+            // Backslashes are literal unless a quote follows them.
+            if (c == '"') line.append(backslashes + 1, '\\');
+            backslashes = 0;
+        }
+        line += c;
+    }
+    line.append(backslashes, '\\');  // before the closing quote
+    line += '"';
 }
 
 }  // namespace
@@ -26,13 +40,30 @@ std::string ProgramFolder::file(std::string_view folder, std::string_view name) 
 
 std::string ProgramFolder::program(std::string_view name) const { return file(name) + programSuffix; }
 
-std::string velintCommandLine(const ProgramFolder& folder, std::string_view documentName,
-                              std::string_view commandValue) {
-    return commandLine(folder.program("velint"), documentName, commandValue);
+ProgramStart velintStart(const ProgramFolder& folder, std::string_view documentName, std::string_view commandValue) {
+    return {folder.program("velint"), {std::string(documentName), std::string(commandValue)}, true};
 }
 
-std::string velcompCommandLine(const ProgramFolder& folder, std::string_view documentName, std::string_view options) {
-    return commandLine(folder.program("velcomp"), documentName, options);
+ProgramStart velcompStart(const ProgramFolder& folder, std::string_view documentName,
+                          const std::vector<std::string>& options) {
+    ProgramStart start{folder.program("velcomp"), {std::string(documentName)}, false};
+    start.arguments.insert(start.arguments.end(), options.begin(), options.end());
+    return start;
+}
+
+std::string windowsCommandLine(const ProgramStart& start) {
+    std::string line;
+    appendQuoted(line, start.program);
+    for (size_t i = 0; i < start.arguments.size(); ++i) {
+        line += ' ';
+        bool asIs = start.lastWrittenAsIs && i + 1 == start.arguments.size();
+        if (asIs) {
+            line += start.arguments[i];
+        } else {
+            appendQuoted(line, start.arguments[i]);
+        }
+    }
+    return line;
 }
 
 std::string manualPage(const ProgramFolder& folder) { return folder.file("doc", "index.html"); }

@@ -1,8 +1,9 @@
-// The programs and pages that lie in velide's own folder, and the command lines that start them.
+// The programs and pages that lie in velide's own folder, and how the programs are started.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ide {
 
@@ -27,13 +28,29 @@ struct ProgramFolder {
     std::string program(std::string_view name) const;
 };
 
-// velint on the document: the program and the document name, each in double quotes (either may
-// hold blanks), and exactly one blank before the command value, even when that is empty.
-std::string velintCommandLine(const ProgramFolder& folder, std::string_view documentName,
-                              std::string_view commandValue);
+// A program to start: its path and its arguments, one string each. A POSIX front end hands the
+// list over as it is; Windows takes one command line (windowsCommandLine).
+struct ProgramStart {
+    std::string program;
+    std::vector<std::string> arguments;
+    // The last argument is text the program reads from its own command line as it stands
+    // (velint's [command]), so Windows writes it unquoted; POSIX passes it as one argument.
+    bool lastWrittenAsIs = false;
 
-// velcomp on the document, with the compile dialog's options line in place of the command value.
-std::string velcompCommandLine(const ProgramFolder& folder, std::string_view documentName, std::string_view options);
+    bool operator==(const ProgramStart&) const = default;
+};
+
+// velint on the document, with the command value as its [command].
+ProgramStart velintStart(const ProgramFolder& folder, std::string_view documentName, std::string_view commandValue);
+
+// velcomp on the document, with the compile dialog's options.
+ProgramStart velcompStart(const ProgramFolder& folder, std::string_view documentName,
+                          const std::vector<std::string>& options);
+
+// The start as one Windows command line: the program and each argument in double quotes (the C
+// runtime's rule: a quote inside as \", the backslashes before a quote doubled), a last argument
+// written as is after exactly one blank, even when it is empty.
+std::string windowsCommandLine(const ProgramStart& start);
 
 // The help pages.
 std::string manualPage(const ProgramFolder& folder);     // doc\index.html

@@ -12,7 +12,7 @@ ScriptMenu::ScriptMenu(DocumentSession& session, ScriptMenuFrontEnd& frontEnd, P
 // are otherwise the only sign that it runs.
 void ScriptMenu::run() {
     if (!session_.saveBeforeStart()) return;
-    if (!frontEnd_.startProgram(velintCommandLine(folder_, session_.document().name, commandValue_))) {
+    if (!frontEnd_.startProgram(velintStart(folder_, session_.document().name, commandValue_))) {
         frontEnd_.tell(Notice::error, std::string(kVelintMissing), std::string(kErrorCaption));
     }
 }
@@ -20,8 +20,7 @@ void ScriptMenu::run() {
 // The document is written before the dialog shows and stays written when it is closed.
 void ScriptMenu::compile() {
     if (!session_.saveBeforeStart() || !frontEnd_.showCompileDialog()) return;
-    std::string line = velcompCommandLine(folder_, session_.document().name, compileOptions_.line());
-    if (!frontEnd_.startProgram(line)) {
+    if (!frontEnd_.startProgram(velcompStart(folder_, session_.document().name, compileOptions_.arguments()))) {
         frontEnd_.tell(Notice::error, std::string(kVelcompMissing), std::string(kErrorCaption));
     }
 }

@@ -18,8 +18,8 @@ class ScriptMenuFrontEnd {
   public:
     virtual ~ScriptMenuFrontEnd() = default;
 
-    // Starts a program from its command line without waiting; false when it could not start.
-    virtual bool startProgram(const std::string& commandLine) = 0;
+    // Starts a program without waiting and without a shell; false when it could not start.
+    virtual bool startProgram(const ProgramStart& start) = 0;
     // Sets or, with no value, removes a variable of the editor's environment, which the programs
     // it starts afterwards inherit.
     virtual void setEnvironment(const std::string& name, const std::optional<std::string>& value) = 0;

@@ -62,7 +62,7 @@ class FakeEditorWindow : public FakeDocumentWindow,
   public:
     void tell(ide::Notice, const std::string& text, const std::string&) override { note("tell " + text); }
     std::string editorText() override { return text; }
-    bool startProgram(const std::string& commandLine) override { return note("start " + commandLine), true; }
+    bool startProgram(const ide::ProgramStart& start) override { return note("start " + start.program), true; }
     void setEnvironment(const std::string& name, const std::optional<std::string>&) override { note("set " + name); }
     bool showCompileDialog() override { return note("compile dialog"), false; }
     std::optional<std::string> showCommandDialog() override { return note("command dialog"), std::nullopt; }

@@ -12,10 +12,17 @@ using Log = std::vector<std::string>;
 
 const ide::ProgramFolder kWindowsFolder{"C:\\Velmish", '\\', ".exe"};
 
-TEST(ProgramFilesTest, CommandLinesQuoteTheDocumentAndEndWithOneBlankBeforeTheRest) {
-    EXPECT_EQ(ide::velintCommandLine(kWindowsFolder, "C:\\my scripts\\a.vl", ""),
-              "\"C:\\Velmish\\velint.exe\" \"C:\\my scripts\\a.vl\" ");
-    EXPECT_EQ(ide::velcompCommandLine(kWindowsFolder, "a.vl", "/L"), "\"C:\\Velmish\\velcomp.exe\" \"a.vl\" /L");
+TEST(ProgramFilesTest, StartsAreArgumentListsThatWindowsQuotesIntoOneLine) {
+    ide::ProgramStart velint = ide::velintStart(kWindowsFolder, "C:\\my scripts\\a.vl", "");
+    EXPECT_EQ(velint, (ide::ProgramStart{"C:\\Velmish\\velint.exe", {"C:\\my scripts\\a.vl", ""}, true}));
+    // velint reads [command] from its command line as it stands: one blank, even before nothing.
+    EXPECT_EQ(ide::windowsCommandLine(velint), "\"C:\\Velmish\\velint.exe\" \"C:\\my scripts\\a.vl\" ");
+    velint.arguments[1] = " \"x y\" ";
+    EXPECT_EQ(ide::windowsCommandLine(velint), "\"C:\\Velmish\\velint.exe\" \"C:\\my scripts\\a.vl\"  \"x y\" ");
+    // Other arguments are read back by the C runtime: quotes escaped, backslashes doubled before one.
+    ide::ProgramStart velcomp = ide::velcompStart(kWindowsFolder, "a.vl", {"/L", "/I:C:\\my icons\\", "say \"hi\""});
+    EXPECT_EQ(ide::windowsCommandLine(velcomp),
+              "\"C:\\Velmish\\velcomp.exe\" \"a.vl\" \"/L\" \"/I:C:\\my icons\\\\\" \"say \\\"hi\\\"\"");
     EXPECT_EQ(ide::referencePage(kWindowsFolder), "C:\\Velmish\\doc\\reference.html");
     EXPECT_EQ(ide::ProgramFolder::of("/opt/velmish/velide").file("velmish.syn"), "/opt/velmish/velmish.syn");
 }
@@ -38,6 +45,7 @@ TEST(CompileOptionsTest, TheOptionsLineFollowsTheCheckBoxes) {
     options.setLinkIcon(true, choose("C:\\my icons\\a.ico"));
     options.setRunAfterHalt(false);  // with an icon linked, "Automatic linking" stays clear
     EXPECT_EQ(options.line(), "/I:\"C:\\my icons\\a.ico\"");
+    EXPECT_EQ(options.arguments(), std::vector<std::string>{"/I:C:\\my icons\\a.ico"});
     options.setLinkIcon(false, nullptr);
     EXPECT_EQ(options.line(), "");
 
@@ -80,8 +88,8 @@ class ScriptMenuTest : public ::testing::Test, public ide::ScriptMenuFrontEnd {
     bool starts = true, confirmed = true;
     std::optional<std::string> commandAnswer;
 
-    bool startProgram(const std::string& commandLine) override {
-        log.push_back("start " + commandLine);
+    bool startProgram(const ide::ProgramStart& start) override {
+        log.push_back("start " + ide::windowsCommandLine(start));
         return starts;
     }
     void setEnvironment(const std::string& name, const std::optional<std::string>& value) override {
@@ -139,7 +147,7 @@ TEST_F(ScriptMenuTest, CompileWritesFirstAndReportsAVelcompThatDoesNotStart) {
     menu.compileOptions().setRunAfterHalt(true);
     menu.compile();
     menu.debuggerProperties();
-    EXPECT_EQ(log, (Log{"compile dialog", "start \"C:\\Velmish\\velcomp.exe\" \"" + folder / "c.vl" + "\" /L /R",
+    EXPECT_EQ(log, (Log{"compile dialog", "start \"C:\\Velmish\\velcomp.exe\" \"" + folder / "c.vl" + "\" \"/L\" \"/R\"",
                         "error ERROR: VELCOMP.EXE not found.", "VL_DEBUGMODE=NONE"}));
 }
 

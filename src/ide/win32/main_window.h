@@ -62,7 +62,7 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFr
     void quitApplication() override { DestroyWindow(hwnd_); }
 
     // ScriptMenuFrontEnd
-    bool startProgram(const std::string& commandLine) override;
+    bool startProgram(const ide::ProgramStart& start) override;
     void goToLine(size_t line, const std::string& statusText) override;
     void setEnvironment(const std::string& name, const std::optional<std::string>& value) override;
     bool showCompileDialog() override { return chooseIcon_.showModal(); }
