@@ -12,13 +12,14 @@ demo_packages=(g++ cmake make python3)
 # The packages and their checks (tools/package.sh, tests/install): CPack's dependency list, lintian,
 # NSIS, the desktop files' validators, zip and GIO, which reads MIME types as desktops do.
 # MCI plays files through GStreamer: playbin (base) and WAV files (good) in its tests.
-# GtkSourceView's schema (libgtksourceview-4-common) checks editors/gtksourceview/velmish.lang; the
-# grammar test uses the machine's Node.js and npm where they are installed.
+# GtkSourceView 4 is the Linux editor's text view; its schema (libgtksourceview-4-common) checks
+# editors/gtksourceview/velmish.lang; the grammar test uses the machine's Node.js and npm where they
+# are installed.
 test_packages=("${demo_packages[@]}" libgtest-dev python3 icoutils clang-format libgtk-3-dev libxtst-dev pkg-config
                libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
                xvfb xdotool x11-utils xclip imagemagick weston
                dpkg-dev file lintian nsis appstream desktop-file-utils libxml2-utils shared-mime-info zip libglib2.0-bin
-               libgtksourceview-4-common
+               libgtksourceview-4-common libgtksourceview-4-dev
                locales)
 fuzz_packages=("${demo_packages[@]}" clang libfuzzer-14-dev)
 

@@ -13,10 +13,13 @@ namespace ide {
     X(New1, "&New")                                                                      \
     X(Open1, "&Open")                                                                    \
     X(Save1, "&Save")                                                                    \
+    X(Recentfiles1, "Open &recent")                                                      \
     X(Saveas1, "Save &as...")                                                            \
     X(CreateEXEFile1, "&Create EXE-File...")                                             \
     X(Quit1, "&Quit")                                                                    \
     X(Edit1, "&Edit")                                                                    \
+    X(Undo1, "&Undo")                                                                    \
+    X(Redo1, "&Redo")                                                                    \
     X(Cut1, "C&ut")                                                                      \
     X(Copy1, "&Copy")                                                                    \
     X(Paste1, "&Paste")                                                                  \

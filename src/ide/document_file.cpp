@@ -116,6 +116,15 @@ std::string saveDocumentFile(const std::string& path, std::string_view text) {
     return failure("save", path, error);
 }
 
+FileStamp fileStampOf(const std::string& path) {
+    std::error_code failed;
+    auto size = std::filesystem::file_size(path, failed);
+    if (failed) return {};
+    auto written = std::filesystem::last_write_time(path, failed);
+    if (failed) return {};
+    return {static_cast<long long>(size), static_cast<long long>(written.time_since_epoch().count())};
+}
+
 bool documentFileExists(const std::string& path) {
     if (openFile(path, "rb")) return true;
     return errno != ENOENT && errno != ENOTDIR;

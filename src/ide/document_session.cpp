@@ -21,10 +21,39 @@ void DocumentSession::rename(std::string name) {
 
 bool DocumentSession::write() {
     std::string error = saveDocumentFile(document_.name, frontEnd_.documentBytes());
-    if (error.empty()) return true;
+    if (error.empty()) {
+        stamp_ = fileStampOf(document_.name);
+        return true;
+    }
     frontEnd_.showError(error);
     return false;
 }
+
+void DocumentSession::load(const std::string& path, const std::string& bytes) {
+    frontEnd_.setEditorText(bytes);
+    stamp_ = fileStampOf(path);
+}
+
+// Only a file that is still there can be reloaded; a removed one is written again by the next save.
+bool DocumentSession::reloadedAfterDiskChange() {
+    if (!watching_ || document_.unnamed()) return false;
+    FileStamp now = fileStampOf(document_.name);
+    if (now == stamp_ || !now.exists()) return false;
+    stamp_ = now;
+    if (!frontEnd_.ask(Question::reloadChangedFile, reloadQuestion(document_.name))) return false;
+    FileRead file = readDocumentFile(document_.name);
+    if (!file.ok()) {
+        frontEnd_.showError(file.error);
+        return false;
+    }
+    load(document_.name, file.text);
+    frontEnd_.putCaretAtStart();
+    document_.modified = false;
+    frontEnd_.refreshTitle(windowCaption(document_.name));
+    return true;
+}
+
+void DocumentSession::checkDiskChange() { reloadedAfterDiskChange(); }
 
 // The name chosen in the save dialog, with the script extension. Another existing file of that name
 // is replaced only when the user says so (the extension may have been added to what was typed, so
@@ -50,7 +79,7 @@ bool DocumentSession::nameIfUnnamed() {
 void DocumentSession::openAtStart(const std::string& path) {
     document_.name = path;
     FileRead file = readDocumentFile(path);
-    if (file.ok()) frontEnd_.setEditorText(file.text);
+    if (file.ok()) load(path, file.text);
     // The caption names the document even when its file could not be read, since Save writes there.
     frontEnd_.refreshTitle(windowCaption(document_.name));
     if (file.ok()) {
@@ -67,26 +96,34 @@ void DocumentSession::editorChanged(bool colouringBusy) {
 void DocumentSession::newDocument() {
     if (!confirmed(Caption::NewFileQuestion, Question::discardDocument)) return;
     frontEnd_.setEditorText("");
+    stamp_ = {};
     rename(std::string(kUnnamedDocument));
     document_.modified = false;
 }
 
 void DocumentSession::open() {
     auto chosen = frontEnd_.chooseFileToOpen();
-    if (!chosen || !documentFileExists(*chosen)) return;
+    if (chosen) openFile(*chosen);
+}
+
+void DocumentSession::openFile(const std::string& path) {
+    if (!documentFileExists(path)) return;
     if (!confirmed(Caption::OpenFileQuestion, Question::discardDocument)) return;
-    FileRead file = readDocumentFile(*chosen);
+    FileRead file = readDocumentFile(path);
     if (!file.ok()) {
         frontEnd_.showError(file.error);
         return;
     }
-    frontEnd_.setEditorText(file.text);
-    rename(*chosen);
+    load(path, file.text);
+    rename(path);
     frontEnd_.putCaretAtStart();
     document_.modified = false;
 }
 
+// Saving onto the document's own file first asks about a change on disk; reloading instead
+// writes nothing.
 void DocumentSession::save() {
+    if (reloadedAfterDiskChange()) return;
     if (nameIfUnnamed() && write()) document_.modified = false;
 }
 
@@ -109,6 +146,6 @@ void DocumentSession::quit() {
 
 bool DocumentSession::mayClose() { return quitting_ || confirmed(Caption::QuitQuestion, Question::quitWithoutSaving); }
 
-bool DocumentSession::saveBeforeStart() { return nameIfUnnamed() && write(); }
+bool DocumentSession::saveBeforeStart() { return !reloadedAfterDiskChange() && nameIfUnnamed() && write(); }
 
 }  // namespace ide

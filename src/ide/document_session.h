@@ -6,6 +6,7 @@
 
 #include "ide/captions.h"
 #include "ide/document.h"
+#include "ide/document_file.h"
 #include "ide/document_front_end.h"
 
 namespace ide {
@@ -26,6 +27,8 @@ class DocumentSession {
 
     void newDocument();  // New1Click
     void open();         // Open1Click
+    // Opens the named file (a recently used one), asking first as Open does.
+    void openFile(const std::string& path);
     void save();         // Save1Click
     void saveAs();       // Saveas1Click
     void quit();         // Quit1Click
@@ -35,17 +38,28 @@ class DocumentSession {
     // is. False when the user cancelled the naming or the file could not be written.
     bool saveBeforeStart();
 
+    // Changes on disk: a front end that turns this on calls checkDiskChange when its window gets
+    // the focus, and every save checks first. When the document's file was changed by another
+    // program since it was read or saved, the user is asked: Yes reloads it, No keeps the text
+    // (and a save then writes it). Either way the same change is not asked about again.
+    void watchDiskChanges() { watching_ = true; }
+    void checkDiskChange();
+
   private:
     bool confirmed(Caption text, Question kind);
     std::optional<std::string> chooseSaveName();
     bool nameIfUnnamed();
     void rename(std::string name);
     bool write();
+    void load(const std::string& path, const std::string& bytes);
+    bool reloadedAfterDiskChange();
 
     DocumentFrontEnd& frontEnd_;
     const Captions& captions_;
     Document document_;
     bool quitting_ = false;  // Quit was confirmed: the close guard does not ask again
+    bool watching_ = false;
+    FileStamp stamp_;        // the document's file as read or saved last
 };
 
 }  // namespace ide

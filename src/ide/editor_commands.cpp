@@ -20,7 +20,7 @@ constexpr CommandShortcut kShortcuts[] = {
     {Command::New, {'N'}},        {Command::Open, {'O'}},      {Command::Save, {'S'}},  {Command::Quit, {'Q'}},
     {Command::Cut, {'X'}},        {Command::Copy, {'C'}},      {Command::Paste, {'V'}}, {Command::SelectAll, {'A'}},
     {Command::Find, {'F'}},       {Command::FindNext, {0, 3}}, {Command::Run, {0, 5}},  {Command::Compile, {0, 9}},
-    {Command::Reference, {0, 1}},
+    {Command::Reference, {0, 1}}, {Command::Undo, {'Z'}},     {Command::Redo, {'Z', 0, true}},
 };
 
 constexpr MenuItem kSeparator{};
@@ -34,6 +34,27 @@ constexpr MenuItem kFile[] = {
     {Command::Compile, Caption::CreateEXEFile1},
     kSeparator,
     {Command::Quit, Caption::Quit1},
+};
+// The Linux editor's File and Edit menus: the Windows ones with the recently used files after Open,
+// and Undo and Redo at the top.
+constexpr MenuItem kFileLinux[] = {
+    {Command::New, Caption::New1, 0},
+    {Command::Open, Caption::Open1, 1},
+    {std::nullopt, Caption::Recentfiles1, -1, true},
+    {Command::Save, Caption::Save1, 2},
+    {Command::SaveAs, Caption::Saveas1},
+    kSeparator,
+    {Command::Compile, Caption::CreateEXEFile1},
+    kSeparator,
+    {Command::Quit, Caption::Quit1},
+};
+constexpr MenuItem kEditLinux[] = {
+    {Command::Undo, Caption::Undo1},           {Command::Redo, Caption::Redo1},
+    kSeparator,                                {Command::Cut, Caption::Cut1, 4},
+    {Command::Copy, Caption::Copy1, 3},        {Command::Paste, Caption::Paste1, 5},
+    {Command::Delete, Caption::Delete1},       {Command::SelectAll, Caption::Selectall1},
+    kSeparator,                                {Command::Find, Caption::Find1, 8},
+    {Command::FindNext, Caption::Findnext1},
 };
 constexpr MenuItem kEdit[] = {
     {Command::Cut, Caption::Cut1, 4},          {Command::Copy, Caption::Copy1, 3},
@@ -60,6 +81,12 @@ constexpr MenuItem kHelp[] = {
 constexpr MenuColumn kBar[] = {
     {Caption::File1, kFile},
     {Caption::Edit1, kEdit},
+    {Caption::Run1, kScript},
+    {Caption::Help1, kHelp},
+};
+constexpr MenuColumn kBarLinux[] = {
+    {Caption::File1, kFileLinux},
+    {Caption::Edit1, kEditLinux},
     {Caption::Run1, kScript},
     {Caption::Help1, kHelp},
 };
@@ -94,12 +121,16 @@ Shortcut shortcutOf(Command command) {
 
 std::string shortcutText(Shortcut shortcut) {
     std::string text;
-    if (shortcut.letter) text.append("Ctrl+").append(1, shortcut.letter);
+    if (shortcut.letter) text.append(shortcut.shift ? "Ctrl+Shift+" : "Ctrl+").append(1, shortcut.letter);
     if (shortcut.functionKey) text.append("F").append(std::to_string(shortcut.functionKey));
     return text;
 }
 
-std::span<const MenuColumn> menuBar() { return kBar; }
+bool hasCommand(Edition edition, Command command) {
+    return edition == Edition::linux_desktop || (command != Command::Undo && command != Command::Redo);
+}
+
+std::span<const MenuColumn> menuBar(Edition edition) { return edition == Edition::windows ? kBar : kBarLinux; }
 std::span<const MenuItem> contextMenu() { return kContext; }
 std::span<const ToolButton> toolbar() { return kToolbar; }
 
@@ -116,6 +147,8 @@ void CommandRouter::run(Command command) {
         case Command::Save: documents_.save(); break;
         case Command::SaveAs: documents_.saveAs(); break;
         case Command::Quit: documents_.quit(); break;
+        case Command::Undo: editing_.undo(); break;
+        case Command::Redo: editing_.redo(); break;
         case Command::Cut: editing_.cut(); break;
         case Command::Copy: editing_.copy(); break;
         case Command::Paste: editing_.paste(); break;

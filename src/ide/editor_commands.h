@@ -24,6 +24,8 @@ enum class Command {
     Save,
     SaveAs,
     Quit,
+    Undo,
+    Redo,
     Cut,
     Copy,
     Paste,
@@ -43,24 +45,34 @@ enum class Command {
 };
 inline constexpr int kCommandCount = static_cast<int>(Command::About) + 1;
 
-// A key with its modifier: a letter with Ctrl, or a function key alone.
+// A key with its modifiers: a letter with Ctrl (and maybe Shift), or a function key alone.
 struct Shortcut {
     char letter = 0;      // 'A' to 'Z', with Ctrl
     int functionKey = 0;  // 1 for F1 ... 12 for F12
+    bool shift = false;   // with a letter: Ctrl+Shift
     bool empty() const { return letter == 0 && functionKey == 0; }
     bool operator==(const Shortcut&) const = default;
 };
 
 // The command's shortcut; empty when it has none.
 Shortcut shortcutOf(Command command);
-// The shortcut as menus show it: "Ctrl+N", "F3"; empty when there is none.
+// The shortcut as menus show it: "Ctrl+N", "Ctrl+Shift+Z", "F3"; empty when there is none.
 std::string shortcutText(Shortcut shortcut);
 
-// One item of a menu: a command with its caption, or a separator (no command).
+// The two editors. The Windows one keeps its menus as they always were; the Linux one adds what
+// every Linux editor has: Undo and Redo, and the recently used files.
+enum class Edition { windows, linux_desktop };
+// Whether the edition has the command at all (in its menus and shortcuts).
+bool hasCommand(Edition edition, Command command);
+
+// One item of a menu: a command with its caption, a separator (no command), or the submenu of
+// recently used files (no command, recentFiles set), whose entries open their file.
 struct MenuItem {
     std::optional<Command> command;
     Caption caption = Caption::File1;  // unused for a separator
     int image = -1;                    // index in the editor's nine images, -1 for none
+    bool recentFiles = false;
+    bool separator() const { return !command && !recentFiles; }
 };
 
 struct MenuColumn {
@@ -68,8 +80,8 @@ struct MenuColumn {
     std::span<const MenuItem> items;
 };
 
-// The menu bar, left to right, and the editor's context menu.
-std::span<const MenuColumn> menuBar();
+// The menu bar of an edition, left to right, and the editor's context menu.
+std::span<const MenuColumn> menuBar(Edition edition = Edition::windows);
 std::span<const MenuItem> contextMenu();
 
 // One toolbar button, or a separator (no command); its hint is a caption, so the language file
@@ -85,6 +97,9 @@ std::span<const ToolButton> toolbar();
 class EditingFrontEnd {
   public:
     virtual ~EditingFrontEnd() = default;
+    // Takes back the last change of the text, or makes it again; colouring is never one.
+    virtual void undo() = 0;
+    virtual void redo() = 0;
     virtual void cut() = 0;
     virtual void copy() = 0;
     // Paste1Click: the clipboard's plain text, coloured where highlighting is on.

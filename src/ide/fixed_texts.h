@@ -22,6 +22,13 @@ inline std::string replaceQuestion(std::string_view path) {
     return std::string(path) + " already exists.\nDo you want to replace it?";
 }
 
+// The question when the document's file changed on disk since it was read or saved: Yes reloads it,
+// No keeps the text the editor shows.
+inline std::string reloadQuestion(std::string_view path) {
+    return std::string(path) +
+           " has been changed on disk by another program.\nDo you want to reload it? No keeps the text shown here.";
+}
+
 // The main window's caption for a document: "Velmish 4 - noname.vl".
 inline std::string windowCaption(std::string_view documentName) { return "Velmish 4 - " + std::string(documentName); }
 

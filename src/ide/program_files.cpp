@@ -32,13 +32,17 @@ ProgramFolder ProgramFolder::of(std::string_view executablePath) {
     return folder;
 }
 
-std::string ProgramFolder::file(std::string_view name) const { return path + separator + std::string(name); }
+std::string ProgramFolder::file(std::string_view name) const {
+    return (dataPath.empty() ? path : dataPath) + separator + std::string(name);
+}
 
 std::string ProgramFolder::file(std::string_view folder, std::string_view name) const {
     return file(folder) + separator + std::string(name);
 }
 
-std::string ProgramFolder::program(std::string_view name) const { return file(name) + programSuffix; }
+std::string ProgramFolder::program(std::string_view name) const {
+    return path + separator + std::string(name) + programSuffix;
+}
 
 ProgramStart velintStart(const ProgramFolder& folder, std::string_view documentName, std::string_view commandValue) {
     return {folder.program("velint"), {std::string(documentName), std::string(commandValue)}, true};

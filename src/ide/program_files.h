@@ -21,7 +21,11 @@ struct ProgramFolder {
     // velide's own executable's path up to its last separator.
     static ProgramFolder of(std::string_view executablePath);
 
-    // A file in the folder ("velmish.syn") or below it ("doc", "index.html").
+    // Where velmish.syn, velmish.lng and doc/ lie when not beside the programs (an installed
+    // share/velmish); empty when they do.
+    std::string dataPath;
+
+    // A file in the data folder ("velmish.syn") or below it ("doc", "index.html").
     std::string file(std::string_view name) const;
     std::string file(std::string_view folder, std::string_view name) const;
     // A program in the folder: "velint" is dir\velint.exe on Windows.

@@ -9,6 +9,7 @@ enum class Question {
     discardDocument,    // New and Open with unsaved changes
     quitWithoutSaving,  // Quit, closing the window, logging off
     replaceFile,        // Save As onto another existing file
+    reloadChangedFile,  // the document's file was changed on disk by another program
 };
 
 // Notices with an OK button.

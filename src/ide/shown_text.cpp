@@ -145,8 +145,9 @@ LineEnds lineEndsOf(std::string_view bytes) {
     return lf ? LineEnds::lf : cr ? LineEnds::cr : LineEnds::crlf;
 }
 
-ShownText::ShownText(std::string bytes, std::span<const TextCodec* const> candidates)
+ShownText::ShownText(std::string bytes, std::span<const TextCodec* const> candidates, LineEnds newLineEnds)
     : bytes_(std::move(bytes)), codec_(&windows1252Codec()), lineEnds_(lineEndsOf(bytes_)) {
+    if (bytes_.find_first_of("\r\n") == std::string::npos) lineEnds_ = newLineEnds;
     std::u16string decoded;
     for (const TextCodec* codec : candidates) {
         auto text = codec->decode(bytes_);
@@ -162,6 +163,17 @@ ShownText::ShownText(std::string bytes, std::span<const TextCodec* const> candid
 std::string ShownText::bytesFor(std::u16string_view shown) const {
     if (shown == shown_) return bytes_;
     return encodedOrMarked(*codec_, withLineEnds(shown, lineEnds_));
+}
+
+std::string ShownText::utf8Text() const {
+    return encodedOrMarked(utf8Codec(), withLineEnds(shown_, LineEnds::lf));
+}
+
+// GTK's text is valid UTF-8; should a byte not be, it is taken as Windows-1252 rather than lost.
+std::string ShownText::bytesForUtf8(std::string_view shown) const {
+    auto text = utf8Codec().decode(shown);
+    if (!text) text = windows1252Codec().decode(shown);
+    return bytesFor(withCrLf(*text));
 }
 
 std::string scannerText(std::u16string_view line) {

@@ -36,8 +36,9 @@ LineEnds lineEndsOf(std::string_view bytes);
 class ShownText {
   public:
     // candidates: the encodings to try, in order; the last should take every byte string
-    // (Windows-1252 does).
-    ShownText(std::string bytes, std::span<const TextCodec* const> candidates);
+    // (Windows-1252 does). newLineEnds: what a text without any line end gets once lines are added
+    // (a new document's).
+    ShownText(std::string bytes, std::span<const TextCodec* const> candidates, LineEnds newLineEnds = LineEnds::crlf);
 
     const std::u16string& text() const { return shown_; }
     const TextCodec& codec() const { return *codec_; }
@@ -47,6 +48,11 @@ class ShownText {
     // else the text in the same encoding and line ends (CR LF for mixed ones). A character the
     // encoding cannot hold becomes "?".
     std::string bytesFor(std::u16string_view shown) const;
+
+    // The same for a toolkit that holds UTF-8 text with LF line ends (GTK): the text to show, and
+    // the bytes to save for what it now shows.
+    std::string utf8Text() const;
+    std::string bytesForUtf8(std::string_view shown) const;
 
   private:
     std::string bytes_;  // as read

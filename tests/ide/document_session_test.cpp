@@ -156,5 +156,39 @@ TEST_F(DocumentSessionTest, AScriptNamedAtStartIsLoadedCleanAndNonameCountsAsUnn
     EXPECT_EQ(window.take(), Log{"save dialog"});
 }
 
+// With changes on disk watched (the Linux editor), another program's change is asked about once:
+// Yes reloads, No keeps the text, which the next save writes; Save asks before writing.
+TEST_F(DocumentSessionTest, AChangeOnDiskIsAskedAboutOnceAndYesReloadsWhileNoKeepsTheText) {
+    std::string file = folder / "watched.vl";
+    writeFile(file, "old");
+    session.watchDiskChanges();
+    session.openAtStart(file);
+    session.checkDiskChange();
+    window.take();
+
+    writeFile(file, "changed on disk");
+    type(" mine");
+    session.checkDiskChange();  // No
+    session.checkDiskChange();  // the same change: not asked again
+    EXPECT_EQ(window.take(), Log{"ask reload: " + ide::reloadQuestion(file)});
+    EXPECT_EQ(window.text, "old mine");
+    EXPECT_TRUE(doc().modified);
+
+    writeFile(file, "changed again");
+    window.answers = {true};
+    session.save();  // reloads instead of writing
+    EXPECT_EQ(window.take(), (Log{"ask reload: " + ide::reloadQuestion(file), "text set", "caret at start",
+                                  "title Velmish 4 - " + file}));
+    EXPECT_EQ(window.text, "changed again");
+    EXPECT_FALSE(doc().modified);
+
+    writeFile(file, "third");
+    type("!");
+    session.save();  // No: written over the change
+    EXPECT_EQ(readFile(file), "changed again!");
+    session.checkDiskChange();  // its own save is no change
+    EXPECT_EQ(window.take(), Log{"ask reload: " + ide::reloadQuestion(file)});
+}
+
 }  // namespace
 }  // namespace velmish_test

@@ -20,29 +20,25 @@ std::vector<Command> allCommands() {
     return commands;
 }
 
-TEST(EditorCommandTableTest, ShortcutsAndCaptionsAreEachUsedOnceAndEveryCommandIsInTheMenuBar) {
-    std::map<std::string, Command> shortcuts;
-    for (Command command : allCommands()) {
-        std::string text = ide::shortcutText(ide::shortcutOf(command));
-        if (!text.empty()) {
-            EXPECT_TRUE(shortcuts.emplace(text, command).second) << text << " is given twice";
-        }
-    }
-    EXPECT_EQ(shortcuts.size(), 13u);
-    EXPECT_EQ(ide::shortcutText(ide::shortcutOf(Command::New)), "Ctrl+N");
-    EXPECT_EQ(ide::shortcutText(ide::shortcutOf(Command::Compile)), "F9");
-
+// Each edition's menus use a caption once and hold every command the edition has; the Windows
+// edition keeps its menus without Undo, Redo and the recent files.
+void checkEdition(ide::Edition edition, size_t commandCount) {
     std::set<ide::Caption> captions;
     std::set<Command> inMenuBar;
+    bool recentFiles = false;
     auto take = [&](const ide::MenuItem& item) {
-        if (!item.command) return;
+        if (item.separator()) return;
         EXPECT_TRUE(captions.insert(item.caption).second) << static_cast<int>(item.caption) << " is shown twice";
     };
-    for (const ide::MenuColumn& column : ide::menuBar()) {
+    for (const ide::MenuColumn& column : ide::menuBar(edition)) {
         EXPECT_TRUE(captions.insert(column.caption).second);
         for (const ide::MenuItem& item : column.items) {
             take(item);
-            if (item.command) inMenuBar.insert(*item.command);
+            recentFiles |= item.recentFiles;
+            if (item.command) {
+                EXPECT_TRUE(ide::hasCommand(edition, *item.command));
+                inMenuBar.insert(*item.command);
+            }
         }
     }
     for (const ide::MenuItem& item : ide::contextMenu()) take(item);
@@ -51,7 +47,26 @@ TEST(EditorCommandTableTest, ShortcutsAndCaptionsAreEachUsedOnceAndEveryCommandI
             EXPECT_TRUE(captions.insert(button.hint).second);
         }
     }
-    EXPECT_EQ(inMenuBar.size(), static_cast<size_t>(ide::kCommandCount));
+    EXPECT_EQ(inMenuBar.size(), commandCount);
+    EXPECT_EQ(recentFiles, edition == ide::Edition::linux_desktop);
+}
+
+TEST(EditorCommandTableTest, ShortcutsAndCaptionsAreEachUsedOnceAndEveryCommandIsInTheMenuBar) {
+    std::map<std::string, Command> shortcuts;
+    for (Command command : allCommands()) {
+        std::string text = ide::shortcutText(ide::shortcutOf(command));
+        if (!text.empty()) {
+            EXPECT_TRUE(shortcuts.emplace(text, command).second) << text << " is given twice";
+        }
+    }
+    EXPECT_EQ(shortcuts.size(), 15u);
+    EXPECT_EQ(ide::shortcutText(ide::shortcutOf(Command::New)), "Ctrl+N");
+    EXPECT_EQ(ide::shortcutText(ide::shortcutOf(Command::Compile)), "F9");
+    EXPECT_EQ(ide::shortcutText(ide::shortcutOf(Command::Redo)), "Ctrl+Shift+Z");
+
+    checkEdition(ide::Edition::windows, static_cast<size_t>(ide::kCommandCount) - 2);
+    EXPECT_FALSE(ide::hasCommand(ide::Edition::windows, Command::Undo));
+    checkEdition(ide::Edition::linux_desktop, static_cast<size_t>(ide::kCommandCount));
 }
 
 // One window for every front end the commands reach; each logs what it was asked.
@@ -70,6 +85,8 @@ class FakeEditorWindow : public FakeDocumentWindow,
     std::optional<std::string> askSearchText(const std::string&) override { return note("find dialog"), std::nullopt; }
     ide::TextSelection selection() override { return {}; }
     void select(ide::TextSelection) override {}
+    void undo() override { note("undo"); }
+    void redo() override { note("redo"); }
     void cut() override { note("cut"); }
     void copy() override { note("copy"); }
     void paste() override { note("paste"); }
@@ -91,7 +108,7 @@ TEST(EditorCommandRouterTest, EveryCommandReachesItsAction) {
     TempFolder folder;
     ide::Captions captions;
     FakeEditorWindow window;
-    ide::ProgramFolder programs{"/velmish", '/', ""};
+    ide::ProgramFolder programs{"/velmish", '/', "", ""};
     ide::DocumentSession session{window, captions};
     ide::ScriptMenu script{session, window, programs};
     ide::FindCommands find{window, captions};
@@ -108,6 +125,8 @@ TEST(EditorCommandRouterTest, EveryCommandReachesItsAction) {
         {Command::Save, ""},
         {Command::SaveAs, "save dialog"},
         {Command::Quit, "ask quit"},
+        {Command::Undo, "undo"},
+        {Command::Redo, "redo"},
         {Command::Cut, "cut"},
         {Command::Copy, "copy"},
         {Command::Paste, "paste"},

@@ -23,7 +23,7 @@ class FakeDocumentWindow : public ide::DocumentFrontEnd {
     ide::DocumentSession* reportChangesTo = nullptr;                  // told of a change when the text is set
 
     bool ask(ide::Question kind, const std::string& question) override {
-        static const char* const kKinds[] = {"discard", "quit", "replace"};
+        static const char* const kKinds[] = {"discard", "quit", "replace", "reload"};
         log.push_back(std::string("ask ") + kKinds[static_cast<int>(kind)] + ": " + question);
         return next(answers, false);
     }

@@ -10,7 +10,7 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-const ide::ProgramFolder kWindowsFolder{"C:\\Velmish", '\\', ".exe"};
+const ide::ProgramFolder kWindowsFolder{"C:\\Velmish", '\\', ".exe", ""};
 
 TEST(ProgramFilesTest, StartsAreArgumentListsThatWindowsQuotesIntoOneLine) {
     ide::ProgramStart velint = ide::velintStart(kWindowsFolder, "C:\\my scripts\\a.vl", "");

@@ -80,5 +80,22 @@ TEST(ShownTextTest, StrictUtf8AndTheScannersView) {
     EXPECT_EQ(ide::scannerText(u"ECHO '\u3042'"), "ECHO '\x80'");
 }
 
+// The Linux editor holds UTF-8 with LF lines: a Windows-1252 CR LF script shows as UTF-8 and saves
+// back byte for byte, an edit keeps its encoding and line ends, and a new document gets LF.
+TEST(ShownTextTest, AUtf8ToolkitGetsLfLinesAndSavesInTheScriptsOwnEncodingAndLineEnds) {
+    const ide::TextCodec* const utf8First[] = {&ide::utf8Codec(), &ide::windows1252Codec()};
+    ShownText latin("ECHO 'caf\xe9'\r\nREM \x80\r\n", utf8First, ide::LineEnds::lf);
+    EXPECT_EQ(latin.utf8Text(), "ECHO 'caf\xc3\xa9'\nREM \xe2\x82\xac\n");
+    EXPECT_EQ(latin.bytesForUtf8(latin.utf8Text()), "ECHO 'caf\xe9'\r\nREM \x80\r\n");
+    EXPECT_EQ(latin.bytesForUtf8("ECHO '\xc3\xa9\xe2\x82\xac'\nX\n"), "ECHO '\xe9\x80'\r\nX\r\n");
+    EXPECT_EQ(latin.bytesForUtf8("ECHO '\xe3\x81\x82'"), "ECHO '?'");  // no such character in 1252
+
+    ShownText fresh("", utf8First, ide::LineEnds::lf);
+    EXPECT_EQ(&fresh.codec(), &ide::utf8Codec());
+    EXPECT_EQ(fresh.bytesForUtf8("ECHO '\xe2\x82\xac'\nX\n"), "ECHO '\xe2\x82\xac'\nX\n");
+    ShownText mixed("A\r\nB\nC", utf8First, ide::LineEnds::lf);
+    EXPECT_EQ(mixed.bytesForUtf8(mixed.utf8Text()), "A\r\nB\nC");
+}
+
 }  // namespace
 }  // namespace velmish_test

@@ -28,7 +28,7 @@ HACCEL createShortcuts() {
     for (int i = 0; i < kCommandCount; ++i) {
         auto command = static_cast<Command>(i);
         Shortcut shortcut = shortcutOf(command);
-        if (shortcut.empty()) continue;
+        if (shortcut.empty() || !hasCommand(Edition::windows, command)) continue;
         WORD key =
             shortcut.letter ? static_cast<WORD>(shortcut.letter) : static_cast<WORD>(VK_F1 + shortcut.functionKey - 1);
         BYTE flags = FVIRTKEY | (shortcut.letter ? FCONTROL : 0);
@@ -244,6 +244,8 @@ void MainWindow::showCaretPosition(const std::string& text) {
     SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+void MainWindow::undo() { SendMessageA(editor_.hwnd(), EM_UNDO, 0, 0); }
+void MainWindow::redo() { SendMessageA(editor_.hwnd(), EM_REDO, 0, 0); }
 void MainWindow::cut() { SendMessageA(editor_.hwnd(), WM_CUT, 0, 0); }
 void MainWindow::copy() { SendMessageA(editor_.hwnd(), WM_COPY, 0, 0); }
 void MainWindow::paste() { editor_.pastePlainText(); }

@@ -69,7 +69,9 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFr
     std::optional<std::string> showCommandDialog() override;
     bool showDebugDialog() override;
 
-    // EditingFrontEnd
+    // EditingFrontEnd (Undo and Redo are the Linux editor's; the rich edit has them too)
+    void undo() override;
+    void redo() override;
     void cut() override;
     void copy() override;
     void paste() override;
