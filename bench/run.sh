@@ -2,14 +2,17 @@
 # Benchmark runner: checks that every program of a benchmark prints the same
 # check value, then times them side by side and prints one table.
 #
-# Usage: bench/run.sh [--velint PATH] [--runs N] [--warmup N] [--no-install] [BENCHMARK...]
+# Usage: bench/run.sh [--velint PATH] [--runs N] [--warmup N] [--no-install] [--no-timing] [--no-instructions] [BENCHMARK...]
 #
 # Each benchmark is a folder bench/NAME with an entries.sh that declares its
 # programs (see "Entry declarations" below); without BENCHMARK arguments all
-# of them run. The table reports mean and minimum wall time in milliseconds
-# and the ratio of each mean to the mean of the benchmark's baseline program.
-# Nothing here judges the times: the exit code is 1 only when a program fails
-# or prints a wrong check value.
+# of them run. The table reports mean and minimum wall time and the mean CPU
+# time (user + system) in milliseconds, and the instructions each program
+# executes (valgrind's cachegrind, event Ir, in millions), each beside its
+# ratio to the benchmark's baseline program. Instruction counts repeat to a
+# few thousandths from run to run, also on a busy machine, where times do
+# not. Nothing here judges the numbers: the exit code is 1 only when a
+# program fails or prints a wrong check value.
 
 set -u
 
@@ -20,6 +23,8 @@ VELINT="$REPO_DIR/build/linux/velint"
 RUNS=10
 WARMUP=1
 INSTALL=1
+TIMING=1
+INSTRUCTIONS=1
 CHECK_TIMEOUT=600   # seconds one check run may take before it counts as failed
 SELECTED=()
 
@@ -43,6 +48,8 @@ parseArgs() {
             --warmup) (($# >= 2)) || die "--warmup needs a number"; WARMUP=$2; shift 2 ;;
             --warmup=*) WARMUP=${1#*=}; shift ;;
             --no-install) INSTALL=0; shift ;;
+            --no-timing) TIMING=0; shift ;;
+            --no-instructions) INSTRUCTIONS=0; shift ;;
             -h | --help) usage 0 ;;
             -*) echo "run.sh: unknown option $1" >&2; usage 2 ;;
             *) SELECTED+=("$1"); shift ;;
@@ -63,7 +70,7 @@ parseArgs() {
 # the benchmarks that need them are then skipped with a note.
 installMissing() {
     local pkgs=() pair
-    for pair in tclsh:tcl lua5.4:lua5.4 hyperfine:hyperfine python3:python3; do
+    for pair in tclsh:tcl lua5.4:lua5.4 hyperfine:hyperfine python3:python3 valgrind:valgrind; do
         command -v "${pair%%:*}" >/dev/null 2>&1 || pkgs+=("${pair#*:}")
     done
     ((${#pkgs[@]} > 0)) || return 0
@@ -200,6 +207,7 @@ timeWithHyperfine() {
         k=${TIMED[row]}
         MEAN_MS[k]=$(awk -F, '{ printf "%.1f", $2 * 1000 }' <<<"$line")
         MIN_MS[k]=$(awk -F, '{ printf "%.1f", $7 * 1000 }' <<<"$line")
+        CPU_MS[k]=$(awk -F, '{ printf "%.1f", ($5 + $6) * 1000 }' <<<"$line")
         row=$((row + 1))
     done < <(tail -n +2 "$WORK/times.csv")
 }
@@ -234,14 +242,35 @@ timeWithClock() {
 }
 
 # ---------------------------------------------------------------------------
+# Instructions: fills INSTR_M[k] for the timed entries, in millions.
+
+countInstructions() {
+    local k cmd refs
+    for k in "${TIMED[@]}"; do
+        eval "cmd=(${E_CMD[k]})"
+        # Without a simulated cache cachegrind counts the instructions only, several times
+        # faster. Only the program itself is counted, not the programs it starts.
+        valgrind --tool=cachegrind --cache-sim=no --cachegrind-out-file=/dev/null --log-file="$WORK/valgrind.log" \
+            "${cmd[@]}" </dev/null >/dev/null 2>&1
+        refs=$(sed -n 's/.*I *refs: *\([0-9,]*\).*/\1/p' "$WORK/valgrind.log" | tr -d ,)
+        INSTR_M[k]=$(awk -v r="$refs" 'BEGIN { if (r == "") print "-"; else printf "%.1f", r / 1e6 }')
+    done
+}
+
+# ---------------------------------------------------------------------------
 # One benchmark
 
 TABLE_ROWS=()
 BASE_NOTES=()
 FAILED=0
 
+# a / b with two decimals, "-" when either is unknown.
+ratioOf() {
+    awk -v a="$1" -v b="$2" 'BEGIN { if (a == "-" || a == "" || b == "-" || b == "" || b <= 0) print "-"; else printf "%.2f", a / b }'
+}
+
 runBenchmark() {
-    local name=$1 dir="$BENCH_DIR/$1" k verdict status base=""
+    local name=$1 dir="$BENCH_DIR/$1" k verdict status
     [[ -f $dir/entries.sh ]] || die "no benchmark '$name' (missing $dir/entries.sh)"
     resetBenchmark
     # shellcheck source=/dev/null
@@ -249,7 +278,7 @@ runBenchmark() {
     cd "$dir" || die "cannot enter $dir"
 
     echo "== $name"
-    TIMED=() MEAN_MS=() MIN_MS=()
+    TIMED=() MEAN_MS=() MIN_MS=() CPU_MS=() INSTR_M=()
     for k in "${!E_NAME[@]}"; do
         verdict=$(checkEntry "$k")
         status=$?
@@ -263,33 +292,55 @@ runBenchmark() {
     done
     ((${#TIMED[@]} > 0)) || return 0
 
-    if command -v hyperfine >/dev/null 2>&1; then
+    if ((TIMING == 0)); then
+        :
+    elif command -v hyperfine >/dev/null 2>&1; then
         echo "   timing with hyperfine: $WARMUP warm-up, $RUNS runs each"
         timeWithHyperfine || return 0
     else
         echo "   timing with the shell clock (hyperfine not found): $WARMUP warm-up, $RUNS runs each"
         timeWithClock
     fi
-
-    for k in "${TIMED[@]}"; do
-        [[ ${E_NAME[k]} == "$B_BASELINE" ]] && base=${MEAN_MS[k]}
-    done
-    for k in "${TIMED[@]}"; do
-        local ratio="-"
-        [[ -n $base ]] && ratio=$(awk -v a="${MEAN_MS[k]}" -v b="$base" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }')
-        TABLE_ROWS+=("$(printf '%-10s %-10s %10s %10s %10s' "$name" "${E_NAME[k]}" "${MEAN_MS[k]}" "${MIN_MS[k]}" "$ratio")")
-    done
-    if [[ -n $base ]]; then
-        BASE_NOTES+=("$name: ratio = mean / mean of $B_BASELINE")
+    if ((INSTRUCTIONS == 0)); then
+        :
+    elif command -v valgrind >/dev/null 2>&1; then
+        echo "   counting instructions with valgrind's cachegrind"
+        countInstructions
     else
-        BASE_NOTES+=("$name: no ratio, its baseline $B_BASELINE was not timed")
+        echo "   not counting instructions: valgrind not found"
+    fi
+
+    local baseCpu="" baseMean="" baseInstr=""
+    for k in "${TIMED[@]}"; do
+        if [[ ${E_NAME[k]} == "$B_BASELINE" ]]; then
+            baseMean=${MEAN_MS[k]:-}
+            baseCpu=${CPU_MS[k]:-}
+            baseInstr=${INSTR_M[k]:-}
+        fi
+    done
+    for k in "${TIMED[@]}"; do
+        # The time ratio is of CPU time where hyperfine measured it, else of the mean wall time.
+        local timeRatio
+        if [[ -n ${CPU_MS[k]:-} ]]; then
+            timeRatio=$(ratioOf "${CPU_MS[k]}" "$baseCpu")
+        else
+            timeRatio=$(ratioOf "${MEAN_MS[k]:-}" "$baseMean")
+        fi
+        TABLE_ROWS+=("$(printf '%-10s %-10s %9s %9s %9s %7s %10s %7s' "$name" "${E_NAME[k]}" "${MEAN_MS[k]:--}" \
+            "${MIN_MS[k]:--}" "${CPU_MS[k]:--}" "$timeRatio" "${INSTR_M[k]:--}" \
+            "$(ratioOf "${INSTR_M[k]:-}" "$baseInstr")")")
+    done
+    if [[ -n $baseMean || -n $baseInstr ]]; then
+        BASE_NOTES+=("$name: ratios against $B_BASELINE")
+    else
+        BASE_NOTES+=("$name: no ratios, its baseline $B_BASELINE did not run")
     fi
 }
 
 printTable() {
-    ((${#TABLE_ROWS[@]} > 0)) || { echo "nothing was timed"; return; }
+    ((${#TABLE_ROWS[@]} > 0)) || { echo "nothing was measured"; return; }
     echo
-    printf '%-10s %-10s %10s %10s %10s\n' benchmark program "mean ms" "min ms" ratio
+    printf '%-10s %-10s %9s %9s %9s %7s %10s %7s\n' benchmark program "mean ms" "min ms" "cpu ms" ratio "M instr" ratio
     printf '%s\n' "${TABLE_ROWS[@]}"
     printf '(%s)\n' "${BASE_NOTES[@]}"
 }

@@ -1,18 +1,16 @@
-# File benchmark: WRITEFILE 2,000 lines, READFILE them back line by line, COPYFILE 500 small
-# files, FINDFILES them and DELFILE them; the same work in bash and Python. Every program works
-# in the scratch folder named by FILEBENCH_DIR and prints "2000 500 0" (lines read, files found,
-# files left). Sourced by bench/run.sh. bench/files/parts.sh times the five parts one by one.
+# Text file benchmark: WRITEFILE 10,000 lines, then READFILE them back one by one and take each
+# apart; the same in Python and Lua (one open file each way, as their users would write it). Every
+# program works in the scratch folder named by FILEBENCH_DIR. Sourced by bench/run.sh.
 
-expect '2000 500 0'
-baseline python
+expect '10000 4995000'
+baseline lua
 
-export FILEBENCH_DIR="$WORK/files-scratch"
-unset FILEBENCH_PARTS
+export FILEBENCH_DIR="$WORK/textfile-scratch"
 mkdir -p "$FILEBENCH_DIR"
 
 entry velint -- "$VELINT" files.vl
-entry bash   -- bash files.sh
 entry python -- "$PYTHON" files.py
+entry lua    -- lua5.4 files.lua
 
 # The same script compiled into a stand-alone program (velcomp and vellink beside velint).
 VELCOMP="$(dirname "$VELINT")/velcomp"

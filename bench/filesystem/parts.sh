@@ -3,7 +3,7 @@
 # each program, with hyperfine, and prints one table of mean times in milliseconds; the row
 # "start" is a run that does no part (start-up only), to be subtracted from the others.
 #
-# Usage: bench/files/parts.sh [--velint PATH] [--runs N] [--warmup N]
+# Usage: bench/filesystem/parts.sh [--velint PATH] [--runs N] [--warmup N]
 #
 # Each part runs alone (FILEBENCH_PARTS=part) in a scratch folder that the parts before it have
 # filled once; delete, which uses up its files, gets them copied again before every run
