@@ -70,8 +70,25 @@ std::string windowsCommandLine(const ProgramStart& start) {
     return line;
 }
 
-std::string manualPage(const ProgramFolder& folder) { return folder.file("doc", "index.html"); }
+std::string firstFolderWith(const std::vector<std::string>& folders, std::string_view file,
+                            const std::function<bool(const std::string&)>& exists) {
+    for (const std::string& folder : folders) {
+        if (exists(folder + "/" + std::string(file))) return folder;
+    }
+    return folders.empty() ? std::string() : folders.front();
+}
 
-std::string referencePage(const ProgramFolder& folder) { return folder.file("doc", "reference.html"); }
+namespace {
+
+std::string helpPage(const ProgramFolder& folder, std::string_view name) {
+    if (folder.docPath.empty()) return folder.file("doc", name);
+    return folder.docPath + folder.separator + std::string(name);
+}
+
+}  // namespace
+
+std::string manualPage(const ProgramFolder& folder) { return helpPage(folder, "index.html"); }
+
+std::string referencePage(const ProgramFolder& folder) { return helpPage(folder, "reference.html"); }
 
 }  // namespace ide

@@ -1,6 +1,7 @@
 // The programs and pages that lie in velide's own folder, and how the programs are started.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,8 @@ struct ProgramFolder {
     // Where velmish.syn, velmish.lng and doc/ lie when not beside the programs (an installed
     // share/velmish); empty when they do.
     std::string dataPath;
+    // Where the help pages lie when not in the data folder's doc/ (an installed share/doc/velmish).
+    std::string docPath;
 
     // A file in the data folder ("velmish.syn") or below it ("doc", "index.html").
     std::string file(std::string_view name) const;
@@ -55,6 +58,11 @@ ProgramStart velcompStart(const ProgramFolder& folder, std::string_view document
 // runtime's rule: a quote inside as \", the backslashes before a quote doubled), a last argument
 // written as is after exactly one blank, even when it is empty.
 std::string windowsCommandLine(const ProgramStart& start);
+
+// The first of the folders that holds the file, asked through exists; the first folder when none
+// does, so that what is missing is reported under the first place looked at.
+std::string firstFolderWith(const std::vector<std::string>& folders, std::string_view file,
+                            const std::function<bool(const std::string&)>& exists);
 
 // The help pages.
 std::string manualPage(const ProgramFolder& folder);     // doc\index.html

@@ -182,4 +182,18 @@ std::string scannerText(std::u16string_view line) {
     return text;
 }
 
+std::string scannerTextOfUtf8(std::string_view line) {
+    std::string text;
+    text.reserve(line.size());
+    for (char c : line) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            text += c;
+        } else if ((byte & 0xC0) != 0x80) {
+            text += '\x80';  // a character's first byte; the bytes that continue it add none
+        }
+    }
+    return text;
+}
+
 }  // namespace ide

@@ -65,5 +65,7 @@ class ShownText {
 // its positions are the control's; characters beyond ASCII become 0x80, which the scanner treats
 // as no letter, no digit and no mark.
 std::string scannerText(std::u16string_view line);
+// The same for a line of UTF-8 text: one byte per character, so positions count characters.
+std::string scannerTextOfUtf8(std::string_view line);
 
 }  // namespace ide

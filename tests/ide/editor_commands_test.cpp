@@ -108,7 +108,7 @@ TEST(EditorCommandRouterTest, EveryCommandReachesItsAction) {
     TempFolder folder;
     ide::Captions captions;
     FakeEditorWindow window;
-    ide::ProgramFolder programs{"/velmish", '/', "", ""};
+    ide::ProgramFolder programs{"/velmish", '/', "", "", ""};
     ide::DocumentSession session{window, captions};
     ide::ScriptMenu script{session, window, programs};
     ide::FindCommands find{window, captions};

@@ -10,7 +10,7 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-const ide::ProgramFolder kWindowsFolder{"C:\\Velmish", '\\', ".exe", ""};
+const ide::ProgramFolder kWindowsFolder{"C:\\Velmish", '\\', ".exe", "", ""};
 
 TEST(ProgramFilesTest, StartsAreArgumentListsThatWindowsQuotesIntoOneLine) {
     ide::ProgramStart velint = ide::velintStart(kWindowsFolder, "C:\\my scripts\\a.vl", "");
@@ -25,6 +25,18 @@ TEST(ProgramFilesTest, StartsAreArgumentListsThatWindowsQuotesIntoOneLine) {
               "\"C:\\Velmish\\velcomp.exe\" \"a.vl\" \"/L\" \"/I:C:\\my icons\\\\\" \"say \\\"hi\\\"\"");
     EXPECT_EQ(ide::referencePage(kWindowsFolder), "C:\\Velmish\\doc\\reference.html");
     EXPECT_EQ(ide::ProgramFolder::of("/opt/velmish/velide").file("velmish.syn"), "/opt/velmish/velmish.syn");
+}
+
+// The Linux editor finds programs, data and pages each in the first place that holds them.
+TEST(ProgramFilesTest, InstalledProgramsDataAndPagesMayLieInFoldersOfTheirOwn) {
+    auto exists = [](const std::string& path) { return path == "/usr/share/velmish/velmish.syn"; };
+    std::vector<std::string> places = {"/opt/v", "/usr/share/velmish"};
+    EXPECT_EQ(ide::firstFolderWith(places, "velmish.syn", exists), "/usr/share/velmish");
+    EXPECT_EQ(ide::firstFolderWith(places, "velint", exists), "/opt/v");
+    ide::ProgramFolder installed{"/usr/bin", '/', "", "/usr/share/velmish", "/usr/share/doc/velmish"};
+    EXPECT_EQ(installed.program("velint"), "/usr/bin/velint");
+    EXPECT_EQ(installed.file("velmish.lng"), "/usr/share/velmish/velmish.lng");
+    EXPECT_EQ(ide::manualPage(installed), "/usr/share/doc/velmish/index.html");
 }
 
 TEST(CompileOptionsTest, TheOptionsLineFollowsTheCheckBoxes) {

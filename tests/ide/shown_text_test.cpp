@@ -93,6 +93,8 @@ TEST(ShownTextTest, AUtf8ToolkitGetsLfLinesAndSavesInTheScriptsOwnEncodingAndLin
     ShownText fresh("", utf8First, ide::LineEnds::lf);
     EXPECT_EQ(&fresh.codec(), &ide::utf8Codec());
     EXPECT_EQ(fresh.bytesForUtf8("ECHO '\xe2\x82\xac'\nX\n"), "ECHO '\xe2\x82\xac'\nX\n");
+    // The scanner counts characters, as GTK's line offsets do.
+    EXPECT_EQ(ide::scannerTextOfUtf8("'\xc3\xa9\xe2\x82\xac' x"), "'\x80\x80' x");
     ShownText mixed("A\r\nB\nC", utf8First, ide::LineEnds::lf);
     EXPECT_EQ(mixed.bytesForUtf8(mixed.utf8Text()), "A\r\nB\nC");
 }

@@ -31,7 +31,7 @@ TEST(StartUpTest, LanguageFileThenSettingsThenTheScriptThenThePosition) {
     window.captions = &captions;
     window.highlighter = &highlighter;
     ide::DocumentSession session{window, captions};
-    ide::ProgramFolder programs{folder / "", '/', "", ""};
+    ide::ProgramFolder programs{folder / "", '/', "", "", ""};
     programs.path.pop_back();
 
     ide::startEditor(programs, captions, highlighter, session, folder / "a.vl", window);

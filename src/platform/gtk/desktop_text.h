@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/toolkit_texts.h"
 #include "platform/message_box_buttons.h"
 
 namespace platform::gtk {
@@ -13,21 +14,13 @@ namespace platform::gtk {
 // every Unicode front end shares (core/text_encoding.h).
 std::string displayText(const std::string& bytes);
 
-// A button caption with its "&" marks as GTK mnemonics: "&Ok" is "_Ok", "&&" one "&", "_" "__".
-std::string mnemonicCaption(const std::string& caption);
+// Captions and file filters as GTK takes them (core/toolkit_texts.h).
+using interp::FileFilter;
+using interp::fileFilters;
+using interp::mnemonicCaption;
 
 // Line breaks: the edit box's text has CR LF (platform/line_breaks.h), GTK's text views have LF.
 std::string withLineFeeds(const std::string& text);
-
-// One file-chooser filter: its name and its patterns.
-struct FileFilter {
-    std::string name;
-    std::vector<std::string> patterns;
-};
-
-// "description|pattern;pattern|description|pattern" as filters, in order. A description without a
-// pattern, and empty descriptions or patterns, are left out.
-std::vector<FileFilter> fileFilters(const std::string& filter);
 
 // A message box's buttons in the order every window of the desktop front end shows its buttons:
 // GNOME's, as in GTK's own file choosers, with the affirmative button at the right end and Cancel

@@ -1,0 +1,23 @@
+// Texts written the Windows way, as other toolkits take them: captions with "&" mnemonics and
+// "description|patterns" file filters. The desktop module and the Linux editor both draw with GTK.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace interp {
+
+// A caption with its "&" marks as "_" mnemonics: "&Ok" is "_Ok", "&&" one "&", "_" "__".
+std::string mnemonicCaption(const std::string& caption);
+
+// One file-chooser filter: its name and its patterns.
+struct FileFilter {
+    std::string name;
+    std::vector<std::string> patterns;
+};
+
+// "description|pattern;pattern|description|pattern" as filters, in order. A description without a
+// pattern, and empty descriptions or patterns, are left out.
+std::vector<FileFilter> fileFilters(const std::string& filter);
+
+}  // namespace interp
