@@ -71,8 +71,13 @@ void runOperands(Interpreter& in, Keyword keyword, const Operands& operands) {
         return;
     }
     commands::Context ctx{in.vars, in.platform, in.session};
-    commands::runCommand(ctx, keyword,
-                         {operands.target, operands.values, operands.operators, commands::fileFunctionsOf(in.vars)});
+    commands::Arguments arguments{operands.target, operands.values, operands.operators};
+    // Only the commands that copy or rename read VL_UseOldFileFunctions; a lookup by name for
+    // every other command would cost more than many commands themselves.
+    if (command_set::commandRow(keyword).whenCompiled == command_set::WhenCompiled::shellFileOperation) {
+        arguments.fileFunctions = commands::fileFunctionsOf(in.vars);
+    }
+    commands::runCommand(ctx, keyword, arguments);
 }
 
 }  // namespace interp
