@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <sys/stat.h>
 #ifndef _WIN32
 #include <filesystem>
 #endif
@@ -116,13 +117,18 @@ std::string saveDocumentFile(const std::string& path, std::string_view text) {
     return failure("save", path, error);
 }
 
+// stat takes the narrow name as fopen does; Linux gives the write time to the nanosecond.
 FileStamp fileStampOf(const std::string& path) {
-    std::error_code failed;
-    auto size = std::filesystem::file_size(path, failed);
-    if (failed) return {};
-    auto written = std::filesystem::last_write_time(path, failed);
-    if (failed) return {};
-    return {static_cast<long long>(size), static_cast<long long>(written.time_since_epoch().count())};
+#ifdef _WIN32
+    struct _stat64 status {};
+    if (_stat64(path.c_str(), &status) != 0) return {};
+    return {static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtime)};
+#else
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0) return {};
+    return {static_cast<long long>(status.st_size),
+            static_cast<long long>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
+#endif
 }
 
 bool documentFileExists(const std::string& path) {

@@ -3,6 +3,7 @@
 
 #include "ide/win32/main_window.h"
 
+#include <richedit.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
