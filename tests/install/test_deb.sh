@@ -48,6 +48,11 @@ for program in "/usr/bin/velint answer.vl" elsewhere/answer.exe; do
     [[ $message == *"could not open the display"* ]] || fail "$program did not load the desktop module: $message"
 done
 note "velint, velcomp, vellink and the desktop module work from the installed places"
+# The editor starts with its libraries in place; without a display it says so.
+if [[ " ${packages[*]} " == *" velmish-editor "* ]]; then
+    message=$(DISPLAY=:99 /usr/bin/velide answer.vl 2>&1 || true)
+    [[ $message == *"no display to open the editor on"* ]] || fail "/usr/bin/velide did not start: $message"
+fi
 
 [[ $(content_type answer.vl) == text/x-velmish ]] || fail "answer.vl has the type $(content_type answer.vl)"
 # The editor, once packaged, is the default; the runner is always offered.
