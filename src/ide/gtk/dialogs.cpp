@@ -282,7 +282,7 @@ std::optional<std::string> runFindDialog(GtkWindow* parent, const Captions& capt
 }
 
 void runAboutDialog(GtkWindow* parent, const std::function<void(const std::string&)>& openPage) {
-    GtkWidget* dialog = newDialog(parent, "About");
+    GtkWidget* dialog = newDialog(parent, std::string(kAboutCaption));
     // The installed application icon, else the theme's icon for scripts.
     bool installed = gtk_icon_theme_has_icon(gtk_icon_theme_get_default(), "velmish");
     GtkWidget* picture = gtk_image_new_from_icon_name(installed ? "velmish" : "text-x-script", GTK_ICON_SIZE_DIALOG);
