@@ -6,6 +6,7 @@
 // evaluates the parameters and runs its meaning without reading the text.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,10 @@ struct CommandPlan {
     mutable ScriptReader::Advance afterUntilCondition{};
     // A false one-line IF: where reading the rest of its line ended, filled the first time.
     mutable std::optional<ScriptReader::Advance> afterRestOfLine;
+    // A true one-line IF: the plan of the command after its condition, read the first time the
+    // condition holds. Its keyword is the character that followed the condition joined to the
+    // keyword read after it.
+    mutable std::unique_ptr<CommandPlan> inlinePlan;
 };
 
 // Commands whose parameters become Operands.

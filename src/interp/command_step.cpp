@@ -31,18 +31,7 @@ void handleDebugVars(Interpreter& in) {
 }  // namespace
 
 int dispatch(Interpreter& in, std::optional<Keyword> keyword) {
-    // One-line IFs run their command here rather than by recursion, so a line of many nested
-    // IFs needs no deeper stack.
-    while (keyword == Keyword::IF) {
-        auto inlineCommand = handleIf(in);
-        if (!inlineCommand) return 0;
-        keyword = inlineCommand->keyword;
-    }
     if (!keyword) return -1;
-    if (hasPlainOperands(*keyword)) {
-        runOperands(in, *keyword, readOperands(in, *keyword));
-        return 0;
-    }
     if (command_set::commandRow(*keyword).kind == command_set::CommandKind::remark) {
         skipRestOfLine(in);
         return 0;
@@ -70,35 +59,20 @@ int dispatch(Interpreter& in, std::optional<Keyword> keyword) {
 
 namespace {
 
-// Runs a command whose keyword, and where possible parameters, the plan holds; the reader stands
-// where the plan's reading ended.
-int runPlan(Interpreter& in, const CommandPlan& plan) {
-    if (plan.isLabel) {
-        handleLabelLine(in);
-        return 0;
-    }
-    if (plan.hasOperands) {
-        runOperands(in, *plan.keyword, plan.operands);
-        return 0;
-    }
-    if (plan.hasIfHead) {
-        auto inlineCommand = continueIf(in, plan.ifHead, &plan.afterRestOfLine);
-        return inlineCommand ? dispatch(in, inlineCommand->keyword) : 0;
-    }
-    if (plan.keyword == Keyword::UNTIL) {
-        handleUntil(in, &plan);
-        return 0;
-    }
-    return dispatch(in, plan.keyword);
-}
-
-// Reads a command's keyword and, where they depend on the text alone, its parameters.
-CommandPlan readPlan(Interpreter& in) {
+// Reads a command's keyword and, where they depend on the text alone, its parameters. first: the
+// character a one-line IF read after its condition, which starts the keyword.
+CommandPlan readPlan(Interpreter& in, std::optional<char> first = std::nullopt) {
     CommandPlan plan;
+    ScriptReader::Position start = in.reader.position();
     KeywordRead read = readKeyword(in);
-    plan.isLabel = read.word == "%";
-    plan.keyword = read.keyword;
-    plan.upperKeyword = in.internKeyword(std::move(read.upper));
+    if (first) {
+        plan.upperKeyword = in.internKeyword(upperCase(*first + read.word));
+        plan.keyword = keywordNamed(*plan.upperKeyword);
+    } else {
+        plan.isLabel = read.word == "%";
+        plan.keyword = read.keyword;
+        plan.upperKeyword = in.internKeyword(read.upper);
+    }
     in.setCurrentKeyword(plan.upperKeyword);
     if (plan.keyword && hasPlainOperands(*plan.keyword)) {
         plan.operands = readOperands(in, *plan.keyword);
@@ -107,7 +81,44 @@ CommandPlan readPlan(Interpreter& in) {
         plan.ifHead = readIfHead(in);
         plan.hasIfHead = true;
     }
+    // A label line's "%" leaves the keyword terminator as it was.
+    plan.end = in.reader.advanceSince(start, read.word != "%");
     return plan;
+}
+
+// The command after a true one-line IF: read the first time, replayed afterwards.
+const CommandPlan& inlinePlanOf(Interpreter& in, const CommandPlan& ifPlan) {
+    if (ifPlan.inlinePlan) {
+        in.reader.replay(ifPlan.inlinePlan->end);
+        in.setCurrentKeyword(ifPlan.inlinePlan->upperKeyword);
+    } else {
+        ifPlan.inlinePlan = std::make_unique<CommandPlan>(readPlan(in, static_cast<char>(ifPlan.ifHead.next)));
+    }
+    return *ifPlan.inlinePlan;
+}
+
+// Runs a command whose keyword, and where possible parameters, the plan holds; the reader stands
+// where the plan's reading ended. One-line IFs run their command here rather than by recursion,
+// so a line of many nested IFs needs no deeper stack.
+int runPlan(Interpreter& in, const CommandPlan& first) {
+    const CommandPlan* plan = &first;
+    while (plan->hasIfHead) {
+        if (!continueIf(in, plan->ifHead, &plan->afterRestOfLine)) return 0;
+        plan = &inlinePlanOf(in, *plan);
+    }
+    if (plan->isLabel) {
+        handleLabelLine(in);
+        return 0;
+    }
+    if (plan->hasOperands) {
+        runOperands(in, *plan->keyword, plan->operands);
+        return 0;
+    }
+    if (plan->keyword == Keyword::UNTIL) {
+        handleUntil(in, plan);
+        return 0;
+    }
+    return dispatch(in, plan->keyword);
 }
 
 }  // namespace
@@ -117,10 +128,7 @@ int commandStep(Interpreter& in) {
     if (!key) return runPlan(in, readPlan(in));
     auto found = in.memo.plans.find(*key);
     if (found == in.memo.plans.end()) {
-        ScriptReader::Position start = in.reader.position();
-        CommandPlan plan = readPlan(in);
-        plan.end = in.reader.advanceSince(start, !plan.isLabel);
-        found = in.memo.plans.emplace(*key, std::move(plan)).first;
+        found = in.memo.plans.emplace(*key, readPlan(in)).first;
     } else {
         in.reader.replay(found->second.end);
         in.setCurrentKeyword(found->second.upperKeyword);

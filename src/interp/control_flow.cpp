@@ -126,16 +126,8 @@ std::string readLabelOperand(Interpreter& in) {
 
 }  // namespace
 
-std::optional<InlineCommand> handleIf(Interpreter& in) { return continueIf(in, readIfHead(in)); }
-
-std::optional<InlineCommand> continueIf(Interpreter& in, const IfHead& head,
-                                        std::optional<ScriptReader::Advance>* restOfLine) {
-    if (evaluateCondition(in.vars, head.condition)) {
-        if (head.next == kLineEnd) return std::nullopt;
-        // One-line IF: the character read starts the command that follows on the line.
-        in.setCurrentKeyword(in.internKeyword(upperCase(static_cast<char>(head.next) + readKeyword(in).word)));
-        return InlineCommand{keywordNamed(in.currentKeyword())};
-    }
+bool continueIf(Interpreter& in, const IfHead& head, std::optional<ScriptReader::Advance>* restOfLine) {
+    if (evaluateCondition(in.vars, head.condition)) return head.next != kLineEnd;
     if (head.next != kLineEnd && restOfLine && *restOfLine) {
         in.reader.replay(**restOfLine);
     } else if (head.next != kLineEnd && restOfLine) {
@@ -147,7 +139,7 @@ std::optional<InlineCommand> continueIf(Interpreter& in, const IfHead& head,
     } else {
         skipBlock(in, SkipTo::branchEnd);
     }
-    return std::nullopt;
+    return false;
 }
 
 void handleElse(Interpreter& in) { skipBlock(in, SkipTo::blockEnd); }

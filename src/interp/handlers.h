@@ -11,7 +11,8 @@
 
 namespace interp {
 
-// Runs the command of a keyword; -1 when the keyword is no command.
+// Runs the command of a keyword that is neither an IF nor a command with Operands (those run from
+// their plan); -1 when the keyword is no command.
 int dispatch(Interpreter& in, std::optional<Keyword> keyword);
 
 // DEC
@@ -19,15 +20,11 @@ void handleDec(Interpreter& in);
 
 // Conditions and control flow
 bool evaluateCondition(Interpreter& in);
-// The command a true one-line IF runs next; its keyword may name no command.
-struct InlineCommand {
-    std::optional<Keyword> keyword;
-};
-std::optional<InlineCommand> handleIf(Interpreter& in);
-// The rest of an IF once its head (condition and what follows it) has been read. restOfLine,
-// where given, remembers how skipping the rest of a false one-line IF's line ended.
-std::optional<InlineCommand> continueIf(Interpreter& in, const IfHead& head,
-                                        std::optional<ScriptReader::Advance>* restOfLine = nullptr);
+// The rest of an IF once its head (condition and what follows it) has been read: true when the
+// condition holds and a command follows on the line, which is to run next. A false IF passes over
+// the rest of its line or its branch; restOfLine, where given, remembers how skipping the rest of
+// a false one-line IF's line ended.
+bool continueIf(Interpreter& in, const IfHead& head, std::optional<ScriptReader::Advance>* restOfLine = nullptr);
 void handleElse(Interpreter& in);  // ELSE and ELSEIF met while running a branch
 void handleRepeat(Interpreter& in);
 // plan, where given, remembers the condition of the UNTIL it belongs to.
