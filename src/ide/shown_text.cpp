@@ -1,6 +1,8 @@
 // Scripts' bytes as shown text and back: UTF-8, Windows-1252, line ends and the saved bytes.
 #include "ide/shown_text.h"
 
+#include <algorithm>
+
 #include "core/text_encoding.h"
 
 namespace ide {
@@ -70,6 +72,8 @@ class Windows1252Codec final : public TextCodec {
         return bytes;
     }
 };
+
+constexpr char16_t kNulSymbol = u'\u2400';
 
 // The text with CR LF, LF or CR line ends in the style given (mixed ends become CR LF).
 std::u16string withLineEnds(std::u16string_view crlfText, LineEnds style) {
@@ -158,11 +162,15 @@ ShownText::ShownText(std::string bytes, std::span<const TextCodec* const> candid
     }
     if (codec_ == &windows1252Codec() && decoded.empty()) decoded = *codec_->decode(bytes_);
     shown_ = withCrLf(decoded);
+    hasNuls_ = shown_.find(u'\0') != std::u16string::npos;
+    if (hasNuls_) std::replace(shown_.begin(), shown_.end(), u'\0', kNulSymbol);
 }
 
 std::string ShownText::bytesFor(std::u16string_view shown) const {
     if (shown == shown_) return bytes_;
-    return encodedOrMarked(*codec_, withLineEnds(shown, lineEnds_));
+    std::u16string text = withLineEnds(shown, lineEnds_);
+    if (hasNuls_) std::replace(text.begin(), text.end(), kNulSymbol, u'\0');
+    return encodedOrMarked(*codec_, text);
 }
 
 std::string ShownText::utf8Text() const {

@@ -46,7 +46,8 @@ class ShownText {
 
     // The bytes to save for the text the editor now shows: the bytes read when it is unchanged;
     // else the text in the same encoding and line ends (CR LF for mixed ones). A character the
-    // encoding cannot hold becomes "?".
+    // encoding cannot hold becomes "?". Editor controls hold no NUL character: a script's NUL
+    // bytes are shown as the symbol for NUL (U+2400), which is saved as NUL again.
     std::string bytesFor(std::u16string_view shown) const;
 
     // The same for a toolkit that holds UTF-8 text with LF line ends (GTK): the text to show, and
@@ -59,6 +60,7 @@ class ShownText {
     const TextCodec* codec_;
     LineEnds lineEnds_;
     std::u16string shown_;
+    bool hasNuls_ = false;  // NUL bytes shown as U+2400
 };
 
 // A line of shown text for the line scanner, which reads bytes: one byte per UTF-16 unit, so that

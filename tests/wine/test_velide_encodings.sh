@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Scripts open, show and save back byte for byte whatever their encoding and line ends, on a
 # one-byte system code page (Windows-1252) and on a two-byte one (932, Japanese): Windows-1252
-# text, UTF-8 text, LF line ends and mixed ones. Each is opened and saved unchanged, then opened
+# text, UTF-8 text, LF line ends, mixed ones and a NUL byte (shown as the NUL symbol). Each is opened and saved unchanged, then opened
 # again, a "!" typed at its end and saved: the same bytes with the "!", in the same encoding and
 # line ends (mixed ones become CR LF).
 # The Japanese run needs the ja_JP.UTF-8 locale on this machine, which Wine takes its code page
@@ -43,13 +43,14 @@ run_all() {
     printf "ECHO '\xe3\x81\x82\xe2\x82\xac'\r\n" >"utf8-$tag.vl"
     printf "ECHO 'unix'\nREM lf\n" >"lf-$tag.vl"
     printf "ECHO 'a'\r\nREM b\nREM c" >"mixed-$tag.vl"
+    printf "ECHO 'a\x00b'\r\n" >"nul-$tag.vl"
     local kind
-    for kind in latin utf8 lf; do
+    for kind in latin utf8 lf nul; do
         { cat "$kind-$tag.vl" && printf '!'; } >"$kind-$tag.expected"
     done
     printf "ECHO 'a'\r\nREM b\r\nREM c!" >"mixed-$tag.expected"
-    for kind in latin utf8 lf mixed; do round_trip "$kind-$tag.vl" "$kind-$tag" "$kind-$tag.expected"; done
-    note "code page $tag: four scripts saved back byte for byte, unchanged and with a typed character"
+    for kind in latin utf8 lf mixed nul; do round_trip "$kind-$tag.vl" "$kind-$tag" "$kind-$tag.expected"; done
+    note "code page $tag: five scripts saved back byte for byte, unchanged and with a typed character"
 }
 
 run_all 1252

@@ -25,17 +25,6 @@ GtkTextIter lineEndIter(GtkTextBuffer* buffer, size_t line) {
     return at;
 }
 
-// GTK's text holds no NUL character: a NUL byte of the script shows as the symbol for it, U+2400,
-// which is written back as NUL, so that such a script too saves as it was read.
-constexpr std::string_view kNulSymbol = "\xE2\x90\x80";
-
-std::string replaced(std::string text, std::string_view from, std::string_view to) {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
-    }
-    return text;
-}
-
 KeyKind keyKind(guint key) {
     switch (key) {
         case GDK_KEY_Return:
@@ -89,8 +78,6 @@ EditorView::EditorView(Highlighter& highlighter)
 void EditorView::setText(const std::string& bytes) {
     shown_ = ShownText(bytes, kEncodings, LineEnds::lf);
     std::string text = shown_.utf8Text();
-    hasNuls_ = text.find('\0') != std::string::npos;
-    if (hasNuls_) text = replaced(std::move(text), std::string_view("\0", 1), kNulSymbol);
     loading_ = true;
     // Loading is the one change that cannot be undone: the history starts with the loaded text.
     gtk_source_buffer_begin_not_undoable_action(buffer_);
@@ -103,11 +90,7 @@ void EditorView::setText(const std::string& bytes) {
     select({});
 }
 
-std::string EditorView::documentBytes() const {
-    std::string shown = text();
-    if (hasNuls_) shown = replaced(std::move(shown), kNulSymbol, std::string_view("\0", 1));
-    return shown_.bytesForUtf8(shown);
-}
+std::string EditorView::documentBytes() const { return shown_.bytesForUtf8(text()); }
 
 std::string EditorView::text() const {
     GtkTextIter start, end;

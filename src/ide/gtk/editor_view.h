@@ -76,7 +76,6 @@ class EditorView {
     ShownText shown_;
     EditingRules rules_;
     bool loading_ = false;
-    bool hasNuls_ = false;  // the script holds NUL bytes, shown as U+2400
     // Lines changed since they were last coloured; coloured before the next redraw.
     size_t dirtyFirst_ = 0, dirtyLast_ = 0;
     guint colourSource_ = 0;
