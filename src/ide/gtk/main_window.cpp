@@ -153,7 +153,7 @@ GtkWidget* MainWindow::recentFilesMenu() {
     g_signal_connect(menu, "item-activated", G_CALLBACK(+[](GtkRecentChooser* chooser, MainWindow* self) {
                          gchar* uri = gtk_recent_chooser_get_current_uri(chooser);
                          gchar* path = uri ? g_filename_from_uri(uri, nullptr, nullptr) : nullptr;
-                         if (path) self->session_.openFile(path);
+                         if (path) self->guarded([&] { self->session_.openFile(path); });
                          g_free(path);
                          g_free(uri);
                      }),
@@ -202,13 +202,23 @@ void MainWindow::createStatusBar(GtkWidget* box) {
     gtk_box_pack_end(GTK_BOX(box), gtk_separator_new(GTK_ORIENTATION_HORIZONTAL), FALSE, FALSE, 0);
 }
 
-// An error escaping a command is shown, and the editor goes on with the document as it is.
-void MainWindow::run(Command command) {
+// An error escaping the core is shown, and the editor goes on with the document as it is: no
+// exception may pass through GTK's C code.
+template <typename Action>
+bool MainWindow::guarded(Action action) {
     try {
-        router_.run(command);
+        action();
+        return true;
     } catch (const std::exception& error) {
         showError(error.what());
+    } catch (...) {
+        showError("An unexpected error occurred.");
     }
+    return false;
+}
+
+void MainWindow::run(Command command) {
+    guarded([&] { router_.run(command); });
 }
 
 void MainWindow::show(const std::string& scriptPath) {
@@ -231,7 +241,9 @@ void MainWindow::showCaretPosition() {
 void MainWindow::showCaretPosition(const std::string& text) { gtk_label_set_text(GTK_LABEL(position_), text.c_str()); }
 
 gboolean MainWindow::onDelete(GtkWidget*, GdkEvent*, MainWindow* self) {
-    return self->session_.mayClose() ? FALSE : TRUE;  // TRUE keeps the window
+    bool mayClose = true;
+    if (!self->guarded([&] { mayClose = self->session_.mayClose(); })) mayClose = false;
+    return mayClose ? FALSE : TRUE;  // TRUE keeps the window
 }
 
 // Back in the editor, a change another program made to the file is asked about.
@@ -242,7 +254,7 @@ gboolean MainWindow::onFocusIn(GtkWidget*, GdkEvent*, MainWindow* self) {
     g_idle_add(
         [](gpointer data) {
             auto* window = static_cast<MainWindow*>(data);
-            window->session_.checkDiskChange();
+            window->guarded([&] { window->session_.checkDiskChange(); });
             window->checkingDisk_ = false;
             return G_SOURCE_REMOVE;
         },

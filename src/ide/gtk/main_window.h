@@ -37,6 +37,8 @@ class MainWindow : DocumentFrontEnd, ScriptMenuFrontEnd, FindFrontEnd, EditingFr
     void createToolbar(GtkWidget* box);
     void createStatusBar(GtkWidget* box);
     void run(Command command);
+    template <typename Action>
+    bool guarded(Action action);
     void showCaretPosition();
     bool yesNo(GtkMessageType type, const std::string& text, const std::string& caption);
     void message(GtkMessageType type, const std::string& text, const std::string& caption);
