@@ -37,6 +37,9 @@ struct Session {
     // LINKVAR: room for the values that must be built, and views of all its values; reused.
     std::vector<std::string> linkScratch;
     std::vector<std::string_view> linkViews;
+    // Where LINKVAR, UPVAR and LOWVAR build their results; it then holds the target's old value,
+    // whose room the next result reuses.
+    std::string textRoom;
     // Counts the commands that may have changed files; the interpreter compares it to know when
     // its script file must be looked at again.
     unsigned fileChanges = 0;
@@ -57,7 +60,7 @@ struct Context {
 // The result convention of the commands that act on the user or the system: errorcode "0" for
 // success (or yes), "-1" for failure (or no).
 inline void setErrorcode(Context& ctx, bool success) {
-    ctx.vars.set(interp::SystemVariable::errorcode, success ? "0" : "-1");
+    ctx.vars.assign(ctx.vars.handle(interp::SystemVariable::errorcode), success ? "0" : "-1");
 }
 
 }  // namespace commands

@@ -15,19 +15,21 @@ bool runCommand(Context& ctx, Keyword keyword, const Arguments& arguments) {
     const Target target = arguments.target;
     const auto& values = arguments.values;
     auto value = [&](size_t index) { return interp::evaluateValue(ctx.vars, values[index]); };
-    std::string scratch;
-    auto view = [&](size_t index) { return interp::viewValue(ctx.vars, values[index], scratch); };
+    // Views of the values, each with its own room for a value that must be built; they last
+    // until the command writes its target.
+    std::string scratch[3];
+    auto view = [&](size_t index) { return interp::viewValue(ctx.vars, values[index], scratch[index]); };
     switch (keyword) {
-        case Keyword::LET: ctx.vars.set(target, value(0)); break;
+        case Keyword::LET: ctx.vars.assign(target, view(0)); break;
         case Keyword::LINKVAR: linkVar(ctx, target, values); break;
         case Keyword::CALCVAR: calcVar(ctx, target, values, arguments.operators); break;
-        case Keyword::UPVAR: upVar(ctx, target, value(0)); break;
-        case Keyword::LOWVAR: lowVar(ctx, target, value(0)); break;
-        case Keyword::TRIMVAR: trimVar(ctx, target, value(0)); break;
-        case Keyword::GETCHR: getChr(ctx, target, value(0)); break;
+        case Keyword::UPVAR: upVar(ctx, target, view(0)); break;
+        case Keyword::LOWVAR: lowVar(ctx, target, view(0)); break;
+        case Keyword::TRIMVAR: trimVar(ctx, target, view(0)); break;
+        case Keyword::GETCHR: getChr(ctx, target, view(0)); break;
         case Keyword::GETLEN: getLen(ctx, target, view(0)); break;
-        case Keyword::COPYVAR: copyVar(ctx, target, value(0), value(1), value(2)); break;
-        case Keyword::GETPOS: getPos(ctx, target, value(0), value(1)); break;
+        case Keyword::COPYVAR: copyVar(ctx, target, view(0), view(1), view(2)); break;
+        case Keyword::GETPOS: getPos(ctx, target, view(0), view(1)); break;
         case Keyword::MSGBOX:
         case Keyword::ECHOBOX: msgBox(ctx, value(0), value(1), value(2)); break;
         case Keyword::ECHO:

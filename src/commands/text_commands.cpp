@@ -13,12 +13,15 @@ using interp::textToDouble;
 using interp::textToInt;
 
 void linkVar(Context& ctx, Target target, std::span<const std::string_view> values) {
+    // Joined in the session's room, which the target's old value replaces for the next join: the
+    // values may be views of the target itself.
+    std::string& joined = ctx.session.textRoom;
     size_t length = 0;
     for (std::string_view value : values) length += value.size();
-    std::string joined;
+    joined.clear();
     joined.reserve(length);
     for (std::string_view value : values) joined += value;
-    ctx.vars.set(target, std::move(joined));
+    ctx.vars.exchange(target, joined);
 }
 
 namespace {
@@ -64,23 +67,28 @@ void Calculation::apply(char op, std::string_view operand) {
 std::string Calculation::result() const { return formatNumber(accumulator_); }
 
 std::string formatNumber(double value) {
+    char room[kNumberTextRoom];
+    return std::string(formatNumber(value, room));
+}
+
+std::string_view formatNumber(double value, char (&room)[kNumberTextRoom]) {
     if (std::isinf(value)) return value < 0 ? "-INF" : "+INF";
     if (std::isnan(value)) return std::signbit(value) ? "-NAN" : "+NAN";
     // Whole numbers print without a fraction; "%lf" would give the same digits and six zeros.
     if (value == std::trunc(value) && std::fabs(value) < 1e15 && !(value == 0 && std::signbit(value))) {
-        return interp::intToText(static_cast<long long>(value));
+        static_assert(kNumberTextRoom >= interp::kIntTextRoom);
+        return interp::formatInt(static_cast<long long>(value), room);
     }
-    char text[400];  // "%lf" of the largest double has 309 digits before the point
-    std::snprintf(text, sizeof text, "%lf", value);
-    std::string result(text);
-    size_t end = result.find_last_not_of('0');
-    if (result[end] == '.') --end;
-    result.erase(end + 1);
-    return result;
+    int length = std::snprintf(room, kNumberTextRoom, "%lf", value);
+    std::string_view text(room, static_cast<size_t>(length));
+    size_t end = text.find_last_not_of('0');
+    if (text[end] == '.') --end;
+    return text.substr(0, end + 1);
 }
 
 void calcVar(Context& ctx, Target target, const Calculation& calculation) {
-    ctx.vars.set(target, calculation.result());
+    char room[kNumberTextRoom];
+    ctx.vars.assign(target, formatNumber(calculation.value(), room));
 }
 
 void linkVar(Context& ctx, Target target, std::span<const interp::ValueShape> values) {
@@ -102,23 +110,45 @@ void calcVar(Context& ctx, Target target, std::span<const interp::ValueShape> va
     calcVar(ctx, target, calculation);
 }
 
-void upVar(Context& ctx, Target target, const std::string& value) { ctx.vars.set(target, interp::upperCase(value)); }
+namespace {
 
-void lowVar(Context& ctx, Target target, const std::string& value) { ctx.vars.set(target, interp::lowerCase(value)); }
+// Stores the value with every ASCII letter changed by change; built in the session's room.
+template <typename Change>
+void storeChanged(Context& ctx, Target target, std::string_view value, Change change) {
+    std::string& room = ctx.session.textRoom;
+    room.assign(value.data(), value.size());
+    for (char& c : room) c = change(c);
+    ctx.vars.exchange(target, room);
+}
 
-void trimVar(Context& ctx, Target target, const std::string& value) { ctx.vars.set(target, interp::trimBlanks(value)); }
+}  // namespace
 
-void getChr(Context& ctx, Target target, const std::string& value) {
-    auto code = static_cast<unsigned char>(textToInt(value) & 0xFF);
-    ctx.vars.set(target, code == 0 ? std::string() : std::string(1, static_cast<char>(code)));
+void upVar(Context& ctx, Target target, std::string_view value) {
+    storeChanged(ctx, target, value, [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+}
+
+void lowVar(Context& ctx, Target target, std::string_view value) {
+    storeChanged(ctx, target, value, [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+}
+
+void trimVar(Context& ctx, Target target, std::string_view value) {
+    size_t first = value.find_first_not_of(' ');
+    if (first == std::string_view::npos) return ctx.vars.assign(target, {});
+    size_t last = value.find_last_not_of(' ');
+    ctx.vars.assign(target, value.substr(first, last - first + 1));
+}
+
+void getChr(Context& ctx, Target target, std::string_view value) {
+    auto code = static_cast<char>(textToInt(value) & 0xFF);
+    ctx.vars.assign(target, code == 0 ? std::string_view() : std::string_view(&code, 1));
 }
 
 void getLen(Context& ctx, Target target, std::string_view value) {
-    ctx.vars.set(target, interp::intToText(static_cast<long long>(value.size())));
+    char room[interp::kIntTextRoom];
+    ctx.vars.assign(target, interp::formatInt(static_cast<long long>(value.size()), room));
 }
 
-void copyVar(Context& ctx, Target target, const std::string& source, const std::string& start,
-             const std::string& count) {
+void copyVar(Context& ctx, Target target, std::string_view source, std::string_view start, std::string_view count) {
     long long s = textToInt(start);
     long long c = textToInt(count);
     long long length = static_cast<long long>(source.size());
@@ -130,17 +160,20 @@ void copyVar(Context& ctx, Target target, const std::string& source, const std::
     } else if (s < -1) {
         p = 0;
     } else if (s == 0) {
-        ctx.vars.set(target, std::string());
+        ctx.vars.assign(target, {});
         return;
     } else {
         p = s - 1;
     }
-    ctx.vars.set(target, p >= length ? std::string() : source.substr(static_cast<size_t>(p), static_cast<size_t>(c)));
+    ctx.vars.assign(target, p >= length ? std::string_view()
+                                        : source.substr(static_cast<size_t>(p), static_cast<size_t>(c)));
 }
 
-void getPos(Context& ctx, Target target, const std::string& text, const std::string& pattern) {
-    size_t found = text.empty() ? std::string::npos : text.find(pattern);
-    ctx.vars.set(target, found == std::string::npos ? "0" : interp::intToText(static_cast<long long>(found) + 1));
+void getPos(Context& ctx, Target target, std::string_view text, std::string_view pattern) {
+    size_t found = text.empty() ? std::string_view::npos : text.find(pattern);
+    char room[interp::kIntTextRoom];
+    ctx.vars.assign(target, found == std::string_view::npos ? std::string_view("0")
+                                                            : interp::formatInt(static_cast<long long>(found) + 1, room));
 }
 
 }  // namespace commands

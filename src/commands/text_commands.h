@@ -1,5 +1,11 @@
 // Variable and string commands: each computes a text from its operands and stores it in the
 // target variable. None of them touches errorcode.
+//
+// Operands are views, of literals or of variables' values, and results are written into the room
+// the target already has (or built in room the session keeps and exchanged with the target's), so
+// a command allocates nothing once the texts it works on have been seen. A target may be one of
+// its own operands: every result is complete before the target changes, or is copied in a way
+// that allows the overlap.
 #pragma once
 
 #include <span>
@@ -22,6 +28,7 @@ class Calculation {
     void apply(char op, std::string_view operand);
     // "%lf" without trailing zeros; infinities and NANs as "+INF", "-INF", "+NAN", "-NAN".
     std::string result() const;
+    double value() const { return accumulator_; }
 
   private:
     double accumulator_;
@@ -36,17 +43,19 @@ void calcVar(Context& ctx, Target target, std::span<const interp::ValueShape> va
 
 // Formats a CALCVAR result.
 std::string formatNumber(double value);
+// The same into room, which "%lf" of the largest double fits; the view is of room.
+inline constexpr size_t kNumberTextRoom = 400;
+std::string_view formatNumber(double value, char (&room)[kNumberTextRoom]);
 
-void upVar(Context& ctx, Target target, const std::string& value);
-void lowVar(Context& ctx, Target target, const std::string& value);
-void trimVar(Context& ctx, Target target, const std::string& value);
+void upVar(Context& ctx, Target target, std::string_view value);
+void lowVar(Context& ctx, Target target, std::string_view value);
+void trimVar(Context& ctx, Target target, std::string_view value);
 // The character whose code is the value modulo 256; code 0 gives the empty text.
-void getChr(Context& ctx, Target target, const std::string& value);
+void getChr(Context& ctx, Target target, std::string_view value);
 void getLen(Context& ctx, Target target, std::string_view value);
 // count characters from the 1-based start; start -1 takes the last count characters.
-void copyVar(Context& ctx, Target target, const std::string& source, const std::string& start,
-             const std::string& count);
+void copyVar(Context& ctx, Target target, std::string_view source, std::string_view start, std::string_view count);
 // The 1-based position of the first occurrence of pattern in text, "0" when there is none.
-void getPos(Context& ctx, Target target, const std::string& text, const std::string& pattern);
+void getPos(Context& ctx, Target target, std::string_view text, std::string_view pattern);
 
 }  // namespace commands

@@ -89,9 +89,13 @@ double textToDouble(std::string_view text) {
 }
 
 std::string intToText(long long value) {
-    char digits[24];
-    auto result = std::to_chars(digits, digits + sizeof digits, value);
-    return std::string(digits, result.ptr);
+    char digits[kIntTextRoom];
+    return std::string(formatInt(value, digits));
+}
+
+std::string_view formatInt(long long value, char* room) {
+    auto result = std::to_chars(room, room + kIntTextRoom, value);
+    return std::string_view(room, static_cast<size_t>(result.ptr - room));
 }
 
 std::string upperCase(std::string_view text) {

@@ -17,6 +17,10 @@ double textToDouble(std::string_view text);
 
 // Formats a number as "%d".
 std::string intToText(long long value);
+// The same into room of kIntTextRoom bytes, which any long long's digits fit, without building a
+// string; the view is of room.
+inline constexpr size_t kIntTextRoom = 24;
+std::string_view formatInt(long long value, char* room);
 
 // Only the ASCII letters change; every other byte is copied.
 std::string upperCase(std::string_view text);

@@ -37,14 +37,15 @@ std::optional<platform::DialogButton> buttonOf(SystemVariable variable) {
 }  // namespace
 
 VariableTable::VariableTable(platform::Platform& platform, NameScheme scheme) : platform_(platform) {
-    records_.reserve(64);
+    order_.reserve(64);
     for (int index = 0; index < kFirstUserVariableIndex; ++index) {
         auto variable = static_cast<SystemVariable>(index);
         systemNames_.push_back(scheme == NameScheme::scriptNames ? std::string(scriptName(variable))
                                                                  : std::to_string(index));
     }
+    for (const std::string& name : systemNames_) systemHandles_.push_back(handle(name));
     auto mark = [this](SystemVariable variable, Special special) {
-        Slot& slot = slots_[nameOf(variable)];
+        Slot& slot = *handle(variable).slot_;
         slot.special = special;
         slot.variable = variable;
     };
@@ -93,7 +94,10 @@ std::string VariableTable::get(std::string_view name) const {
 
 VariableTable::Handle VariableTable::handle(std::string_view name) {
     auto found = slots_.find(name);
-    if (found == slots_.end()) found = slots_.emplace(std::string(name), Slot{}).first;
+    if (found == slots_.end()) {
+        found = slots_.emplace(std::string(name), Slot{}).first;
+        found->second.record.name = found->first;
+    }
     Handle handle;
     handle.slot_ = &found->second;
     handle.name_ = &found->first;
@@ -103,8 +107,8 @@ VariableTable::Handle VariableTable::handle(std::string_view name) {
 void VariableTable::appendSlotValue(const Slot& slot, std::string& out) const {
     if (isComputed(slot.special)) {
         out += computedValue(slot.special);
-    } else if (slot.record >= 0) {
-        out += records_[slot.record].value;
+    } else {
+        out += slot.record.value;
     }
 }
 
@@ -118,19 +122,18 @@ void VariableTable::appendValue(Handle variable, std::string& out) const { appen
 std::string_view VariableTable::view(Handle variable, std::string& scratch) const {
     const Slot& slot = *variable.slot_;
     if (isComputed(slot.special)) return scratch = computedValue(slot.special);
-    if (slot.record >= 0) return records_[slot.record].value;
-    return {};
+    return slot.record.value;
 }
 
 bool VariableTable::exists(std::string_view name) const {
     auto found = slots_.find(name);
-    return found != slots_.end() && found->second.record >= 0;
+    return found != slots_.end() && found->second.exists;
 }
 
-void VariableTable::runWriteHook(const Slot& slot, const std::string& value) {
+void VariableTable::runWriteHook(const Slot& slot, std::string_view value) {
     switch (slot.special) {
-        case Special::buttonCaption: platform_.setButtonCaption(*buttonOf(slot.variable), value); break;
-        case Special::clipboard: platform_.setClipboardText(value); break;
+        case Special::buttonCaption: platform_.setButtonCaption(*buttonOf(slot.variable), std::string(value)); break;
+        case Special::clipboard: platform_.setClipboardText(std::string(value)); break;
         case Special::infoBoxEnabled:
             platform_.setInfoBoxVisible(!(value == "-1" || upperCase(value) == "HIDE"));
             break;
@@ -138,26 +141,36 @@ void VariableTable::runWriteHook(const Slot& slot, const std::string& value) {
     }
 }
 
-int VariableTable::addRecord(const std::string& name) {
-    // The table starts with a few free slots; every record beyond them grows the table, which
+void VariableTable::create(Handle variable) {
+    Slot& slot = *variable.slot_;
+    // The table starts with a few free slots; every variable beyond them grows the table, which
     // is the moment the debugger's automatic watch hears of the new name.
-    bool grows = records_.size() >= kInitialFreeSlots;
-    records_.push_back(Record{name, {}});
-    if (grows && onGrow) onGrow(name);
-    return static_cast<int>(records_.size()) - 1;
+    bool grows = order_.size() >= kInitialFreeSlots;
+    slot.exists = true;
+    order_.push_back(&slot.record);
+    if (grows && onGrow) onGrow(variable.name());
 }
 
-void VariableTable::set(Handle variable, std::string value) {
+std::string& VariableTable::prepareWrite(Handle variable, std::string_view value) {
     if (value.size() > valueLimit) throw std::bad_alloc();
     Slot& slot = *variable.slot_;
     if (slot.special != Special::none) runWriteHook(slot, value);
-    if (slot.record < 0) slot.record = addRecord(variable.name());
-    records_[slot.record].value = std::move(value);
+    if (!slot.exists) create(variable);
+    return slot.record.value;
 }
+
+void VariableTable::set(Handle variable, std::string value) { prepareWrite(variable, value) = std::move(value); }
+
+void VariableTable::assign(Handle variable, std::string_view value) {
+    // std::string::assign copies correctly also from a part of the string itself.
+    prepareWrite(variable, value).assign(value.data(), value.size());
+}
+
+void VariableTable::exchange(Handle variable, std::string& value) { prepareWrite(variable, value).swap(value); }
 
 void VariableTable::declare(std::string_view name) {
     Handle variable = handle(name);
-    if (variable.slot_->record < 0) variable.slot_->record = addRecord(variable.name());
+    if (!variable.slot_->exists) create(variable);
 }
 
 void setFixedStartValues(VariableTable& vars, std::initializer_list<SystemVariable> order) {

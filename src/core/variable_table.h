@@ -28,8 +28,20 @@ class VariableTable {
 
   public:
     struct Record {
-        std::string name;   // compared exactly; never changes once set
-        std::string value;  // any bytes
+        std::string_view name;  // compared exactly; never changes once set
+        std::string value;      // any bytes
+    };
+
+    // The records in creation order.
+    class RecordList {
+      public:
+        size_t size() const { return records_->size(); }
+        const Record& operator[](size_t index) const { return *(*records_)[index]; }
+
+      private:
+        friend class VariableTable;
+        explicit RecordList(const std::vector<const Record*>& records) : records_(&records) {}
+        const std::vector<const Record*>* records_;
     };
 
     // A lasting reference to a name, for callers that read or write the same name many times
@@ -46,8 +58,12 @@ class VariableTable {
     };
 
     VariableTable(platform::Platform& platform, NameScheme scheme);
+    VariableTable(const VariableTable&) = delete;
+    VariableTable& operator=(const VariableTable&) = delete;
 
     Handle handle(std::string_view name);
+    // The handle of a system variable, kept from the start.
+    Handle handle(SystemVariable variable) const { return systemHandles_[static_cast<size_t>(variable)]; }
 
     // The value of a variable; computed names first, the empty text for a missing name.
     std::string get(std::string_view name) const;
@@ -57,9 +73,18 @@ class VariableTable {
     // The value without a copy where it is stored; computed values are built in scratch. The view
     // lasts until the variable or scratch changes.
     std::string_view view(Handle variable, std::string& scratch) const;
-    // Runs the write hook of the name, then stores the value, creating the variable if needed.
+
+    // Writing. Each runs the write hook of the name first, then stores the value, creating the
+    // variable if needed; a value longer than valueLimit throws std::bad_alloc before anything
+    // happens.
     void set(std::string_view name, std::string value) { set(handle(name), std::move(value)); }
     void set(Handle variable, std::string value);
+    // Stores a copy of the bytes in the room the variable already has. The view may be of any
+    // variable's value, the target's own included.
+    void assign(Handle variable, std::string_view value);
+    // Stores value and hands the variable's old value back in it, so that both rooms are reused.
+    void exchange(Handle variable, std::string& value);
+
     // Creates the variable with the empty value unless it exists.
     void declare(std::string_view name);
     bool exists(std::string_view name) const;
@@ -67,10 +92,9 @@ class VariableTable {
     // The name a system variable has in this table.
     const std::string& nameOf(SystemVariable variable) const;
     std::string get(SystemVariable variable) const { return get(nameOf(variable)); }
-    void set(SystemVariable variable, std::string value) { set(nameOf(variable), std::move(value)); }
+    void set(SystemVariable variable, std::string value) { set(handle(variable), std::move(value)); }
 
-    // Records in creation order.
-    const std::vector<Record>& records() const { return records_; }
+    RecordList records() const { return RecordList(order_); }
 
     // Called with the name of every variable that grows the table beyond its free slots (the
     // debugger's automatic watch listens here).
@@ -82,7 +106,8 @@ class VariableTable {
   private:
     enum class Special { none, time, year, month, day, clipboard, buttonCaption, infoBoxEnabled };
     struct Slot {
-        int record = -1;                  // index into records_, or -1 while the name has none
+        Record record;                    // the value, once the variable exists
+        bool exists = false;              // created by a write or a declaration
         Special special = Special::none;  // computed on reading, or a write hook
         SystemVariable variable{};        // which one, when special is not none
     };
@@ -92,8 +117,11 @@ class VariableTable {
     static bool isComputed(Special special);
     std::string computedValue(Special special) const;
     void appendSlotValue(const Slot& slot, std::string& out) const;
-    void runWriteHook(const Slot& slot, const std::string& value);
-    int addRecord(const std::string& name);
+    void runWriteHook(const Slot& slot, std::string_view value);
+    // Checks the length, runs the hook and creates the variable: what every write does before it
+    // stores.
+    std::string& prepareWrite(Handle variable, std::string_view value);
+    void create(Handle variable);
 
     // Looked up with string_views as well as strings, without building a temporary string.
     struct NameHash {
@@ -103,10 +131,11 @@ class VariableTable {
 
     platform::Platform& platform_;
     std::vector<std::string> systemNames_;  // by system-variable index
-    std::vector<Record> records_;
-    // Every name ever used, with its record and behaviour; entries are never removed, so
-    // handles into it stay valid.
+    std::vector<Handle> systemHandles_;     // by system-variable index
+    // Every name ever used, with its value and behaviour; entries are never removed and the map
+    // keeps each where it was created, so handles and views of values stay valid.
     std::unordered_map<std::string, Slot, NameHash, std::equal_to<>> slots_;
+    std::vector<const Record*> order_;  // the existing variables in creation order
 };
 
 // Sets the system variables that have a fixed start value to it, in the order given (the order
