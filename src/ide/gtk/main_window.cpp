@@ -1,6 +1,7 @@
 // The Linux editor's main window: built from the command table, and the core's front end.
 #include "ide/gtk/main_window.h"
 
+#include "core/text_encoding.h"
 #include "core/toolkit_texts.h"
 #include "ide/fixed_texts.h"
 #include "ide/gtk/dialogs.h"
@@ -227,7 +228,13 @@ void MainWindow::show(const std::string& scriptPath) {
     gtk_widget_grab_focus(editor_.view());
 }
 
+// GTK shows UTF-8: the words of a language file written in Windows-1252, as the Windows editor's
+// are, are turned into UTF-8 here, before any menu, dialog or box shows them.
 void MainWindow::applyCaptions() {
+    for (size_t index = 0; index < kCaptionCount; ++index) {
+        auto caption = static_cast<Caption>(index);
+        captions_.replace(caption, interp::shownAsUtf8(captions_[caption]));
+    }
     for (auto& [item, caption] : menuLabels_) {
         gtk_menu_item_set_label(GTK_MENU_ITEM(item), mnemonicCaption(captions_[caption]).c_str());
     }
