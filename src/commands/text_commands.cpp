@@ -52,8 +52,9 @@ double remainderOf(double a, double b) {
 
 Calculation::Calculation(std::string_view first) : accumulator_(textToDouble(first)) {}
 
-void Calculation::apply(char op, std::string_view operand) {
-    double b = textToDouble(operand);
+void Calculation::apply(char op, std::string_view operand) { apply(op, textToDouble(operand)); }
+
+void Calculation::apply(char op, double b) {
     switch (op) {
         case '+': accumulator_ += b; break;
         case '-': accumulator_ -= b; break;
@@ -63,6 +64,16 @@ void Calculation::apply(char op, std::string_view operand) {
         default: break;
     }
 }
+
+namespace {
+
+// A whole number that formatNumber writes with its digits alone: the text reads back as exactly
+// this number, so the number can be kept beside it.
+bool readsBackExactly(double value) {
+    return value == std::trunc(value) && std::fabs(value) < 1e15 && !(value == 0 && std::signbit(value));
+}
+
+}  // namespace
 
 std::string Calculation::result() const { return formatNumber(accumulator_); }
 
@@ -75,7 +86,7 @@ std::string_view formatNumber(double value, char (&room)[kNumberTextRoom]) {
     if (std::isinf(value)) return value < 0 ? "-INF" : "+INF";
     if (std::isnan(value)) return std::signbit(value) ? "-NAN" : "+NAN";
     // Whole numbers print without a fraction; "%lf" would give the same digits and six zeros.
-    if (value == std::trunc(value) && std::fabs(value) < 1e15 && !(value == 0 && std::signbit(value))) {
+    if (readsBackExactly(value)) {
         static_assert(kNumberTextRoom >= interp::kIntTextRoom);
         return interp::formatInt(static_cast<long long>(value), room);
     }
@@ -88,7 +99,13 @@ std::string_view formatNumber(double value, char (&room)[kNumberTextRoom]) {
 
 void calcVar(Context& ctx, Target target, const Calculation& calculation) {
     char room[kNumberTextRoom];
-    ctx.vars.assign(target, formatNumber(calculation.value(), room));
+    double value = calculation.value();
+    std::string_view text = formatNumber(value, room);
+    if (readsBackExactly(value)) {
+        ctx.vars.assignNumber(target, text, value);
+    } else {
+        ctx.vars.assign(target, text);
+    }
 }
 
 void linkVar(Context& ctx, Target target, std::span<const interp::ValueShape> values) {
@@ -103,9 +120,9 @@ void linkVar(Context& ctx, Target target, std::span<const interp::ValueShape> va
 
 void calcVar(Context& ctx, Target target, std::span<const interp::ValueShape> values, std::string_view operators) {
     std::string scratch;
-    Calculation calculation(interp::viewValue(ctx.vars, values[0], scratch));
+    Calculation calculation(interp::numberValue(ctx.vars, values[0], scratch));
     for (size_t i = 1; i < values.size(); ++i) {
-        calculation.apply(operators[i - 1], interp::viewValue(ctx.vars, values[i], scratch));
+        calculation.apply(operators[i - 1], interp::numberValue(ctx.vars, values[i], scratch));
     }
     calcVar(ctx, target, calculation);
 }
@@ -145,7 +162,8 @@ void getChr(Context& ctx, Target target, std::string_view value) {
 
 void getLen(Context& ctx, Target target, std::string_view value) {
     char room[interp::kIntTextRoom];
-    ctx.vars.assign(target, interp::formatInt(static_cast<long long>(value.size()), room));
+    auto length = static_cast<long long>(value.size());
+    ctx.vars.assignNumber(target, interp::formatInt(length, room), static_cast<double>(length));
 }
 
 void copyVar(Context& ctx, Target target, std::string_view source, std::string_view start, std::string_view count) {
@@ -171,9 +189,9 @@ void copyVar(Context& ctx, Target target, std::string_view source, std::string_v
 
 void getPos(Context& ctx, Target target, std::string_view text, std::string_view pattern) {
     size_t found = text.empty() ? std::string_view::npos : text.find(pattern);
+    long long position = found == std::string_view::npos ? 0 : static_cast<long long>(found) + 1;
     char room[interp::kIntTextRoom];
-    ctx.vars.assign(target, found == std::string_view::npos ? std::string_view("0")
-                                                            : interp::formatInt(static_cast<long long>(found) + 1, room));
+    ctx.vars.assignNumber(target, interp::formatInt(position, room), static_cast<double>(position));
 }
 
 }  // namespace commands

@@ -24,8 +24,11 @@ void linkVar(Context& ctx, Target target, std::span<const std::string_view> valu
 class Calculation {
   public:
     explicit Calculation(std::string_view first);
+    explicit Calculation(double first) : accumulator_(first) {}
     // op is one of + - * / ~ (remainder of the integer division, with the sign of the left side).
     void apply(char op, std::string_view operand);
+    // The same with the number the operand reads as.
+    void apply(char op, double operand);
     // "%lf" without trailing zeros; infinities and NANs as "+INF", "-INF", "+NAN", "-NAN".
     std::string result() const;
     double value() const { return accumulator_; }

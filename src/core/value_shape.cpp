@@ -26,6 +26,19 @@ std::string_view viewValue(const VariableTable& vars, const ValueShape& shape, s
     return scratch = evaluateValue(vars, shape);
 }
 
+double numberValue(const VariableTable& vars, const ValueShape& shape, std::string& scratch) {
+    if (shape.size() == 1) {
+        const ValuePart& part = shape.front();
+        if (part.isVariable) return vars.number(part.variable);
+        if (!part.literalNumberKnown) {
+            part.literalNumber = textToDouble(part.literal);
+            part.literalNumberKnown = true;
+        }
+        return part.literalNumber;
+    }
+    return textToDouble(viewValue(vars, shape, scratch));
+}
+
 bool compareTexts(std::string_view left, char op, std::string_view right) {
     switch (op) {
         case '=': return left == right;
@@ -42,8 +55,15 @@ bool evaluateCondition(const VariableTable& vars, const ConditionShape& conditio
     for (const Comparison& comparison : condition) {
         if (evaluateNext) {
             std::string leftScratch, rightScratch;
-            result = compareTexts(viewValue(vars, comparison.left, leftScratch), comparison.op,
-                                  viewValue(vars, comparison.right, rightScratch));
+            if (comparison.op == '<' || comparison.op == '>') {
+                // The numbers the sides read as, kept beside lone literals and stored variables.
+                double left = numberValue(vars, comparison.left, leftScratch);
+                double right = numberValue(vars, comparison.right, rightScratch);
+                result = comparison.op == '<' ? left < right : left > right;
+            } else {
+                result = compareTexts(viewValue(vars, comparison.left, leftScratch), comparison.op,
+                                      viewValue(vars, comparison.right, rightScratch));
+            }
             evaluateNext = false;
         }
         if ((comparison.connective == '|' && !result) || (comparison.connective == '&' && result)) evaluateNext = true;

@@ -15,6 +15,9 @@ struct ValuePart {
     bool isVariable = false;
     std::string literal;             // the text of a literal
     VariableTable::Handle variable;  // the variable of a reference
+    // The number the literal reads as, once asked for.
+    mutable double literalNumber = 0;
+    mutable bool literalNumberKnown = false;
 };
 // The elements of a value, joined by "#" in the script.
 using ValueShape = std::vector<ValuePart>;
@@ -25,6 +28,10 @@ std::string evaluateValue(const VariableTable& vars, const ValueShape& shape);
 // The same as a view where the value is one element (a literal or a stored variable), built in
 // scratch otherwise; the view lasts until the variables or scratch change.
 std::string_view viewValue(const VariableTable& vars, const ValueShape& shape, std::string& scratch);
+
+// The number the value reads as (textToDouble), without reading a lone literal or a stored
+// variable again: both keep it.
+double numberValue(const VariableTable& vars, const ValueShape& shape, std::string& scratch);
 
 // One comparison of a condition and the connective ("|", "&" or 0 for none) that follows it.
 struct Comparison {

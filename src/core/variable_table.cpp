@@ -125,6 +125,17 @@ std::string_view VariableTable::view(Handle variable, std::string& scratch) cons
     return slot.record.value;
 }
 
+double VariableTable::number(Handle variable) const {
+    const Slot& slot = *variable.slot_;
+    if (isComputed(slot.special)) return textToDouble(computedValue(slot.special));
+    const Record& record = slot.record;
+    if (!record.numberKnown) {
+        record.number = textToDouble(record.value);
+        record.numberKnown = true;
+    }
+    return record.number;
+}
+
 bool VariableTable::exists(std::string_view name) const {
     auto found = slots_.find(name);
     return found != slots_.end() && found->second.exists;
@@ -156,6 +167,7 @@ std::string& VariableTable::prepareWrite(Handle variable, std::string_view value
     Slot& slot = *variable.slot_;
     if (slot.special != Special::none) runWriteHook(slot, value);
     if (!slot.exists) create(variable);
+    slot.record.numberKnown = false;
     return slot.record.value;
 }
 
@@ -167,6 +179,13 @@ void VariableTable::assign(Handle variable, std::string_view value) {
 }
 
 void VariableTable::exchange(Handle variable, std::string& value) { prepareWrite(variable, value).swap(value); }
+
+void VariableTable::assignNumber(Handle variable, std::string_view text, double number) {
+    assign(variable, text);
+    Record& record = variable.slot_->record;
+    record.number = number;
+    record.numberKnown = true;
+}
 
 void VariableTable::declare(std::string_view name) {
     Handle variable = handle(name);

@@ -30,6 +30,10 @@ class VariableTable {
     struct Record {
         std::string_view name;  // compared exactly; never changes once set
         std::string value;      // any bytes
+        // The number the value reads as (textToDouble), once asked for or known from the write;
+        // every write drops it.
+        mutable double number = 0;
+        mutable bool numberKnown = false;
     };
 
     // The records in creation order.
@@ -73,6 +77,9 @@ class VariableTable {
     // The value without a copy where it is stored; computed values are built in scratch. The view
     // lasts until the variable or scratch changes.
     std::string_view view(Handle variable, std::string& scratch) const;
+    // The number the value reads as, with the C library's atof rules (textToDouble); kept beside
+    // a stored value until it changes.
+    double number(Handle variable) const;
 
     // Writing. Each runs the write hook of the name first, then stores the value, creating the
     // variable if needed; a value longer than valueLimit throws std::bad_alloc before anything
@@ -84,6 +91,8 @@ class VariableTable {
     void assign(Handle variable, std::string_view value);
     // Stores value and hands the variable's old value back in it, so that both rooms are reused.
     void exchange(Handle variable, std::string& value);
+    // assign, for a text of which the caller knows that it reads as exactly this number.
+    void assignNumber(Handle variable, std::string_view text, double number);
 
     // Creates the variable with the empty value unless it exists.
     void declare(std::string_view name);
