@@ -85,14 +85,13 @@ constexpr CommandRow kRows[] = {
 };
 
 #define VELMISH_COUNT(name) +1
-constexpr size_t kKeywordCount = 0 VELMISH_KEYWORDS(VELMISH_COUNT);
 constexpr size_t kOpcodeCount = 0 VELMISH_OPCODES(VELMISH_COUNT);
 #undef VELMISH_COUNT
 
 // The table is complete and in keyword order, so a keyword's row is found by its number.
 constexpr bool rowsFollowKeywords() {
-    if (std::size(kRows) != kKeywordCount) return false;
-    for (size_t i = 0; i < kKeywordCount; ++i) {
+    if (std::size(kRows) != interp::kKeywordCount) return false;
+    for (size_t i = 0; i < interp::kKeywordCount; ++i) {
         if (static_cast<size_t>(kRows[i].keyword) != i) return false;
     }
     return true;

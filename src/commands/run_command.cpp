@@ -1,6 +1,8 @@
 // Each command keyword with the meaning it calls and how its arguments are handed over.
 #include "commands/run_command.h"
 
+#include <array>
+
 #include "commands/dialog_commands.h"
 #include "commands/file_commands.h"
 #include "commands/messages.h"
@@ -11,67 +13,114 @@ namespace commands {
 
 using interp::Keyword;
 
-bool runCommand(Context& ctx, Keyword keyword, const Arguments& arguments) {
-    const Target target = arguments.target;
-    const auto& values = arguments.values;
-    auto value = [&](size_t index) { return interp::evaluateValue(ctx.vars, values[index]); };
-    // Views of the values, each with its own room for a value that must be built; they last
-    // until the command writes its target.
-    std::string scratch[3];
-    auto view = [&](size_t index) { return interp::viewValue(ctx.vars, values[index], scratch[index]); };
-    switch (keyword) {
-        case Keyword::LET: ctx.vars.assign(target, view(0)); break;
-        case Keyword::LINKVAR: linkVar(ctx, target, values); break;
-        case Keyword::CALCVAR: calcVar(ctx, target, values, arguments.operators); break;
-        case Keyword::UPVAR: upVar(ctx, target, view(0)); break;
-        case Keyword::LOWVAR: lowVar(ctx, target, view(0)); break;
-        case Keyword::TRIMVAR: trimVar(ctx, target, view(0)); break;
-        case Keyword::GETCHR: getChr(ctx, target, view(0)); break;
-        case Keyword::GETLEN: getLen(ctx, target, view(0)); break;
-        case Keyword::COPYVAR: copyVar(ctx, target, view(0), view(1), view(2)); break;
-        case Keyword::GETPOS: getPos(ctx, target, view(0), view(1)); break;
-        case Keyword::MSGBOX:
-        case Keyword::ECHOBOX: msgBox(ctx, value(0), value(1), value(2)); break;
-        case Keyword::ECHO:
-        case Keyword::ECHOLN: echo(ctx, value(0)); break;
-        case Keyword::CONFIRM: confirm(ctx, value(0)); break;
-        // The dialogs run here, between two commands, in both programs.
-        case Keyword::INPUTBOX: inputBox(ctx, target, value(0), value(1), value(2)); break;
-        case Keyword::EDITBOX: {
-            std::string title = value(0), text = value(1);
-            editBox(ctx, target, title, text, editBoxReadOnly(value(2)));
-            break;
-        }
-        case Keyword::LISTBOX: listBox(ctx, target, value(0), value(1)); break;
-        case Keyword::OPENBOX: fileBox(ctx, target, value(0), value(1), false); break;
-        case Keyword::SAVEBOX: fileBox(ctx, target, value(0), value(1), true); break;
-        case Keyword::FOLDERBOX: folderBox(ctx, target, value(0), value(1)); break;
-        case Keyword::INFOBOX: infoBox(ctx, value(0), value(1)); break;
-        case Keyword::SHELL: shell(ctx, value(0), value(1)); break;
-        case Keyword::CALL: call(ctx, value(0), value(1)); break;
-        case Keyword::SYSTEM: system(ctx, value(0)); break;
-        case Keyword::GETENV: getEnv(ctx, target, value(0)); break;
-        case Keyword::LETENV: letEnv(ctx, value(0)); break;
-        case Keyword::WAIT: wait(ctx, value(0)); break;
-        case Keyword::SENDKEYS: sendKeys(ctx, value(0), value(1)); break;
-        case Keyword::MCI: mci(ctx, value(0)); break;
-        case Keyword::NEWFILE: newFile(ctx, value(0)); break;
-        case Keyword::WRITEFILE: writeFile(ctx, value(0), value(1)); break;
-        case Keyword::READFILE: readFile(ctx, target, value(0), value(1)); break;
-        case Keyword::FILESIZE: fileSize(ctx, target, value(0)); break;
-        case Keyword::FILEEXISTS: fileExists(ctx, value(0)); break;
-        case Keyword::OPEN: openDocument(ctx, value(0)); break;
-        case Keyword::COPYFILE: copyFile(ctx, value(0), value(1), arguments.fileFunctions); break;
-        case Keyword::RENAMEFILE: renameFile(ctx, value(0), value(1), arguments.fileFunctions); break;
-        case Keyword::DELFILE: delFile(ctx, value(0)); break;
-        case Keyword::FINDFILES: findFiles(ctx, target, value(0)); break;
-        case Keyword::GETFILEATT: getFileAtt(ctx, target, value(0), value(1)); break;
-        case Keyword::LETFILEATT: letFileAtt(ctx, value(0), value(1)); break;
-        case Keyword::CHDIR: chDir(ctx, value(0)); break;
-        case Keyword::MKDIR: mkDir(ctx, value(0)); break;
-        case Keyword::RMDIR: rmDir(ctx, value(0)); break;
-        default: return false;
+namespace {
+
+// A value as a text of its own, for the commands that keep or hand on what they are given.
+std::string value(Context& ctx, const Arguments& arguments, size_t index) {
+    return interp::evaluateValue(ctx.vars, arguments.values[index]);
+}
+
+// Views of a command's values, each with its own room for a value that must be built; they last
+// until the command writes its target.
+class Views {
+  public:
+    Views(Context& ctx, const Arguments& arguments) : ctx_(ctx), arguments_(arguments) {}
+    std::string_view operator[](size_t index) {
+        return interp::viewValue(ctx_.vars, arguments_.values[index], scratch_[index]);
     }
+
+  private:
+    Context& ctx_;
+    const Arguments& arguments_;
+    std::string scratch_[3];
+};
+
+// Each command's meaning with its arguments handed over: a lambda without captures, so that it
+// becomes a plain function the programs bind once.
+#define VELMISH_HANDLER(body) [](Context & ctx, const Arguments& a) { body; }
+
+Handler boundHandler(Keyword keyword) {
+    switch (keyword) {
+        case Keyword::LET: return VELMISH_HANDLER(ctx.vars.assign(a.target, Views(ctx, a)[0]));
+        case Keyword::LINKVAR: return VELMISH_HANDLER(linkVar(ctx, a.target, a.values));
+        case Keyword::CALCVAR: return VELMISH_HANDLER(calcVar(ctx, a.target, a.values, a.operators));
+        case Keyword::UPVAR: return VELMISH_HANDLER(upVar(ctx, a.target, Views(ctx, a)[0]));
+        case Keyword::LOWVAR: return VELMISH_HANDLER(lowVar(ctx, a.target, Views(ctx, a)[0]));
+        case Keyword::TRIMVAR: return VELMISH_HANDLER(trimVar(ctx, a.target, Views(ctx, a)[0]));
+        case Keyword::GETCHR: return VELMISH_HANDLER(getChr(ctx, a.target, Views(ctx, a)[0]));
+        case Keyword::GETLEN: return VELMISH_HANDLER(getLen(ctx, a.target, Views(ctx, a)[0]));
+        case Keyword::COPYVAR:
+            return VELMISH_HANDLER(Views v(ctx, a); copyVar(ctx, a.target, v[0], v[1], v[2]));
+        case Keyword::GETPOS: return VELMISH_HANDLER(Views v(ctx, a); getPos(ctx, a.target, v[0], v[1]));
+        case Keyword::MSGBOX:
+        case Keyword::ECHOBOX:
+            return VELMISH_HANDLER(msgBox(ctx, value(ctx, a, 0), value(ctx, a, 1), value(ctx, a, 2)));
+        case Keyword::ECHO:
+        case Keyword::ECHOLN: return VELMISH_HANDLER(echo(ctx, value(ctx, a, 0)));
+        case Keyword::CONFIRM: return VELMISH_HANDLER(confirm(ctx, value(ctx, a, 0)));
+        // The dialogs run here, between two commands, in both programs.
+        case Keyword::INPUTBOX:
+            return VELMISH_HANDLER(inputBox(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1), value(ctx, a, 2)));
+        case Keyword::EDITBOX:
+            return VELMISH_HANDLER(std::string title = value(ctx, a, 0); std::string text = value(ctx, a, 1);
+                                   editBox(ctx, a.target, title, text, editBoxReadOnly(value(ctx, a, 2))));
+        case Keyword::LISTBOX: return VELMISH_HANDLER(listBox(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1)));
+        case Keyword::OPENBOX:
+            return VELMISH_HANDLER(fileBox(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1), false));
+        case Keyword::SAVEBOX:
+            return VELMISH_HANDLER(fileBox(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1), true));
+        case Keyword::FOLDERBOX:
+            return VELMISH_HANDLER(folderBox(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1)));
+        case Keyword::INFOBOX: return VELMISH_HANDLER(infoBox(ctx, value(ctx, a, 0), value(ctx, a, 1)));
+        case Keyword::SHELL: return VELMISH_HANDLER(shell(ctx, value(ctx, a, 0), value(ctx, a, 1)));
+        case Keyword::CALL: return VELMISH_HANDLER(call(ctx, value(ctx, a, 0), value(ctx, a, 1)));
+        case Keyword::SYSTEM: return VELMISH_HANDLER(system(ctx, value(ctx, a, 0)));
+        case Keyword::GETENV: return VELMISH_HANDLER(getEnv(ctx, a.target, value(ctx, a, 0)));
+        case Keyword::LETENV: return VELMISH_HANDLER(letEnv(ctx, value(ctx, a, 0)));
+        case Keyword::WAIT: return VELMISH_HANDLER(wait(ctx, value(ctx, a, 0)));
+        case Keyword::SENDKEYS: return VELMISH_HANDLER(sendKeys(ctx, value(ctx, a, 0), value(ctx, a, 1)));
+        case Keyword::MCI: return VELMISH_HANDLER(mci(ctx, value(ctx, a, 0)));
+        case Keyword::NEWFILE: return VELMISH_HANDLER(newFile(ctx, value(ctx, a, 0)));
+        case Keyword::WRITEFILE: return VELMISH_HANDLER(writeFile(ctx, value(ctx, a, 0), value(ctx, a, 1)));
+        case Keyword::READFILE:
+            return VELMISH_HANDLER(readFile(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1)));
+        case Keyword::FILESIZE: return VELMISH_HANDLER(fileSize(ctx, a.target, value(ctx, a, 0)));
+        case Keyword::FILEEXISTS: return VELMISH_HANDLER(fileExists(ctx, value(ctx, a, 0)));
+        case Keyword::OPEN: return VELMISH_HANDLER(openDocument(ctx, value(ctx, a, 0)));
+        case Keyword::COPYFILE:
+            return VELMISH_HANDLER(copyFile(ctx, value(ctx, a, 0), value(ctx, a, 1), a.fileFunctions));
+        case Keyword::RENAMEFILE:
+            return VELMISH_HANDLER(renameFile(ctx, value(ctx, a, 0), value(ctx, a, 1), a.fileFunctions));
+        case Keyword::DELFILE: return VELMISH_HANDLER(delFile(ctx, value(ctx, a, 0)));
+        case Keyword::FINDFILES: return VELMISH_HANDLER(findFiles(ctx, a.target, value(ctx, a, 0)));
+        case Keyword::GETFILEATT:
+            return VELMISH_HANDLER(getFileAtt(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1)));
+        case Keyword::LETFILEATT: return VELMISH_HANDLER(letFileAtt(ctx, value(ctx, a, 0), value(ctx, a, 1)));
+        case Keyword::CHDIR: return VELMISH_HANDLER(chDir(ctx, value(ctx, a, 0)));
+        case Keyword::MKDIR: return VELMISH_HANDLER(mkDir(ctx, value(ctx, a, 0)));
+        case Keyword::RMDIR: return VELMISH_HANDLER(rmDir(ctx, value(ctx, a, 0)));
+        default: return nullptr;
+    }
+}
+
+#undef VELMISH_HANDLER
+
+}  // namespace
+
+Handler handlerOf(Keyword keyword) {
+    // Looked up once per keyword: the programs bind the handler where they first read a command.
+    static const auto handlers = [] {
+        std::array<Handler, interp::kKeywordCount> built{};
+        for (size_t i = 0; i < interp::kKeywordCount; ++i) built[i] = boundHandler(static_cast<Keyword>(i));
+        return built;
+    }();
+    return handlers[static_cast<size_t>(keyword)];
+}
+
+bool runCommand(Context& ctx, Keyword keyword, const Arguments& arguments) {
+    Handler handler = handlerOf(keyword);
+    if (!handler) return false;
+    handler(ctx, arguments);
     return true;
 }
 

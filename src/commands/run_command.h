@@ -20,8 +20,15 @@ struct Arguments {
     FileFunctions fileFunctions = FileFunctions::shell;  // COPYFILE and RENAMEFILE
 };
 
-// Runs the command of a keyword whose meaning is in the command library; false for any other
-// keyword (control flow, the debugger's commands, remarks), which the caller runs itself.
+// A command's meaning, called with its arguments.
+using Handler = void (*)(Context& ctx, const Arguments& arguments);
+
+// The meaning of a keyword whose meaning is in the command library; nullptr for any other keyword
+// (control flow, the debugger's commands, remarks), which the caller runs itself. The programs
+// look it up where they first read a command and keep it with what they read.
+Handler handlerOf(interp::Keyword keyword);
+
+// handlerOf and the call in one; false for a keyword without meaning here.
 bool runCommand(Context& ctx, interp::Keyword keyword, const Arguments& arguments);
 
 }  // namespace commands

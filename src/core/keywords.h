@@ -74,6 +74,7 @@
 // Second spellings of a keyword: (spelling, keyword). Both programs accept either.
 #define VELMISH_KEYWORD_SPELLINGS(X) X(LETFILEATTS, LETFILEATT)
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -84,6 +85,12 @@ enum class Keyword {
     VELMISH_KEYWORDS(VELMISH_KEYWORD_ENUM)
 #undef VELMISH_KEYWORD_ENUM
 };
+
+inline constexpr size_t kKeywordCount = 0
+#define VELMISH_KEYWORD_COUNT(word) +1
+    VELMISH_KEYWORDS(VELMISH_KEYWORD_COUNT)
+#undef VELMISH_KEYWORD_COUNT
+    ;
 
 // The keyword spelled exactly like this upper-case text, if any (second spellings included).
 std::optional<Keyword> keywordNamed(std::string_view upperCaseText);

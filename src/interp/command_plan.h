@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/run_command.h"
 #include "core/keywords.h"
 #include "core/script_reader.h"
 #include "core/value_shape.h"
@@ -23,9 +24,11 @@ struct Interpreter;
 // The parameters of a command whose reading does not depend on variables: LET, the string
 // commands and the message boxes.
 struct Operands {
-    VariableTable::Handle target;    // the variable the result goes to
-    std::vector<ValueShape> values;  // the values in script order
-    std::string operators;           // CALCVAR: the operator before each further value
+    VariableTable::Handle target;               // the variable the result goes to
+    std::vector<ValueShape> values;             // the values in script order
+    std::string operators;                      // CALCVAR: the operator before each further value
+    commands::Handler handler = nullptr;        // the meaning, bound when read; nullptr for DEBUGMODE
+    bool readsFileFunctions = false;            // COPYFILE, RENAMEFILE: VL_UseOldFileFunctions counts
 };
 
 // The condition of an IF and what followed it on its line.
@@ -35,6 +38,9 @@ struct IfHead {
 };
 
 struct CommandPlan {
+    // Runs the command from the plan, the reader standing where the plan's reading ended; chosen
+    // when the plan is read. Returns 0, or -1 for a keyword that is no command.
+    int (*run)(Interpreter& in, const CommandPlan& plan) = nullptr;
     bool isLabel = false;  // a label line ("%"), its name not yet read
     std::optional<Keyword> keyword;
     const std::string* upperKeyword = nullptr;  // kept by the interpreter (Interpreter::internKeyword)
@@ -53,12 +59,16 @@ struct CommandPlan {
     // condition holds. Its keyword is the character that followed the condition joined to the
     // keyword read after it.
     mutable std::unique_ptr<CommandPlan> inlinePlan;
+    // The plan that ran after this one the last time, with the script position it started at:
+    // a command that does not jump finds the next one without a lookup.
+    mutable const CommandPlan* next = nullptr;
+    mutable size_t nextKey = 0;
 };
 
 // Commands whose parameters become Operands.
 bool hasPlainOperands(Keyword keyword);
 Operands readOperands(Interpreter& in, Keyword keyword);
-void runOperands(Interpreter& in, Keyword keyword, const Operands& operands);
+void runOperands(Interpreter& in, const Operands& operands);
 
 IfHead readIfHead(Interpreter& in);
 // A condition alone (the head without what follows it).

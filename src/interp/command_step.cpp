@@ -59,6 +59,26 @@ int dispatch(Interpreter& in, std::optional<Keyword> keyword) {
 
 namespace {
 
+// How each kind of plan runs.
+int runLabelLine(Interpreter& in, const CommandPlan&) {
+    handleLabelLine(in);
+    return 0;
+}
+
+int runWithOperands(Interpreter& in, const CommandPlan& plan) {
+    runOperands(in, plan.operands);
+    return 0;
+}
+
+int runUntil(Interpreter& in, const CommandPlan& plan) {
+    handleUntil(in, &plan);
+    return 0;
+}
+
+int runByKeyword(Interpreter& in, const CommandPlan& plan) { return dispatch(in, plan.keyword); }
+
+int runIf(Interpreter& in, const CommandPlan& plan);
+
 // Reads a command's keyword and, where they depend on the text alone, its parameters. first: the
 // character a one-line IF read after its condition, which starts the keyword.
 CommandPlan readPlan(Interpreter& in, std::optional<char> first = std::nullopt) {
@@ -74,12 +94,20 @@ CommandPlan readPlan(Interpreter& in, std::optional<char> first = std::nullopt) 
         plan.upperKeyword = in.internKeyword(read.upper);
     }
     in.setCurrentKeyword(plan.upperKeyword);
-    if (plan.keyword && hasPlainOperands(*plan.keyword)) {
+    if (plan.isLabel) {
+        plan.run = runLabelLine;
+    } else if (plan.keyword && hasPlainOperands(*plan.keyword)) {
         plan.operands = readOperands(in, *plan.keyword);
         plan.hasOperands = true;
+        plan.run = runWithOperands;
     } else if (plan.keyword == Keyword::IF) {
         plan.ifHead = readIfHead(in);
         plan.hasIfHead = true;
+        plan.run = runIf;
+    } else if (plan.keyword == Keyword::UNTIL) {
+        plan.run = runUntil;
+    } else {
+        plan.run = runByKeyword;
     }
     // A label line's "%" leaves the keyword terminator as it was.
     plan.end = in.reader.advanceSince(start, read.word != "%");
@@ -97,43 +125,58 @@ const CommandPlan& inlinePlanOf(Interpreter& in, const CommandPlan& ifPlan) {
     return *ifPlan.inlinePlan;
 }
 
-// Runs a command whose keyword, and where possible parameters, the plan holds; the reader stands
-// where the plan's reading ended. One-line IFs run their command here rather than by recursion,
-// so a line of many nested IFs needs no deeper stack.
-int runPlan(Interpreter& in, const CommandPlan& first) {
+// An IF, and the command after it while it is a true one-line IF. One-line IFs run their command
+// here rather than by recursion, so a line of many nested IFs needs no deeper stack.
+int runIf(Interpreter& in, const CommandPlan& first) {
     const CommandPlan* plan = &first;
     while (plan->hasIfHead) {
         if (!continueIf(in, plan->ifHead, &plan->afterRestOfLine)) return 0;
         plan = &inlinePlanOf(in, *plan);
     }
-    if (plan->isLabel) {
-        handleLabelLine(in);
-        return 0;
+    return plan->run(in, *plan);
+}
+
+// The plan of the command at the reader's place, read there the first time and replayed
+// afterwards. A command that did not jump leads to the same next command every time, so the plan
+// that ran before remembers it and no lookup is needed.
+const CommandPlan& planAt(Interpreter& in, size_t key) {
+    ScriptMemo& memo = in.memo;
+    const CommandPlan* previous = memo.previous;
+    const CommandPlan* plan;
+    if (previous && previous->next && previous->nextKey == key) {
+        plan = previous->next;
+        in.reader.replay(plan->end);
+        in.setCurrentKeyword(plan->upperKeyword);
+    } else {
+        auto found = memo.plans.find(key);
+        if (found == memo.plans.end()) {
+            found = memo.plans.emplace(key, readPlan(in)).first;
+        } else {
+            in.reader.replay(found->second.end);
+            in.setCurrentKeyword(found->second.upperKeyword);
+        }
+        plan = &found->second;
+        if (previous) {
+            previous->next = plan;
+            previous->nextKey = key;
+        }
     }
-    if (plan->hasOperands) {
-        runOperands(in, *plan->keyword, plan->operands);
-        return 0;
-    }
-    if (plan->keyword == Keyword::UNTIL) {
-        handleUntil(in, plan);
-        return 0;
-    }
-    return dispatch(in, plan->keyword);
+    // Dropped with the rest of the memo when a restart reloads the script.
+    memo.previous = plan;
+    return *plan;
 }
 
 }  // namespace
 
 int commandStep(Interpreter& in) {
     auto key = in.reader.memoKey();
-    if (!key) return runPlan(in, readPlan(in));
-    auto found = in.memo.plans.find(*key);
-    if (found == in.memo.plans.end()) {
-        found = in.memo.plans.emplace(*key, readPlan(in)).first;
-    } else {
-        in.reader.replay(found->second.end);
-        in.setCurrentKeyword(found->second.upperKeyword);
+    if (!key) {
+        in.memo.previous = nullptr;
+        CommandPlan plan = readPlan(in);
+        return plan.run(in, plan);
     }
-    return runPlan(in, found->second);
+    const CommandPlan& plan = planAt(in, *key);
+    return plan.run(in, plan);
 }
 
 }  // namespace interp

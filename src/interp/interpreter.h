@@ -39,6 +39,7 @@ struct Interpreter {
     ScriptMemo memo;                               // remembered reads and jump targets
     std::unordered_set<std::string> keywordTexts;  // every keyword text met so far
     commands::Session session;                     // state the commands keep between uses
+    commands::Context context{vars, platform, session};  // what the command library's meanings work with
     unsigned fileChangesSeen = 0;                  // session.fileChanges at the last restart
     std::uint64_t commandsLeft = UINT64_MAX;       // the run ends quietly when none are left
     commands::Debugger debugger{vars, platform};

@@ -55,6 +55,10 @@ bool hasPlainOperands(Keyword keyword) {
 Operands readOperands(Interpreter& in, Keyword keyword) {
     Operands operands;
     const command_set::CommandRow& row = command_set::commandRow(keyword);
+    operands.handler = commands::handlerOf(keyword);
+    // Only the commands that copy or rename read VL_UseOldFileFunctions, when they run; a lookup by
+    // name for every other command would cost more than many commands themselves.
+    operands.readsFileFunctions = row.whenCompiled == command_set::WhenCompiled::shellFileOperation;
     if (row.kind == CommandKind::joined) {
         readList(in, "+,", false, operands);
     } else if (row.kind == CommandKind::calculated) {
@@ -65,19 +69,15 @@ Operands readOperands(Interpreter& in, Keyword keyword) {
     return operands;
 }
 
-void runOperands(Interpreter& in, Keyword keyword, const Operands& operands) {
-    if (keyword == Keyword::DEBUGMODE) {
+void runOperands(Interpreter& in, const Operands& operands) {
+    if (!operands.handler) {
+        // DEBUGMODE, the one command with operands that the debugger runs.
         in.debugger.debugMode(evaluateValue(in.vars, operands.values[0]), [&in] { return upcomingLine(in); });
         return;
     }
-    commands::Context ctx{in.vars, in.platform, in.session};
     commands::Arguments arguments{operands.target, operands.values, operands.operators};
-    // Only the commands that copy or rename read VL_UseOldFileFunctions; a lookup by name for
-    // every other command would cost more than many commands themselves.
-    if (command_set::commandRow(keyword).whenCompiled == command_set::WhenCompiled::shellFileOperation) {
-        arguments.fileFunctions = commands::fileFunctionsOf(in.vars);
-    }
-    commands::runCommand(ctx, keyword, arguments);
+    if (operands.readsFileFunctions) arguments.fileFunctions = commands::fileFunctionsOf(in.vars);
+    operands.handler(in.context, arguments);
 }
 
 }  // namespace interp

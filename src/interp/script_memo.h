@@ -52,6 +52,7 @@ struct ScriptMemo {
     std::map<std::string, JumpTarget> labels;                   // label name -> after its first label line
     std::optional<JumpTarget> labelFrontier;                    // where the furthest label search stopped
     std::map<int, JumpTarget> returns;                          // RESUME target line -> after the scan
+    const CommandPlan* previous = nullptr;                      // the plan of the command run last
 };
 
 // Replays the remembered read at the reader's place, or reads with read() and remembers it.

@@ -82,6 +82,10 @@ void Executor::checkVersion(const Instruction& header) {
 }
 
 StepResult Executor::execute(const Instruction& instruction) {
+    if (instruction.handler) {
+        runCommand(instruction);
+        return StepResult::next;
+    }
     // A line that matches no opcode is passed over.
     if (!instruction.opcode) return StepResult::next;
     switch (*instruction.opcode) {

@@ -46,6 +46,9 @@ class Executor {
     const Instruction& readLine();
     const Instruction& instructionAt(int lineNumber);
     StepResult execute(const Instruction& instruction);
+    // A command of the command library, by its bound handler.
+    void runCommand(const Instruction& instruction);
+    // DEC (R000); any other line without a handler does nothing.
     void executeCommand(const Instruction& instruction);
     void checkVersion(const Instruction& header);
     void restart();
@@ -59,6 +62,7 @@ class Executor {
     platform::Platform& platform_;
     interp::VariableTable& vars_;
     commands::Session session_;  // state the commands keep between uses
+    commands::Context context_{vars_, platform_, session_};
     std::unique_ptr<CodeImage> code_;
     // Decoded lines are kept only where the code has been read before a restart: a line read
     // once (most of a long program without jumps back) is decoded into fresh_, which the next

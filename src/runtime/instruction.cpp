@@ -162,6 +162,9 @@ Instruction decodeInstruction(std::string_view codeLine, VariableTable& vars) {
             }
             break;
     }
+    if (const command_set::CommandRow* row = command_set::commandRowOf(opcode)) {
+        instruction.handler = commands::handlerOf(row->keyword);
+    }
     return instruction;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "code/opcodes.h"
+#include "commands/run_command.h"
 #include "core/value_shape.h"
 #include "core/variable_table.h"
 
@@ -24,6 +25,9 @@ struct Instruction {
     // command they all guard (never itself an R0IF, so nesting needs no recursion).
     std::vector<interp::ConditionShape> nestedConditions;
     std::unique_ptr<Instruction> inlineCommand;
+    // The meaning of a command of the command library, bound when the line is decoded; nullptr
+    // for the lines the executor runs itself.
+    commands::Handler handler = nullptr;
 };
 
 // Reads a code line's operands by the form its opcode has.
