@@ -37,7 +37,7 @@ class Views {
 
 // Each command's meaning with its arguments handed over: a lambda without captures, so that it
 // becomes a plain function the programs bind once.
-#define VELMISH_HANDLER(body) [](Context & ctx, const Arguments& a) { body; }
+#define VELMISH_HANDLER(body) [](Context& ctx, const Arguments& a) { body; }
 
 Handler boundHandler(Keyword keyword) {
     switch (keyword) {
@@ -49,8 +49,7 @@ Handler boundHandler(Keyword keyword) {
         case Keyword::TRIMVAR: return VELMISH_HANDLER(trimVar(ctx, a.target, Views(ctx, a)[0]));
         case Keyword::GETCHR: return VELMISH_HANDLER(getChr(ctx, a.target, Views(ctx, a)[0]));
         case Keyword::GETLEN: return VELMISH_HANDLER(getLen(ctx, a.target, Views(ctx, a)[0]));
-        case Keyword::COPYVAR:
-            return VELMISH_HANDLER(Views v(ctx, a); copyVar(ctx, a.target, v[0], v[1], v[2]));
+        case Keyword::COPYVAR: return VELMISH_HANDLER(Views v(ctx, a); copyVar(ctx, a.target, v[0], v[1], v[2]));
         case Keyword::GETPOS: return VELMISH_HANDLER(Views v(ctx, a); getPos(ctx, a.target, v[0], v[1]));
         case Keyword::MSGBOX:
         case Keyword::ECHOBOX:
@@ -67,10 +66,8 @@ Handler boundHandler(Keyword keyword) {
         case Keyword::LISTBOX: return VELMISH_HANDLER(listBox(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1)));
         case Keyword::OPENBOX:
             return VELMISH_HANDLER(fileBox(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1), false));
-        case Keyword::SAVEBOX:
-            return VELMISH_HANDLER(fileBox(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1), true));
-        case Keyword::FOLDERBOX:
-            return VELMISH_HANDLER(folderBox(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1)));
+        case Keyword::SAVEBOX: return VELMISH_HANDLER(fileBox(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1), true));
+        case Keyword::FOLDERBOX: return VELMISH_HANDLER(folderBox(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1)));
         case Keyword::INFOBOX: return VELMISH_HANDLER(infoBox(ctx, value(ctx, a, 0), value(ctx, a, 1)));
         case Keyword::SHELL: return VELMISH_HANDLER(shell(ctx, value(ctx, a, 0), value(ctx, a, 1)));
         case Keyword::CALL: return VELMISH_HANDLER(call(ctx, value(ctx, a, 0), value(ctx, a, 1)));
@@ -82,8 +79,7 @@ Handler boundHandler(Keyword keyword) {
         case Keyword::MCI: return VELMISH_HANDLER(mci(ctx, value(ctx, a, 0)));
         case Keyword::NEWFILE: return VELMISH_HANDLER(newFile(ctx, value(ctx, a, 0)));
         case Keyword::WRITEFILE: return VELMISH_HANDLER(writeFile(ctx, value(ctx, a, 0), value(ctx, a, 1)));
-        case Keyword::READFILE:
-            return VELMISH_HANDLER(readFile(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1)));
+        case Keyword::READFILE: return VELMISH_HANDLER(readFile(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1)));
         case Keyword::FILESIZE: return VELMISH_HANDLER(fileSize(ctx, a.target, value(ctx, a, 0)));
         case Keyword::FILEEXISTS: return VELMISH_HANDLER(fileExists(ctx, value(ctx, a, 0)));
         case Keyword::OPEN: return VELMISH_HANDLER(openDocument(ctx, value(ctx, a, 0)));
@@ -93,8 +89,7 @@ Handler boundHandler(Keyword keyword) {
             return VELMISH_HANDLER(renameFile(ctx, value(ctx, a, 0), value(ctx, a, 1), a.fileFunctions));
         case Keyword::DELFILE: return VELMISH_HANDLER(delFile(ctx, value(ctx, a, 0)));
         case Keyword::FINDFILES: return VELMISH_HANDLER(findFiles(ctx, a.target, value(ctx, a, 0)));
-        case Keyword::GETFILEATT:
-            return VELMISH_HANDLER(getFileAtt(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1)));
+        case Keyword::GETFILEATT: return VELMISH_HANDLER(getFileAtt(ctx, a.target, value(ctx, a, 0), value(ctx, a, 1)));
         case Keyword::LETFILEATT: return VELMISH_HANDLER(letFileAtt(ctx, value(ctx, a, 0), value(ctx, a, 1)));
         case Keyword::CHDIR: return VELMISH_HANDLER(chDir(ctx, value(ctx, a, 0)));
         case Keyword::MKDIR: return VELMISH_HANDLER(mkDir(ctx, value(ctx, a, 0)));

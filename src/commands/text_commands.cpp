@@ -141,11 +141,13 @@ void storeChanged(Context& ctx, Target target, std::string_view value, Change ch
 }  // namespace
 
 void upVar(Context& ctx, Target target, std::string_view value) {
-    storeChanged(ctx, target, value, [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    storeChanged(ctx, target, value,
+                 [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
 }
 
 void lowVar(Context& ctx, Target target, std::string_view value) {
-    storeChanged(ctx, target, value, [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    storeChanged(ctx, target, value,
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
 }
 
 void trimVar(Context& ctx, Target target, std::string_view value) {
@@ -183,8 +185,8 @@ void copyVar(Context& ctx, Target target, std::string_view source, std::string_v
     } else {
         p = s - 1;
     }
-    ctx.vars.assign(target, p >= length ? std::string_view()
-                                        : source.substr(static_cast<size_t>(p), static_cast<size_t>(c)));
+    ctx.vars.assign(target,
+                    p >= length ? std::string_view() : source.substr(static_cast<size_t>(p), static_cast<size_t>(c)));
 }
 
 void getPos(Context& ctx, Target target, std::string_view text, std::string_view pattern) {

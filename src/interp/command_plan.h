@@ -24,11 +24,11 @@ struct Interpreter;
 // The parameters of a command whose reading does not depend on variables: LET, the string
 // commands and the message boxes.
 struct Operands {
-    VariableTable::Handle target;               // the variable the result goes to
-    std::vector<ValueShape> values;             // the values in script order
-    std::string operators;                      // CALCVAR: the operator before each further value
-    commands::Handler handler = nullptr;        // the meaning, bound when read; nullptr for DEBUGMODE
-    bool readsFileFunctions = false;            // COPYFILE, RENAMEFILE: VL_UseOldFileFunctions counts
+    VariableTable::Handle target;         // the variable the result goes to
+    std::vector<ValueShape> values;       // the values in script order
+    std::string operators;                // CALCVAR: the operator before each further value
+    commands::Handler handler = nullptr;  // the meaning, bound when read; nullptr for DEBUGMODE
+    bool readsFileFunctions = false;      // COPYFILE, RENAMEFILE: VL_UseOldFileFunctions counts
 };
 
 // The condition of an IF and what followed it on its line.

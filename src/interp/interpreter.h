@@ -36,12 +36,12 @@ struct Interpreter {
     const std::string& currentKeyword() const { return *currentKeyword_; }
     void setCurrentKeyword(const std::string* keyword) { currentKeyword_ = keyword; }
     const std::string* internKeyword(std::string text) { return &*keywordTexts.insert(std::move(text)).first; }
-    ScriptMemo memo;                               // remembered reads and jump targets
-    std::unordered_set<std::string> keywordTexts;  // every keyword text met so far
-    commands::Session session;                     // state the commands keep between uses
+    ScriptMemo memo;                                     // remembered reads and jump targets
+    std::unordered_set<std::string> keywordTexts;        // every keyword text met so far
+    commands::Session session;                           // state the commands keep between uses
     commands::Context context{vars, platform, session};  // what the command library's meanings work with
-    unsigned fileChangesSeen = 0;                  // session.fileChanges at the last restart
-    std::uint64_t commandsLeft = UINT64_MAX;       // the run ends quietly when none are left
+    unsigned fileChangesSeen = 0;                        // session.fileChanges at the last restart
+    std::uint64_t commandsLeft = UINT64_MAX;             // the run ends quietly when none are left
     commands::Debugger debugger{vars, platform};
     const std::string* currentKeyword_ = internKeyword({});
 };
