@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace ide::gtk {
 
@@ -229,28 +230,33 @@ gboolean EditorView::colourPending(gpointer data) {
     return G_SOURCE_REMOVE;
 }
 
-// Each line back to plain, then its spans in order, a later span winning: the later tag gets the
-// higher priority.
+// Each line back to plain, then its spans, a later span winning where spans overlap. The winner of
+// every character is found first, so each run gets one tag and no tag is taken off again: a text
+// tag change is a signal and a walk of the buffer, and loading colours every line.
 void EditorView::colourLines(size_t first, size_t last) {
     GtkTextBuffer* buffer = GTK_TEXT_BUFFER(buffer_);
     GtkTextIter from = lineStartIter(buffer, first), to = lineEndIter(buffer, last);
     for (auto& [key, tag] : tags_) gtk_text_buffer_remove_tag(buffer, tag, &from, &to);
     if (!highlighter_.on()) return;
+    std::vector<GtkTextTag*> winners;
     for (size_t line = first; line <= last; ++line) {
         std::string text = scannerTextOfUtf8(lineText(line));
         auto scan = highlighter_.colourLine(line, text);
         if (!scan) continue;
-        GtkTextIter start = lineStartIter(buffer, line);
+        winners.assign(text.size(), nullptr);
         for (const ColourSpan& span : scan->spans) {
-            GtkTextIter spanStart = start, spanEnd = start;
-            gtk_text_iter_set_line_offset(&spanStart, static_cast<int>(std::min(span.start, text.size())));
-            gtk_text_iter_set_line_offset(&spanEnd, static_cast<int>(std::min(span.end, text.size())));
-            GtkTextTag* tag = tagFor(span.format);
-            // A later span wins where it lies over an earlier one.
-            for (auto& [key, other] : tags_) {
-                if (other != tag) gtk_text_buffer_remove_tag(buffer, other, &spanStart, &spanEnd);
-            }
-            gtk_text_buffer_apply_tag(buffer, tag, &spanStart, &spanEnd);
+            size_t end = std::min(span.end, text.size());
+            std::fill(winners.begin() + static_cast<long>(std::min(span.start, end)),
+                      winners.begin() + static_cast<long>(end), tagFor(span.format));
+        }
+        GtkTextIter start = lineStartIter(buffer, line);
+        for (size_t run = 0, next = 0; run < winners.size(); run = next) {
+            while (next < winners.size() && winners[next] == winners[run]) ++next;
+            if (!winners[run]) continue;
+            GtkTextIter runStart = start, runEnd = start;
+            gtk_text_iter_set_line_offset(&runStart, static_cast<int>(run));
+            gtk_text_iter_set_line_offset(&runEnd, static_cast<int>(next));
+            gtk_text_buffer_apply_tag(buffer, winners[run], &runStart, &runEnd);
         }
     }
 }
