@@ -39,7 +39,7 @@ struct Session {
     std::vector<std::string_view> linkViews;
     // Where LINKVAR, UPVAR and LOWVAR build their results; it then holds the target's old value,
     // whose room the next result reuses.
-    std::string textRoom;
+    interp::SmallText textRoom;
     // Counts the commands that may have changed files; the interpreter compares it to know when
     // its script file must be looked at again.
     unsigned fileChanges = 0;

@@ -15,12 +15,12 @@ using interp::textToInt;
 void linkVar(Context& ctx, Target target, std::span<const std::string_view> values) {
     // Joined in the session's room, which the target's old value replaces for the next join: the
     // values may be views of the target itself.
-    std::string& joined = ctx.session.textRoom;
+    interp::SmallText& joined = ctx.session.textRoom;
     size_t length = 0;
     for (std::string_view value : values) length += value.size();
     joined.clear();
     joined.reserve(length);
-    for (std::string_view value : values) joined += value;
+    for (std::string_view value : values) joined.append(value);
     ctx.vars.exchange(target, joined);
 }
 
@@ -132,9 +132,10 @@ namespace {
 // Stores the value with every ASCII letter changed by change; built in the session's room.
 template <typename Change>
 void storeChanged(Context& ctx, Target target, std::string_view value, Change change) {
-    std::string& room = ctx.session.textRoom;
-    room.assign(value.data(), value.size());
-    for (char& c : room) c = change(c);
+    interp::SmallText& room = ctx.session.textRoom;
+    room.assign(value);
+    char* bytes = room.data();
+    for (size_t i = 0; i < room.size(); ++i) bytes[i] = change(bytes[i]);
     ctx.vars.exchange(target, room);
 }
 

@@ -108,7 +108,7 @@ void VariableTable::appendSlotValue(const Slot& slot, std::string& out) const {
     if (isComputed(slot.special)) {
         out += computedValue(slot.special);
     } else {
-        out += slot.record.value;
+        out += slot.record.value.view();
     }
 }
 
@@ -122,7 +122,7 @@ void VariableTable::appendValue(Handle variable, std::string& out) const { appen
 std::string_view VariableTable::view(Handle variable, std::string& scratch) const {
     const Slot& slot = *variable.slot_;
     if (isComputed(slot.special)) return scratch = computedValue(slot.special);
-    return slot.record.value;
+    return slot.record.value.view();
 }
 
 double VariableTable::number(Handle variable) const {
@@ -162,7 +162,7 @@ void VariableTable::create(Handle variable) {
     if (grows && onGrow) onGrow(variable.name());
 }
 
-std::string& VariableTable::prepareWrite(Handle variable, std::string_view value) {
+SmallText& VariableTable::prepareWrite(Handle variable, std::string_view value) {
     if (value.size() > valueLimit) throw std::bad_alloc();
     Slot& slot = *variable.slot_;
     if (slot.special != Special::none) runWriteHook(slot, value);
@@ -171,14 +171,14 @@ std::string& VariableTable::prepareWrite(Handle variable, std::string_view value
     return slot.record.value;
 }
 
-void VariableTable::set(Handle variable, std::string value) { prepareWrite(variable, value) = std::move(value); }
+void VariableTable::set(Handle variable, std::string value) { prepareWrite(variable, value).assign(value); }
 
 void VariableTable::assign(Handle variable, std::string_view value) {
-    // std::string::assign copies correctly also from a part of the string itself.
-    prepareWrite(variable, value).assign(value.data(), value.size());
+    // SmallText::assign copies correctly also from a part of the text itself.
+    prepareWrite(variable, value).assign(value);
 }
 
-void VariableTable::exchange(Handle variable, std::string& value) { prepareWrite(variable, value).swap(value); }
+void VariableTable::exchange(Handle variable, SmallText& value) { prepareWrite(variable, value).swap(value); }
 
 void VariableTable::assignNumber(Handle variable, std::string_view text, double number) {
     assign(variable, text);

@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/small_text.h"
 #include "core/system_variables.h"
 
 namespace platform {
@@ -29,7 +30,7 @@ class VariableTable {
   public:
     struct Record {
         std::string_view name;  // compared exactly; never changes once set
-        std::string value;      // any bytes
+        SmallText value;        // any bytes
         // The number the value reads as (textToDouble), once asked for or known from the write;
         // every write drops it.
         mutable double number = 0;
@@ -90,7 +91,7 @@ class VariableTable {
     // variable's value, the target's own included.
     void assign(Handle variable, std::string_view value);
     // Stores value and hands the variable's old value back in it, so that both rooms are reused.
-    void exchange(Handle variable, std::string& value);
+    void exchange(Handle variable, SmallText& value);
     // assign, for a text of which the caller knows that it reads as exactly this number.
     void assignNumber(Handle variable, std::string_view text, double number);
 
@@ -129,7 +130,7 @@ class VariableTable {
     void runWriteHook(const Slot& slot, std::string_view value);
     // Checks the length, runs the hook and creates the variable: what every write does before it
     // stores.
-    std::string& prepareWrite(Handle variable, std::string_view value);
+    SmallText& prepareWrite(Handle variable, std::string_view value);
     void create(Handle variable);
 
     // Looked up with string_views as well as strings, without building a temporary string.

@@ -212,6 +212,68 @@ TEST(VariableScripts, InfoBoxFollowsAssignments) {
     EXPECT_EQ(fake.infoBoxVisibility, (std::vector<bool>{false, false, true, false}));
 }
 
+// ---- writing in place ----
+
+TEST_F(VariableTableTest, AssignCopiesFromAnyPartOfTheVariablesOwnValue) {
+    auto a = vars.handle("a");
+    std::string scratch;
+    vars.assign(a, "0123456789abcdefghijklmnopqrstuvwxyz0123456789");  // beyond the inline room
+    vars.assign(a, vars.view(a, scratch).substr(10, 26));
+    EXPECT_EQ(vars.get("a"), "abcdefghijklmnopqrstuvwxyz");
+    vars.assign(a, vars.view(a, scratch).substr(0, 3));
+    EXPECT_EQ(vars.get("a"), "abc");
+    vars.assign(a, std::string_view("x\0y", 3));
+    EXPECT_EQ(vars.get("a"), std::string("x\0y", 3));
+    std::string longer(1000, 'L');
+    vars.assign(a, longer);
+    EXPECT_EQ(vars.get("a"), longer);
+    vars.assign(a, {});
+    EXPECT_EQ(vars.get("a"), "");
+    EXPECT_TRUE(vars.exists("a"));
+}
+
+TEST_F(VariableTableTest, ExchangeStoresTheTextAndHandsTheOldValueBack) {
+    auto v = vars.handle("v");
+    interp::SmallText room("a short text");
+    vars.exchange(v, room);
+    EXPECT_EQ(vars.get("v"), "a short text");
+    EXPECT_EQ(room.view(), "");
+    room.assign("a text much longer than the room a text has inside itself");
+    vars.exchange(v, room);
+    EXPECT_EQ(vars.get("v"), "a text much longer than the room a text has inside itself");
+    EXPECT_EQ(room.view(), "a short text");
+    vars.exchange(v, room);
+    EXPECT_EQ(vars.get("v"), "a short text");
+    EXPECT_EQ(room.view(), "a text much longer than the room a text has inside itself");
+}
+
+TEST_F(VariableTableTest, NumberIsWhatTheCurrentTextReadsAs) {
+    auto n = vars.handle("n");
+    EXPECT_EQ(vars.number(n), 0.0);
+    vars.set(n, " 12abc");
+    EXPECT_EQ(vars.number(n), 12.0);
+    vars.assign(n, "1e3");
+    EXPECT_EQ(vars.number(n), 1000.0);
+    interp::SmallText room("-2.5");
+    vars.exchange(n, room);
+    EXPECT_EQ(vars.number(n), -2.5);
+    vars.assignNumber(n, "7", 7.0);
+    EXPECT_EQ(vars.number(n), 7.0);
+    vars.set(n, "x");
+    EXPECT_EQ(vars.number(n), 0.0);
+}
+
+TEST_F(VariableTableTest, EveryWriteRunsTheWriteHookAndTheLengthLimit) {
+    vars.valueLimit = 4;
+    vars.assign(vars.handle("IBox_Ok"), "Yes");
+    EXPECT_EQ(fake.captions[DialogButton::inputOk], "Yes");
+    interp::SmallText room("No");
+    vars.exchange(vars.handle("IBox_Ok"), room);
+    EXPECT_EQ(fake.captions[DialogButton::inputOk], "No");
+    EXPECT_THROW(vars.assign(vars.handle("x"), "12345"), std::bad_alloc);
+    EXPECT_FALSE(vars.exists("x"));
+}
+
 TEST(VariableScripts, CaseAndBlanksMakeDifferentVariables) {
     RunResult result = runScript(crlf({"LET [A] = 'up'", "LET [a] = 'low'", "LET [ a ] = 'bl'", "ECHO [A]#[a]#[ a ]"}));
     EXPECT_EQ(result.shown, std::vector<std::string>{"uplowbl"});
