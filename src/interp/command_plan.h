@@ -38,6 +38,15 @@ struct IfHead {
 };
 
 struct CommandPlan {
+    CommandPlan() = default;
+    CommandPlan(CommandPlan&&) = default;
+    CommandPlan& operator=(CommandPlan&&) = default;
+    // A line of many nested one-line IFs makes a long chain of inline plans: it is taken apart in
+    // a loop, so that no depth of nesting needs a deeper stack.
+    ~CommandPlan() {
+        for (std::unique_ptr<CommandPlan> chain = std::move(inlinePlan); chain;) chain = std::move(chain->inlinePlan);
+    }
+
     // Runs the command from the plan, the reader standing where the plan's reading ended; chosen
     // when the plan is read. Returns 0, or -1 for a keyword that is no command.
     int (*run)(Interpreter& in, const CommandPlan& plan) = nullptr;
