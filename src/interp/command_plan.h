@@ -37,6 +37,20 @@ struct IfHead {
     int next = 0;  // ScriptReader::kLineEnd (a block IF) or the first character of a one-line IF's command
 };
 
+// Where the skip over the lines of a false block IF ended, kept with the IF: the ELSEIFs met at the
+// block's own depth with their conditions, each with where the reader stood after the condition,
+// and where the skip ended once it met the matching ELSE or ENDIF. Every place is counted from
+// where the skip started. A skip that ended at an ELSEIF whose condition held knows nothing yet of
+// what follows.
+struct RememberedSkip {
+    struct ElseIf {
+        ConditionShape condition;
+        ScriptReader::Advance afterCondition;
+    };
+    std::vector<ElseIf> elseIfs;
+    std::optional<ScriptReader::Advance> landing;
+};
+
 struct CommandPlan {
     CommandPlan() = default;
     CommandPlan(CommandPlan&&) = default;
@@ -64,6 +78,10 @@ struct CommandPlan {
     mutable ScriptReader::Advance afterUntilCondition{};
     // A false one-line IF: where reading the rest of its line ended, filled the first time.
     mutable std::optional<ScriptReader::Advance> afterRestOfLine;
+    // A false block IF: where its skips ended.
+    mutable RememberedSkip falseBranch;
+    // ELSE or ELSEIF met in a branch that ran: where the skip to the end of the block ended.
+    mutable std::optional<ScriptReader::Advance> afterBlock;
     // A true one-line IF: the plan of the command after its condition, read the first time the
     // condition holds. Its keyword is the character that followed the condition joined to the
     // keyword read after it.

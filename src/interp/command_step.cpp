@@ -75,6 +75,11 @@ int runUntil(Interpreter& in, const CommandPlan& plan) {
     return 0;
 }
 
+int runElse(Interpreter& in, const CommandPlan& plan) {
+    handleElse(in, plan);
+    return 0;
+}
+
 int runByKeyword(Interpreter& in, const CommandPlan& plan) { return dispatch(in, plan.keyword); }
 
 int runIf(Interpreter& in, const CommandPlan& plan);
@@ -106,6 +111,8 @@ CommandPlan readPlan(Interpreter& in, std::optional<char> first = std::nullopt) 
         plan.run = runIf;
     } else if (plan.keyword == Keyword::UNTIL) {
         plan.run = runUntil;
+    } else if (plan.keyword == Keyword::ELSE || plan.keyword == Keyword::ELSEIF) {
+        plan.run = runElse;
     } else {
         plan.run = runByKeyword;
     }
@@ -130,7 +137,7 @@ const CommandPlan& inlinePlanOf(Interpreter& in, const CommandPlan& ifPlan) {
 int runIf(Interpreter& in, const CommandPlan& first) {
     const CommandPlan* plan = &first;
     while (plan->hasIfHead) {
-        if (!continueIf(in, plan->ifHead, &plan->afterRestOfLine)) return 0;
+        if (!continueIf(in, *plan)) return 0;
         plan = &inlinePlanOf(in, *plan);
     }
     return plan->run(in, *plan);

@@ -60,6 +60,51 @@ void skipBlock(Interpreter& in, SkipTo target) {
     interp::skipBlock(lines, target);
 }
 
+// The same lines, with the ELSEIFs that decide a false branch's skip remembered as they are met.
+class RememberingLines : public SkippedLines {
+  public:
+    RememberingLines(Interpreter& in, const ScriptReader::Position& start, RememberedSkip& memory)
+        : SkippedLines(in), in_(in), start_(start), memory_(memory) {}
+
+    bool conditionHolds() {
+        ConditionShape condition = readConditionOnly(in_).condition;
+        // The keyword read last (ELSEIF) set the keyword terminator.
+        memory_.elseIfs.push_back({condition, in_.reader.advanceSince(start_, true)});
+        stoppedAtElseIf = evaluateCondition(in_.vars, memory_.elseIfs.back().condition);
+        return stoppedAtElseIf;
+    }
+
+    bool stoppedAtElseIf = false;
+
+  private:
+    Interpreter& in_;
+    const ScriptReader::Position& start_;
+    RememberedSkip& memory_;
+};
+
+// A false block IF's skip to the branch that runs: the ELSEIFs met before are decided again from
+// their remembered conditions, and the text is read only beyond the last place a skip reached.
+// Only the first skip over a line reads it, so a script sees the same errors; later skips do not
+// evaluate the conditions of the IFs nested in the branch, whose values were never used.
+void skipFalseBranch(Interpreter& in, RememberedSkip& memory) {
+    ScriptReader::Position start = in.reader.position();
+    for (const RememberedSkip::ElseIf& elseIf : memory.elseIfs) {
+        if (evaluateCondition(in.vars, elseIf.condition)) {
+            in.reader.replay(elseIf.afterCondition);
+            return;
+        }
+    }
+    if (memory.landing) {
+        in.reader.replay(*memory.landing);
+        return;
+    }
+    if (!memory.elseIfs.empty()) in.reader.replay(memory.elseIfs.back().afterCondition);
+    RememberingLines lines(in, start, memory);
+    interp::skipBlock(lines, SkipTo::branchEnd);
+    // The ELSE or ENDIF read last set the keyword terminator.
+    if (!lines.stoppedAtElseIf) memory.landing = in.reader.advanceSince(start, true);
+}
+
 void pushLine(Interpreter& in, LineStack& stack, int line) {
     if (!stack.push(line)) throw parseError(in);
 }
@@ -142,7 +187,26 @@ bool continueIf(Interpreter& in, const IfHead& head, std::optional<ScriptReader:
     return false;
 }
 
+bool continueIf(Interpreter& in, const CommandPlan& plan) {
+    const IfHead& head = plan.ifHead;
+    if (head.next != kLineEnd) return continueIf(in, head, &plan.afterRestOfLine);
+    if (!evaluateCondition(in.vars, head.condition)) skipFalseBranch(in, plan.falseBranch);
+    return false;
+}
+
 void handleElse(Interpreter& in) { skipBlock(in, SkipTo::blockEnd); }
+
+void handleElse(Interpreter& in, const CommandPlan& plan) {
+    // The skip to the end of the block depends on the text alone.
+    if (plan.afterBlock) {
+        in.reader.replay(*plan.afterBlock);
+        return;
+    }
+    ScriptReader::Position start = in.reader.position();
+    handleElse(in);
+    // The ENDIF read last set the keyword terminator.
+    plan.afterBlock = in.reader.advanceSince(start, true);
+}
 
 void handleRepeat(Interpreter& in) {
     // Text after REPEAT is ignored; the loop always starts on the next line.

@@ -25,7 +25,12 @@ bool evaluateCondition(Interpreter& in);
 // the rest of its line or its branch; restOfLine, where given, remembers how skipping the rest of
 // a false one-line IF's line ended.
 bool continueIf(Interpreter& in, const IfHead& head, std::optional<ScriptReader::Advance>* restOfLine = nullptr);
+// The same for an IF read into its plan: the skips over the rest of a false IF are remembered there
+// and replayed, the text read only where they went further than before.
+bool continueIf(Interpreter& in, const CommandPlan& plan);
 void handleElse(Interpreter& in);  // ELSE and ELSEIF met while running a branch
+// The same from the plan of the ELSE or ELSEIF, which remembers where the skip ended.
+void handleElse(Interpreter& in, const CommandPlan& plan);
 void handleRepeat(Interpreter& in);
 // plan, where given, remembers the condition of the UNTIL it belongs to.
 void handleUntil(Interpreter& in, const CommandPlan* plan = nullptr);

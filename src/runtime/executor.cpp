@@ -104,10 +104,12 @@ StepResult Executor::execute(const Instruction& instruction) {
             }
             return execute(*instruction.inlineCommand);
         case Opcode::RXIF:
-            if (!interp::evaluateCondition(vars_, instruction.condition)) skipBlock(interp::SkipTo::branchEnd);
+            if (!interp::evaluateCondition(vars_, instruction.condition)) {
+                skipBlock(instruction, interp::SkipTo::branchEnd);
+            }
             return StepResult::next;
         case Opcode::RXIE:
-        case Opcode::RXEL: skipBlock(interp::SkipTo::blockEnd); return StepResult::next;
+        case Opcode::RXEL: skipBlock(instruction, interp::SkipTo::blockEnd); return StepResult::next;
         case Opcode::RXEI: return StepResult::next;
         case Opcode::RRPT: push(repeatStack_, lineCounter_); return StepResult::next;
         case Opcode::RUNT: loopEnd(instruction); return StepResult::next;

@@ -58,6 +58,10 @@ class Executor {
     void returnFromSubroutine();
     void loopEnd(const Instruction& instruction);
     void skipBlock(interp::SkipTo target);
+    // The same from a line whose skips are remembered in it, where that line stays decoded.
+    void skipBlock(const Instruction& from, interp::SkipTo target);
+    // Passes over the lines up to and including line, as reading them would.
+    void passLinesTo(int line);
 
     platform::Platform& platform_;
     interp::VariableTable& vars_;

@@ -86,7 +86,9 @@ namespace {
 template <typename ReadLine>
 class SkippedLines {
   public:
-    SkippedLines(ReadLine readLine, interp::VariableTable& vars) : readLine_(readLine), vars_(vars) {}
+    SkippedLines(ReadLine readLine, interp::VariableTable& vars, RememberedSkip* memory = nullptr,
+                 const int* lineCounter = nullptr)
+        : readLine_(readLine), vars_(vars), memory_(memory), lineCounter_(lineCounter) {}
 
     interp::BlockMark next() {
         line_ = &readLine_();
@@ -98,12 +100,20 @@ class SkippedLines {
             default: return interp::BlockMark::other;
         }
     }
-    bool conditionHolds() { return interp::evaluateCondition(vars_, line_->condition); }
+    bool conditionHolds() {
+        if (memory_) memory_->elseIfs.push_back({line_->condition, *lineCounter_});
+        stoppedAtElseIf = interp::evaluateCondition(vars_, line_->condition);
+        return stoppedAtElseIf;
+    }
     void skipLine() {}
+
+    bool stoppedAtElseIf = false;
 
   private:
     ReadLine readLine_;
     interp::VariableTable& vars_;
+    RememberedSkip* memory_;  // where the ELSEIFs that decide are remembered, if anywhere
+    const int* lineCounter_;
     const Instruction* line_ = nullptr;
 };
 
@@ -113,6 +123,38 @@ void Executor::skipBlock(interp::SkipTo target) {
     auto readOn = [this]() -> const Instruction& { return readLine(); };
     SkippedLines<decltype(readOn)> lines(readOn, vars_);
     interp::skipBlock(lines, target);
+}
+
+void Executor::passLinesTo(int line) {
+    // Reading a line counts against the command limit, and reading past the last line ends the
+    // program: both as the lines were read one by one.
+    auto count = static_cast<std::uint64_t>(line - lineCounter_);
+    if (line > code_->lineCount() || commandsLeft_ < count) throw interp::ScriptExit{0};
+    commandsLeft_ -= count;
+    lineCounter_ = line;
+}
+
+void Executor::skipBlock(const Instruction& from, interp::SkipTo target) {
+    // Only a line kept decoded outlives the lines the skip reads, so only there is the skip
+    // remembered: the skips over a block that runs again and again start from such lines.
+    if (decoded_[static_cast<size_t>(lineCounter_) - 1].get() != &from) return skipBlock(target);
+    RememberedSkip& memory = from.skip;
+    // The ELSEIFs met before are decided again from their conditions; the lines between are not
+    // read, and neither are the conditions of the IFs nested there evaluated, whose values were
+    // never used.
+    if (target == interp::SkipTo::branchEnd) {
+        for (const RememberedSkip::ElseIf& elseIf : memory.elseIfs) {
+            if (interp::evaluateCondition(vars_, elseIf.condition)) return passLinesTo(elseIf.line);
+        }
+    }
+    if (memory.landing) return passLinesTo(memory.landing);
+    // Read on beyond the last place a skip reached, remembering what is met.
+    if (target == interp::SkipTo::branchEnd && !memory.elseIfs.empty()) passLinesTo(memory.elseIfs.back().line);
+    auto readOn = [this]() -> const Instruction& { return readLine(); };
+    bool decides = target == interp::SkipTo::branchEnd;
+    SkippedLines<decltype(readOn)> lines(readOn, vars_, decides ? &memory : nullptr, &lineCounter_);
+    interp::skipBlock(lines, target);
+    if (!lines.stoppedAtElseIf) memory.landing = lineCounter_;
 }
 
 }  // namespace runtime

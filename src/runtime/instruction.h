@@ -14,6 +14,18 @@
 
 namespace runtime {
 
+// Where the skips over a block's lines that started at one code line ended: the ELSEIF lines met at
+// the block's own depth with their conditions, and the matching ELSE or ENDIF line once a skip met
+// it. Line numbers count code lines from the first, as the executor's line counter does.
+struct RememberedSkip {
+    struct ElseIf {
+        interp::ConditionShape condition;
+        int line;
+    };
+    std::vector<ElseIf> elseIfs;
+    int landing = 0;  // 0 while no skip has got that far
+};
+
 struct Instruction {
     std::optional<compiler::Opcode> opcode;              // nullopt: matches nothing, ignored
     std::string label;                                   // RLBL, R004, R005
@@ -28,6 +40,8 @@ struct Instruction {
     // The meaning of a command of the command library, bound when the line is decoded; nullptr
     // for the lines the executor runs itself.
     commands::Handler handler = nullptr;
+    // RXIF: the skips over its false branch; RXIE, RXEL: the skip to the end of the block.
+    mutable RememberedSkip skip;
 };
 
 // Reads a code line's operands by the form its opcode has.
