@@ -20,6 +20,7 @@
 namespace interp {
 
 struct Interpreter;
+struct JumpTarget;
 
 // The parameters of a command whose reading does not depend on variables: LET, the string
 // commands and the message boxes.
@@ -82,6 +83,11 @@ struct CommandPlan {
     mutable RememberedSkip falseBranch;
     // ELSE or ELSEIF met in a branch that ran: where the skip to the end of the block ended.
     mutable std::optional<ScriptReader::Advance> afterBlock;
+    // GOTO and GOSUB: the label, where reading it ended, and where the label leads once found
+    // (an entry of the script memo's labels, which lives as long as the plan).
+    mutable std::optional<std::string> jumpLabel;
+    mutable ScriptReader::Advance afterJumpLabel{};
+    mutable const JumpTarget* jumpTarget = nullptr;
     // A true one-line IF: the plan of the command after its condition, read the first time the
     // condition holds. Its keyword is the character that followed the condition joined to the
     // keyword read after it.

@@ -80,6 +80,16 @@ int runElse(Interpreter& in, const CommandPlan& plan) {
     return 0;
 }
 
+int runGoto(Interpreter& in, const CommandPlan& plan) {
+    handleGoto(in, &plan);
+    return 0;
+}
+
+int runGosub(Interpreter& in, const CommandPlan& plan) {
+    handleGosub(in, &plan);
+    return 0;
+}
+
 int runByKeyword(Interpreter& in, const CommandPlan& plan) { return dispatch(in, plan.keyword); }
 
 int runIf(Interpreter& in, const CommandPlan& plan);
@@ -113,6 +123,10 @@ CommandPlan readPlan(Interpreter& in, std::optional<char> first = std::nullopt) 
         plan.run = runUntil;
     } else if (plan.keyword == Keyword::ELSE || plan.keyword == Keyword::ELSEIF) {
         plan.run = runElse;
+    } else if (plan.keyword == Keyword::GOTO) {
+        plan.run = runGoto;
+    } else if (plan.keyword == Keyword::GOSUB) {
+        plan.run = runGosub;
     } else {
         plan.run = runByKeyword;
     }

@@ -112,7 +112,8 @@ void pushLine(Interpreter& in, LineStack& stack, int line) {
 // Restarts the script from its first byte; a script that can no longer be opened ends the run.
 // After a command of the script's own that may have written files or started programs, the
 // file is looked at now, so a script that rewrites or deletes itself sees that at its next jump.
-void restart(Interpreter& in) {
+// False when the text was reloaded: everything remembered, the plans included, is gone.
+bool restart(Interpreter& in) {
     bool filesChanged = in.session.fileChanges != in.fileChangesSeen;
     in.fileChangesSeen = in.session.fileChanges;
     if (!in.reader.restart(filesChanged)) {
@@ -122,7 +123,9 @@ void restart(Interpreter& in) {
     if (in.memo.generation != in.reader.sourceGeneration()) {
         in.memo = ScriptMemo{};
         in.memo.generation = in.reader.sourceGeneration();
+        return false;
     }
+    return true;
 }
 
 // Reads one line during a search, keeping the REPEAT stack in step with the loops passed.
@@ -142,10 +145,13 @@ bool jumpToRemembered(Interpreter& in, const JumpTarget* target) {
 JumpTarget here(const Interpreter& in) { return JumpTarget{in.reader.position(), in.repeatStack.contents()}; }
 
 // From the first byte: on to the line after the label line; the end of the script (no such
-// label) ends the run quietly.
-void searchLabel(Interpreter& in, const std::string& label) {
+// label) ends the run quietly. Returns where the label was remembered.
+const JumpTarget& searchLabel(Interpreter& in, const std::string& label) {
     auto remembered = in.memo.labels.find(label);
-    if (jumpToRemembered(in, remembered == in.memo.labels.end() ? nullptr : &remembered->second)) return;
+    if (remembered != in.memo.labels.end()) {
+        jumpToRemembered(in, &remembered->second);
+        return remembered->second;
+    }
     // Every search reads from the first byte with no loop open, so an earlier search has passed
     // the lines up to where it stopped alike, and remembered every label there: this one goes on
     // from that point, and the searches of a script read it once in all.
@@ -154,13 +160,15 @@ void searchLabel(Interpreter& in, const std::string& label) {
         KeywordRead read = readKeyword(in);
         if (read.word == "%") {
             std::string name = readRestOfLine(in);
-            in.memo.labels.emplace(name, here(in));  // the first line of each name only
-            if (name == label) break;
+            auto added = in.memo.labels.emplace(name, here(in));  // the first line of each name only
+            if (name == label) {
+                in.memo.labelFrontier = here(in);
+                return added.first->second;
+            }
             continue;
         }
         scanLine(in, read.upper);
     }
-    in.memo.labelFrontier = here(in);
 }
 
 std::string readLabelOperand(Interpreter& in) {
@@ -242,22 +250,47 @@ void handleUntil(Interpreter& in, const CommandPlan* plan) {
     in.reader.skipToLine(loopStart);
 }
 
-void handleGoto(Interpreter& in) {
+namespace {
+
+// The label after GOTO or GOSUB, read from the text the first time and then from the plan.
+std::string labelOperand(Interpreter& in, const CommandPlan* plan) {
+    if (!plan) return readLabelOperand(in);
+    if (plan->jumpLabel) {
+        in.reader.replay(plan->afterJumpLabel);
+        return *plan->jumpLabel;
+    }
+    ScriptReader::Position start = in.reader.position();
     std::string label = readLabelOperand(in);
-    restart(in);
-    in.repeatStack.clear();
-    searchLabel(in, label);
+    plan->jumpLabel = label;
+    plan->afterJumpLabel = in.reader.advanceSince(start, false);
+    return label;
 }
 
-void handleGosub(Interpreter& in) {
-    std::string label = readLabelOperand(in);
+// Restarts and goes on after the label. Where the label led is bound to the plan once found: the
+// plan survives the restart unless the text was reloaded, and the target with it.
+void jumpTo(Interpreter& in, const std::string& label, const CommandPlan* plan) {
+    const JumpTarget* bound = plan ? plan->jumpTarget : nullptr;
+    bool kept = restart(in);
+    in.repeatStack.clear();
+    if (kept && bound) {
+        jumpToRemembered(in, bound);
+        return;
+    }
+    const JumpTarget& target = searchLabel(in, label);
+    if (kept && plan) plan->jumpTarget = &target;
+}
+
+}  // namespace
+
+void handleGoto(Interpreter& in, const CommandPlan* plan) { jumpTo(in, labelOperand(in, plan), plan); }
+
+void handleGosub(Interpreter& in, const CommandPlan* plan) {
+    std::string label = labelOperand(in, plan);
     // The line counter now stands on the line after the GOSUB: that is where RESUME returns. A
     // GOSUB ended by the end of the file counts as ended by a line end, so the return goes past
     // it (to the end) instead of calling again.
     pushLine(in, in.gosubStack, in.reader.line() + (in.reader.atEnd() ? 1 : 0));
-    restart(in);
-    in.repeatStack.clear();
-    searchLabel(in, label);
+    jumpTo(in, label, plan);
 }
 
 void handleResume(Interpreter& in) {

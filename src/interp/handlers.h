@@ -34,8 +34,9 @@ void handleElse(Interpreter& in, const CommandPlan& plan);
 void handleRepeat(Interpreter& in);
 // plan, where given, remembers the condition of the UNTIL it belongs to.
 void handleUntil(Interpreter& in, const CommandPlan* plan = nullptr);
-void handleGoto(Interpreter& in);
-void handleGosub(Interpreter& in);
+// plan, where given, keeps the label and, once found, where it leads.
+void handleGoto(Interpreter& in, const CommandPlan* plan = nullptr);
+void handleGosub(Interpreter& in, const CommandPlan* plan = nullptr);
 void handleResume(Interpreter& in);
 void handleHalt(Interpreter& in);
 void handleEnd(Interpreter& in);

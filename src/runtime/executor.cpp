@@ -91,10 +91,10 @@ StepResult Executor::execute(const Instruction& instruction) {
     switch (*instruction.opcode) {
         case Opcode::RLBL: return StepResult::next;
         case Opcode::RRLR: checkVersion(instruction); return StepResult::next;
-        case Opcode::R004: jump(instruction.label); return StepResult::next;
+        case Opcode::R004: jump(instruction); return StepResult::next;
         case Opcode::R005:
             push(gosubStack_, lineCounter_);
-            jump(instruction.label);
+            jump(instruction);
             return StepResult::next;
         case Opcode::R006: returnFromSubroutine(); return StepResult::next;
         case Opcode::R0IF:

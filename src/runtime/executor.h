@@ -37,12 +37,6 @@ class Executor {
     int run();
 
   private:
-    // Where a label search or a return scan ended: the next line and the loops open there.
-    struct JumpTarget {
-        int lineCounter;
-        std::vector<int> repeatLines;
-    };
-
     const Instruction& readLine();
     const Instruction& instructionAt(int lineNumber);
     StepResult execute(const Instruction& instruction);
@@ -54,7 +48,8 @@ class Executor {
     void restart();
     void push(interp::LineStack& stack, int line);
     void scanLineForLoops(const Instruction& instruction);
-    void jump(const std::string& label);
+    void jump(const Instruction& instruction);
+    const JumpTarget& searchLabel(const std::string& label);
     void returnFromSubroutine();
     void loopEnd(const Instruction& instruction);
     void skipBlock(interp::SkipTo target);

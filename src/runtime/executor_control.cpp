@@ -17,14 +17,18 @@ void Executor::scanLineForLoops(const Instruction& instruction) {
     if (instruction.opcode == Opcode::RUNT) repeatStack_.pop();
 }
 
-void Executor::jump(const std::string& label) {
+void Executor::jump(const Instruction& instruction) {
     restart();
     repeatStack_.clear();
-    if (auto found = labels_.find(label); found != labels_.end()) {
-        lineCounter_ = found->second.lineCounter;
-        repeatStack_.assign(found->second.repeatLines);
-        return;
-    }
+    // The line that jumps is kept decoded from its restart on, so where its label leads is bound
+    // to it once found; targets never change, as the code never does.
+    if (!instruction.jumpTarget) instruction.jumpTarget = &searchLabel(instruction.label);
+    lineCounter_ = instruction.jumpTarget->lineCounter;
+    repeatStack_.assign(instruction.jumpTarget->repeatLines);
+}
+
+const JumpTarget& Executor::searchLabel(const std::string& label) {
+    if (auto found = labels_.find(label); found != labels_.end()) return found->second;
     // Every search reads from the first line with no loop open, so an earlier search has passed
     // the lines up to where it stopped alike, and remembered every label there: this one goes on
     // from that point, and the searches of a program read its code once in all. A label that does
@@ -36,12 +40,15 @@ void Executor::jump(const std::string& label) {
     for (;;) {
         const Instruction& line = readLine();
         if (line.opcode == Opcode::RLBL) {
-            labels_.emplace(line.label, JumpTarget{lineCounter_, repeatStack_.contents()});  // first line only
-            if (line.label == label) break;
+            // The first line of each label only.
+            auto added = labels_.emplace(line.label, JumpTarget{lineCounter_, repeatStack_.contents()});
+            if (line.label == label) {
+                labelFrontier_ = JumpTarget{lineCounter_, repeatStack_.contents()};
+                return added.first->second;
+            }
         }
         scanLineForLoops(line);
     }
-    labelFrontier_ = JumpTarget{lineCounter_, repeatStack_.contents()};
 }
 
 void Executor::returnFromSubroutine() {

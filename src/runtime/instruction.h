@@ -26,6 +26,12 @@ struct RememberedSkip {
     int landing = 0;  // 0 while no skip has got that far
 };
 
+// Where a label search or a return scan ended: the next line and the loops open there.
+struct JumpTarget {
+    int lineCounter;
+    std::vector<int> repeatLines;
+};
+
 struct Instruction {
     std::optional<compiler::Opcode> opcode;              // nullopt: matches nothing, ignored
     std::string label;                                   // RLBL, R004, R005
@@ -42,6 +48,8 @@ struct Instruction {
     commands::Handler handler = nullptr;
     // RXIF: the skips over its false branch; RXIE, RXEL: the skip to the end of the block.
     mutable RememberedSkip skip;
+    // R004, R005: where the label leads, once found (kept by the executor for the whole run).
+    mutable const JumpTarget* jumpTarget = nullptr;
 };
 
 // Reads a code line's operands by the form its opcode has.
