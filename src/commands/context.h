@@ -34,9 +34,6 @@ struct Session {
     std::string lastPattern;
     std::unique_ptr<platform::FileSearch> search;
     TextFileCache textFile;
-    // LINKVAR: room for the values that must be built, and views of all its values; reused.
-    std::vector<std::string> linkScratch;
-    std::vector<std::string_view> linkViews;
     // Where LINKVAR, UPVAR and LOWVAR build their results; it then holds the target's old value,
     // whose room the next result reuses.
     interp::SmallText textRoom;

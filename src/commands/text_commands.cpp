@@ -109,13 +109,17 @@ void calcVar(Context& ctx, Target target, const Calculation& calculation) {
 }
 
 void linkVar(Context& ctx, Target target, std::span<const interp::ValueShape> values) {
-    Session& session = ctx.session;
-    if (session.linkScratch.size() < values.size()) session.linkScratch.resize(values.size());
-    session.linkViews.clear();
-    for (size_t i = 0; i < values.size(); ++i) {
-        session.linkViews.push_back(interp::viewValue(ctx.vars, values[i], session.linkScratch[i]));
+    // Every part of every value appended in turn, in the session's room: nothing the parts view
+    // changes before the target does.
+    interp::SmallText& joined = ctx.session.textRoom;
+    joined.clear();
+    std::string scratch;
+    for (const interp::ValueShape& value : values) {
+        for (const interp::ValuePart& part : value) {
+            joined.append(part.isVariable ? ctx.vars.view(part.variable, scratch) : std::string_view(part.literal));
+        }
     }
-    linkVar(ctx, target, session.linkViews);
+    ctx.vars.exchange(target, joined);
 }
 
 void calcVar(Context& ctx, Target target, std::span<const interp::ValueShape> values, std::string_view operators) {

@@ -1,7 +1,6 @@
 // Number and text conversions shared by the commands.
 #include "core/text.h"
 
-#include <charconv>
 #include <climits>
 #include <cstdlib>
 
@@ -94,8 +93,16 @@ std::string intToText(long long value) {
 }
 
 std::string_view formatInt(long long value, char* room) {
-    auto result = std::to_chars(room, room + kIntTextRoom, value);
-    return std::string_view(room, static_cast<size_t>(result.ptr - room));
+    // Digits from the last one back, into the end of room: one division by a constant each.
+    char* end = room + kIntTextRoom;
+    char* first = end;
+    unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value) : value;
+    do {
+        *--first = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) *--first = '-';
+    return std::string_view(first, static_cast<size_t>(end - first));
 }
 
 std::string upperCase(std::string_view text) {

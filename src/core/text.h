@@ -18,7 +18,7 @@ double textToDouble(std::string_view text);
 // Formats a number as "%d".
 std::string intToText(long long value);
 // The same into room of kIntTextRoom bytes, which any long long's digits fit, without building a
-// string; the view is of room.
+// string; the view is of a part of room.
 inline constexpr size_t kIntTextRoom = 24;
 std::string_view formatInt(long long value, char* room);
 
