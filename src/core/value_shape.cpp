@@ -49,21 +49,55 @@ bool compareTexts(std::string_view left, char op, std::string_view right) {
     }
 }
 
+void prepareComparison(Comparison& comparison) {
+    auto formOf = [](const ValueShape& side, double& number) {
+        if (side.size() != 1) return SideForm::joined;
+        if (side.front().isVariable) return SideForm::variable;
+        number = textToDouble(side.front().literal);
+        return SideForm::literal;
+    };
+    comparison.leftForm = formOf(comparison.left, comparison.leftNumber);
+    comparison.rightForm = formOf(comparison.right, comparison.rightNumber);
+}
+
+namespace {
+
+std::string_view sideText(const VariableTable& vars, const ValueShape& side, SideForm form, std::string& scratch) {
+    switch (form) {
+        case SideForm::literal: return side.front().literal;
+        case SideForm::variable: return vars.view(side.front().variable, scratch);
+        default: return viewValue(vars, side, scratch);
+    }
+}
+
+double sideNumber(const VariableTable& vars, const ValueShape& side, SideForm form, double literalNumber,
+                  std::string& scratch) {
+    switch (form) {
+        case SideForm::literal: return literalNumber;
+        case SideForm::variable: return vars.number(side.front().variable);
+        default: return textToDouble(viewValue(vars, side, scratch));
+    }
+}
+
+bool evaluateComparison(const VariableTable& vars, const Comparison& comparison) {
+    std::string leftScratch, rightScratch;
+    if (comparison.op == '<' || comparison.op == '>') {
+        double left = sideNumber(vars, comparison.left, comparison.leftForm, comparison.leftNumber, leftScratch);
+        double right = sideNumber(vars, comparison.right, comparison.rightForm, comparison.rightNumber, rightScratch);
+        return comparison.op == '<' ? left < right : left > right;
+    }
+    return compareTexts(sideText(vars, comparison.left, comparison.leftForm, leftScratch), comparison.op,
+                        sideText(vars, comparison.right, comparison.rightForm, rightScratch));
+}
+
+}  // namespace
+
 bool evaluateCondition(const VariableTable& vars, const ConditionShape& condition) {
     bool result = false;
     bool evaluateNext = true;
     for (const Comparison& comparison : condition) {
         if (evaluateNext) {
-            std::string leftScratch, rightScratch;
-            if (comparison.op == '<' || comparison.op == '>') {
-                // The numbers the sides read as, kept beside lone literals and stored variables.
-                double left = numberValue(vars, comparison.left, leftScratch);
-                double right = numberValue(vars, comparison.right, rightScratch);
-                result = comparison.op == '<' ? left < right : left > right;
-            } else {
-                result = compareTexts(viewValue(vars, comparison.left, leftScratch), comparison.op,
-                                      viewValue(vars, comparison.right, rightScratch));
-            }
+            result = evaluateComparison(vars, comparison);
             evaluateNext = false;
         }
         if ((comparison.connective == '|' && !result) || (comparison.connective == '&' && result)) evaluateNext = true;

@@ -33,14 +33,27 @@ std::string_view viewValue(const VariableTable& vars, const ValueShape& shape, s
 // variable again: both keep it.
 double numberValue(const VariableTable& vars, const ValueShape& shape, std::string& scratch);
 
+// What one side of a comparison is, as far as comparing it goes: a lone literal, whose number is
+// read once, a lone variable, which keeps its own number, or anything else, joined when compared.
+enum class SideForm : unsigned char { joined, literal, variable };
+
 // One comparison of a condition and the connective ("|", "&" or 0 for none) that follows it.
 struct Comparison {
     ValueShape left;
     char op = 0;  // "=", "!", "<" or ">"; any other character compares false
     ValueShape right;
     char connective = 0;
+    // Filled by prepareComparison when the line is read; a comparison never prepared compares
+    // its sides as joined values, with the same outcome.
+    SideForm leftForm = SideForm::joined;
+    SideForm rightForm = SideForm::joined;
+    double leftNumber = 0;  // the number a lone literal side reads as
+    double rightNumber = 0;
 };
 using ConditionShape = std::vector<Comparison>;
+
+// Works out the forms of the comparison's sides, and the numbers of its literal sides.
+void prepareComparison(Comparison& comparison);
 
 // One comparison's outcome: "=" and "!" compare texts exactly, "<" and ">" compare numbers.
 bool compareTexts(std::string_view left, char op, std::string_view right);

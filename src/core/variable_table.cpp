@@ -119,14 +119,12 @@ void VariableTable::appendValue(std::string_view name, std::string& out) const {
 
 void VariableTable::appendValue(Handle variable, std::string& out) const { appendSlotValue(*variable.slot_, out); }
 
-std::string_view VariableTable::view(Handle variable, std::string& scratch) const {
-    const Slot& slot = *variable.slot_;
+std::string_view VariableTable::specialView(const Slot& slot, std::string& scratch) const {
     if (isComputed(slot.special)) return scratch = computedValue(slot.special);
     return slot.record.value.view();
 }
 
-double VariableTable::number(Handle variable) const {
-    const Slot& slot = *variable.slot_;
+double VariableTable::readNumber(const Slot& slot) const {
     if (isComputed(slot.special)) return textToDouble(computedValue(slot.special));
     const Record& record = slot.record;
     if (!record.numberKnown) {
@@ -162,7 +160,7 @@ void VariableTable::create(Handle variable) {
     if (grows && onGrow) onGrow(variable.name());
 }
 
-SmallText& VariableTable::prepareWrite(Handle variable, std::string_view value) {
+SmallText& VariableTable::prepareFirstOrSpecialWrite(Handle variable, std::string_view value) {
     if (value.size() > valueLimit) throw std::bad_alloc();
     Slot& slot = *variable.slot_;
     if (slot.special != Special::none) runWriteHook(slot, value);
@@ -172,13 +170,6 @@ SmallText& VariableTable::prepareWrite(Handle variable, std::string_view value) 
 }
 
 void VariableTable::set(Handle variable, std::string value) { prepareWrite(variable, value).assign(value); }
-
-void VariableTable::assign(Handle variable, std::string_view value) {
-    // SmallText::assign copies correctly also from a part of the text itself.
-    prepareWrite(variable, value).assign(value);
-}
-
-void VariableTable::exchange(Handle variable, SmallText& value) { prepareWrite(variable, value).swap(value); }
 
 void VariableTable::assignNumber(Handle variable, std::string_view text, double number) {
     assign(variable, text);

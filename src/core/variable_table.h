@@ -77,10 +77,18 @@ class VariableTable {
     void appendValue(Handle variable, std::string& out) const;
     // The value without a copy where it is stored; computed values are built in scratch. The view
     // lasts until the variable or scratch changes.
-    std::string_view view(Handle variable, std::string& scratch) const;
+    std::string_view view(Handle variable, std::string& scratch) const {
+        const Slot& slot = *variable.slot_;
+        if (slot.special != Special::none) return specialView(slot, scratch);
+        return slot.record.value.view();
+    }
     // The number the value reads as, with the C library's atof rules (textToDouble); kept beside
     // a stored value until it changes.
-    double number(Handle variable) const;
+    double number(Handle variable) const {
+        const Slot& slot = *variable.slot_;
+        if (slot.special == Special::none && slot.record.numberKnown) return slot.record.number;
+        return readNumber(slot);
+    }
 
     // Writing. Each runs the write hook of the name first, then stores the value, creating the
     // variable if needed; a value longer than valueLimit throws std::bad_alloc before anything
@@ -89,9 +97,12 @@ class VariableTable {
     void set(Handle variable, std::string value);
     // Stores a copy of the bytes in the room the variable already has. The view may be of any
     // variable's value, the target's own included.
-    void assign(Handle variable, std::string_view value);
+    void assign(Handle variable, std::string_view value) {
+        // SmallText::assign copies correctly also from a part of the text itself.
+        prepareWrite(variable, value).assign(value);
+    }
     // Stores value and hands the variable's old value back in it, so that both rooms are reused.
-    void exchange(Handle variable, SmallText& value);
+    void exchange(Handle variable, SmallText& value) { prepareWrite(variable, value).swap(value); }
     // assign, for a text of which the caller knows that it reads as exactly this number.
     void assignNumber(Handle variable, std::string_view text, double number);
 
@@ -130,7 +141,18 @@ class VariableTable {
     void runWriteHook(const Slot& slot, std::string_view value);
     // Checks the length, runs the hook and creates the variable: what every write does before it
     // stores.
-    SmallText& prepareWrite(Handle variable, std::string_view value);
+    // An ordinary variable that exists takes the short way.
+    SmallText& prepareWrite(Handle variable, std::string_view value) {
+        Slot& slot = *variable.slot_;
+        if (value.size() > valueLimit || slot.special != Special::none || !slot.exists) {
+            return prepareFirstOrSpecialWrite(variable, value);
+        }
+        slot.record.numberKnown = false;
+        return slot.record.value;
+    }
+    SmallText& prepareFirstOrSpecialWrite(Handle variable, std::string_view value);
+    std::string_view specialView(const Slot& slot, std::string& scratch) const;
+    double readNumber(const Slot& slot) const;
     void create(Handle variable);
 
     // Looked up with string_views as well as strings, without building a temporary string.

@@ -13,6 +13,7 @@ ConditionShape readConditionShape(Interpreter& in) {
         comparison.left = readValueShape(in, ValueForm::strict);
         comparison.op = static_cast<char>(expectInnerSeparator(in, "=!<>"));
         comparison.right = readValueShape(in, ValueForm::strict);
+        prepareComparison(comparison);
         int connective = readSeparator(in);
         if (connective != '|' && connective != '&') {
             in.reader.pushBack();

@@ -54,6 +54,7 @@ class OperandCursor {
             comparison.op = current();
             step(2);
             comparison.right = readValue();
+            interp::prepareComparison(comparison);
             char connective = current();
             if (connective != '|' && connective != '&') {
                 condition.push_back(std::move(comparison));
