@@ -134,21 +134,29 @@ const TextFileCache* keptTextFile(Context& ctx, std::FILE* stream) {
     return &kept;
 }
 
+// The line of the kept text; "EOF" and errorcode "-1" when the text has fewer lines before it. A
+// line of the kept text ends where the line reader's would: at a line feed.
+void readKeptLine(Context& ctx, Target target, const TextFileCache& kept, int number) {
+    if (static_cast<size_t>(number) > kept.lineStarts.size()) {
+        ctx.vars.set(target, "EOF");
+        return setErrorcode(ctx, false);
+    }
+    std::string_view rest = std::string_view(kept.text).substr(kept.lineStarts[number - 1]);
+    setErrorcode(ctx, true);
+    ctx.vars.assign(target, firstLine(rest));
+}
+
 // Line number: "EOF" and errorcode "-1" when the file has fewer lines before it.
 void readLine(Context& ctx, Target target, const std::string& file, int number) {
+    // The kept text serves when the file is still the very version kept: that needs no stream.
+    const TextFileCache& last = ctx.session.textFile;
+    if (last.kept) {
+        auto stamp = ctx.platform.files().readableStamp(file);
+        if (stamp && *stamp == last.stamp) return readKeptLine(ctx, target, last, number);
+    }
     Stream stream = ctx.platform.files().openStream(file, "rt");
     if (!stream) return setErrorcode(ctx, false);
-    // A line of the kept text ends where the line reader's would: at a line feed.
-    if (const TextFileCache* kept = keptTextFile(ctx, stream.get())) {
-        if (static_cast<size_t>(number) > kept->lineStarts.size()) {
-            ctx.vars.set(target, "EOF");
-            return setErrorcode(ctx, false);
-        }
-        std::string_view rest = std::string_view(kept->text).substr(kept->lineStarts[number - 1]);
-        setErrorcode(ctx, true);
-        ctx.vars.set(target, std::string(firstLine(rest)));
-        return;
-    }
+    if (const TextFileCache* kept = keptTextFile(ctx, stream.get())) return readKeptLine(ctx, target, *kept, number);
     LineReader reader(stream.get());
     for (int skipped = 1; skipped < number; ++skipped) {
         if (!reader.skipLine()) {
@@ -174,11 +182,9 @@ void newFile(Context& ctx, const std::string& file) {
 // keeps its old length, and a file the command created is removed.
 void writeFile(Context& ctx, const std::string& file, const std::string& text) {
     ctx.session.forgetFileContents();
-    auto write = ctx.platform.files().startWrite(file, platform::FileWriteMode::appendText);
-    if (!write) return setErrorcode(ctx, false);
-    std::FILE* stream = write->stream();
-    bool written = std::fwrite(text.data(), 1, text.size(), stream) == text.size() && std::fputc('\n', stream) != EOF;
-    setErrorcode(ctx, written && write->commit());
+    std::string line = text;
+    line += '\n';
+    setErrorcode(ctx, ctx.platform.files().appendText(file, line));
 }
 
 void readFile(Context& ctx, Target target, const std::string& file, const std::string& line) {

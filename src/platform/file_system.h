@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -100,6 +101,20 @@ class FileSystem {
     virtual std::unique_ptr<FileWrite> startWrite(const std::string& name, FileWriteMode mode) = 0;
     // The stamp of the file a stream from openStream reads; nullopt when the system cannot tell.
     virtual std::optional<FileStamp> streamStamp(std::FILE* stream) = 0;
+    // The stamp of the file openStream(name, "rt") would read, without a stream; nullopt when it
+    // would refuse or fail. A backend may answer with fewer system calls than a stream needs.
+    virtual std::optional<FileStamp> readableStamp(const std::string& name) {
+        Stream stream = openStream(name, "rt");
+        return stream ? streamStamp(stream.get()) : std::nullopt;
+    }
+    // Appends the bytes to the end of a text file as startWrite(appendText) and a commit do: all of
+    // them or, on any failure, none (the file keeps its old length; a file made here is removed).
+    virtual bool appendText(const std::string& name, std::string_view bytes) {
+        std::unique_ptr<FileWrite> write = startWrite(name, FileWriteMode::appendText);
+        if (!write) return false;
+        bool written = std::fwrite(bytes.data(), 1, bytes.size(), write->stream()) == bytes.size();
+        return write->commit() && written;
+    }
 
     // True when both names lead to the same existing file.
     virtual bool sameFile(const std::string& first, const std::string& second) = 0;

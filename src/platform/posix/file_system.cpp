@@ -280,13 +280,27 @@ int openFlags(char kind) {
 }
 
 // Whether the file just opened may serve the stream: only a regular file is read, a read-only
-// one is never written. For "w" it then empties a regular file.
-bool readyForStream(int fd, char kind) {
+// one is never written. For "w" it then empties a regular file. regular tells which it is: only a
+// pipe or a device needs O_NONBLOCK taken off, a regular file ignores it.
+bool readyForStream(int fd, char kind, bool& regular) {
     struct stat info {};
     if (::fstat(fd, &info) != 0) return false;
+    regular = S_ISREG(info.st_mode);
     if (kind == 'r') return S_ISREG(info.st_mode);
     if (!S_ISREG(info.st_mode)) return true;
     return !isReadOnlyMode(info.st_mode) && (kind != 'w' || ::ftruncate(fd, 0) == 0);
+}
+
+// The stamp of the file whose status this is.
+FileStamp stampOf(const struct stat& info) {
+    FileStamp stamp;
+    stamp.identity =
+        (static_cast<unsigned long long>(info.st_dev) << 40) ^ static_cast<unsigned long long>(info.st_ino);
+    stamp.size = static_cast<long long>(info.st_size);
+    stamp.modified = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
+    stamp.changed = static_cast<long long>(info.st_ctim.tv_sec) * 1000000000LL + info.st_ctim.tv_nsec;
+    stamp.directory = S_ISDIR(info.st_mode);
+    return stamp;
 }
 
 // ---- the search ----
@@ -313,6 +327,8 @@ class PosixFileSystem final : public FileSystem {
     Stream openStream(const std::string& name, const char* mode) override;
     std::unique_ptr<FileWrite> startWrite(const std::string& name, FileWriteMode mode) override;
     std::optional<FileStamp> streamStamp(std::FILE* stream) override;
+    std::optional<FileStamp> readableStamp(const std::string& name) override;
+    bool appendText(const std::string& name, std::string_view bytes) override { return appendPosixText(name, bytes); }
     bool sameFile(const std::string& first, const std::string& second) override;
     bool rename(const std::string& from, const std::string& to) override;
     bool changeDirectory(const std::string& path) override;
@@ -404,7 +420,8 @@ Stream PosixFileSystem::openStream(const std::string& name, const char* mode) {
     int fd = ::open(name.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) return nullptr;
     std::FILE* stream = nullptr;
-    if (readyForStream(fd, mode[0]) && makeBlocking(fd)) stream = ::fdopen(fd, mode);
+    bool regular = false;
+    if (readyForStream(fd, mode[0], regular) && (regular || makeBlocking(fd))) stream = ::fdopen(fd, mode);
     if (!stream) ::close(fd);
     return Stream(stream);
 }
@@ -416,14 +433,17 @@ std::unique_ptr<FileWrite> PosixFileSystem::startWrite(const std::string& name, 
 std::optional<FileStamp> PosixFileSystem::streamStamp(std::FILE* stream) {
     struct stat info {};
     if (::fstat(::fileno(stream), &info) != 0) return std::nullopt;
-    FileStamp stamp;
-    stamp.identity =
-        (static_cast<unsigned long long>(info.st_dev) << 40) ^ static_cast<unsigned long long>(info.st_ino);
-    stamp.size = static_cast<long long>(info.st_size);
-    stamp.modified = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
-    stamp.changed = static_cast<long long>(info.st_ctim.tv_sec) * 1000000000LL + info.st_ctim.tv_nsec;
-    stamp.directory = S_ISDIR(info.st_mode);
-    return stamp;
+    return stampOf(info);
 }
 
+std::optional<FileStamp> PosixFileSystem::readableStamp(const std::string& name) {
+    // What openStream(name, "rt") opens and accepts, without making a stream: a regular file.
+    int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat info {};
+    bool readable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    ::close(fd);
+    if (!readable) return std::nullopt;
+    return stampOf(info);
+}
 }  // namespace platform

@@ -41,6 +41,17 @@ int openForWriting(const std::string& name, int flags, bool& created) {
     return fd;
 }
 
+// Writes all the bytes, however many calls it takes; false at the first failure.
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
 // Text at the end of a file. Undone by cutting a regular file back to its old length, or removing
 // it when this write created it; a device or pipe has nothing to take back.
 std::unique_ptr<FileWrite> startAppend(const std::string& name) {
@@ -110,6 +121,32 @@ int openBeside(const std::string& target, std::string& temporary) {
 }
 
 }  // namespace
+
+bool appendPosixText(const std::string& name, std::string_view bytes) {
+    bool created = false;
+    int fd = openForWriting(name, O_APPEND, created);
+    if (fd < 0) return false;
+    struct stat info {};
+    bool refused = ::fstat(fd, &info) != 0 || (S_ISREG(info.st_mode) && isReadOnlyMode(info.st_mode));
+    bool regular = S_ISREG(info.st_mode);
+    // O_NONBLOCK means nothing to a regular file; a pipe or a device blocks as usual once open.
+    if (!refused && !regular && !makeBlocking(fd)) refused = true;
+    if (refused) {
+        ::close(fd);
+        if (created) ::unlink(name.c_str());
+        return false;
+    }
+    bool written = writeAll(fd, bytes);
+    written = ::close(fd) == 0 && written;
+    if (written || !regular) return written;
+    if (created) {
+        ::unlink(name.c_str());
+    } else {
+        // Nothing else can be done when even this fails; the command reports the failure.
+        [[maybe_unused]] int ignored = ::truncate(name.c_str(), info.st_size);
+    }
+    return false;
+}
 
 bool makeBlocking(int fd) {
     int flags = ::fcntl(fd, F_GETFL);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/file_system.h"
 
@@ -21,6 +22,9 @@ inline bool isReadOnlyMode(mode_t mode) { return (mode & (S_IWUSR | S_IWGRP | S_
 // Takes O_NONBLOCK off a descriptor opened with it (so that opening a pipe waits for nobody); the
 // stream on it then blocks as usual.
 bool makeBlocking(int fd);
+
+// FileSystem::appendText with as few system calls as the file allows: one write, no stream.
+bool appendPosixText(const std::string& name, std::string_view bytes);
 
 // The nearest native meaning of FileSystem::startWrite.
 std::unique_ptr<FileWrite> startPosixWrite(const std::string& name, FileWriteMode mode);
