@@ -1,6 +1,7 @@
 // Lookups over the opcode table.
 #include "code/opcodes.h"
 
+#include <cstdint>
 #include <iterator>
 
 namespace compiler {
@@ -15,13 +16,27 @@ constexpr std::string_view kTexts[] = {
 
 }  // namespace
 
+namespace {
+
+// The four bytes of an opcode as one number, so that a switch finds it.
+constexpr std::uint32_t packed(std::string_view code) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(code[0])) << 24 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(code[1])) << 16 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(code[2])) << 8 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(code[3]));
+}
+
+}  // namespace
+
 std::optional<Opcode> opcodeOf(std::string_view codeLine) {
     if (codeLine.size() < 4) return std::nullopt;
-    std::string_view code = codeLine.substr(0, 4);
-    for (size_t i = 0; i < std::size(kTexts); ++i) {
-        if (kTexts[i] == code) return static_cast<Opcode>(i);
+    switch (packed(codeLine)) {
+#define VELMISH_OPCODE_CASE(code) \
+    case packed(#code): return Opcode::code;
+        VELMISH_OPCODES(VELMISH_OPCODE_CASE)
+#undef VELMISH_OPCODE_CASE
+        default: return std::nullopt;
     }
-    return std::nullopt;
 }
 
 std::string_view opcodeText(Opcode opcode) { return kTexts[static_cast<int>(opcode)]; }

@@ -104,6 +104,20 @@ VariableTable::Handle VariableTable::handle(std::string_view name) {
     return handle;
 }
 
+VariableTable::Handle VariableTable::handleOfIndex(std::string_view index) {
+    // Up to a million indices: far more variables than any script names.
+    constexpr size_t kMaxDigits = 6;
+    if (index.empty() || index.size() > kMaxDigits || (index[0] == '0' && index.size() > 1)) return handle(index);
+    size_t number = 0;
+    for (char c : index) {
+        if (c < '0' || c > '9') return handle(index);
+        number = number * 10 + static_cast<size_t>(c - '0');
+    }
+    if (number < indexHandles_.size() && indexHandles_[number].slot_) return indexHandles_[number];
+    if (number >= indexHandles_.size()) indexHandles_.resize(number + 1);
+    return indexHandles_[number] = handle(index);
+}
+
 void VariableTable::appendSlotValue(const Slot& slot, std::string& out) const {
     if (isComputed(slot.special)) {
         out += computedValue(slot.special);

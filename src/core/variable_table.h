@@ -67,6 +67,10 @@ class VariableTable {
     VariableTable& operator=(const VariableTable&) = delete;
 
     Handle handle(std::string_view name);
+    // The handle of a variable named by an index text ("31"), as compiled programs name them. The
+    // indices written the usual way (decimal, no leading zero) are kept in a table, so their names
+    // need not be hashed; any other text is a name like any other.
+    Handle handleOfIndex(std::string_view index);
     // The handle of a system variable, kept from the start.
     Handle handle(SystemVariable variable) const { return systemHandles_[static_cast<size_t>(variable)]; }
 
@@ -164,6 +168,7 @@ class VariableTable {
     platform::Platform& platform_;
     std::vector<std::string> systemNames_;  // by system-variable index
     std::vector<Handle> systemHandles_;     // by system-variable index
+    std::vector<Handle> indexHandles_;      // handleOfIndex: by index, once asked for
     // Every name ever used, with its value and behaviour; entries are never removed and the map
     // keeps each where it was created, so handles and views of values stay valid.
     std::unordered_map<std::string, Slot, NameHash, std::equal_to<>> slots_;

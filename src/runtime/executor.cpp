@@ -28,9 +28,14 @@ const Instruction& Executor::instructionAt(int lineNumber) {
     auto& slot = decoded_[static_cast<size_t>(lineNumber) - 1];
     if (slot) return *slot;
     if (lineNumber == freshLine_ && fresh_) return *fresh_;
-    auto decoded = std::make_unique<Instruction>(decodeInstruction(code_->line(lineNumber), vars_));
-    if (lineNumber <= readBeforeRestart_) return *(slot = std::move(decoded));
-    fresh_ = std::move(decoded);
+    if (lineNumber <= readBeforeRestart_) {
+        slot = std::make_unique<Instruction>();
+        decodeInstruction(code_->line(lineNumber), vars_, *slot);
+        return *slot;
+    }
+    // A line read once is decoded into the room of the one read once before it.
+    if (!fresh_) fresh_ = std::make_unique<Instruction>();
+    decodeInstruction(code_->line(lineNumber), vars_, *fresh_);
     freshLine_ = lineNumber;
     return *fresh_;
 }

@@ -15,6 +15,13 @@ using interp::VariableTable;
 
 namespace {
 
+// Appends an element to items, reusing one that an earlier line left there, with its room.
+template <typename T>
+T& nextOf(std::vector<T>& items, size_t& used) {
+    if (used == items.size()) items.emplace_back();
+    return items[used++];
+}
+
 class OperandCursor {
   public:
     OperandCursor(std::string_view line, size_t position, VariableTable& vars)
@@ -27,41 +34,40 @@ class OperandCursor {
     std::string_view rest() const { return position_ < line_.size() ? line_.substr(position_) : std::string_view(); }
 
     // A value: literals and variable references joined by "#".
-    ValueShape readValue() {
-        ValueShape shape;
+    void readValue(ValueShape& shape) {
+        shape.clear();
         for (;;) {
-            interp::ValuePart part;
+            interp::ValuePart& part = shape.emplace_back();
             if (at(position_ - 1) == '[') {
                 part.isVariable = true;
-                part.variable = vars_.handle(textUpTo(']'));
+                part.variable = variable(textUpTo(']'));
             } else {
-                part.literal = std::string(textUpTo('\''));
+                part.literal.assign(textUpTo('\''));
             }
-            shape.push_back(std::move(part));
-            if (current() != '#') return shape;
+            if (current() != '#') return;
             step(2);
         }
     }
 
     // "[" index "]" of a target variable.
-    VariableTable::Handle readTarget() { return vars_.handle(textUpTo(']')); }
+    VariableTable::Handle readTarget() { return variable(textUpTo(']')); }
 
-    interp::ConditionShape readCondition() {
-        interp::ConditionShape condition;
+    void readCondition(interp::ConditionShape& condition) {
+        size_t used = 0;
         for (;;) {
-            interp::Comparison comparison;
-            comparison.left = readValue();
+            interp::Comparison& comparison = nextOf(condition, used);
+            readValue(comparison.left);
             comparison.op = current();
             step(2);
-            comparison.right = readValue();
+            readValue(comparison.right);
             interp::prepareComparison(comparison);
             char connective = current();
             if (connective != '|' && connective != '&') {
-                condition.push_back(std::move(comparison));
-                return condition;
+                comparison.connective = 0;
+                condition.resize(used);
+                return;
             }
             comparison.connective = connective;
-            condition.push_back(std::move(comparison));
             step(2);
         }
     }
@@ -76,6 +82,8 @@ class OperandCursor {
         return line_.substr(start, end - start);
     }
 
+    VariableTable::Handle variable(std::string_view index) { return vars_.handleOfIndex(index); }
+
     std::string_view line_;
     size_t position_;
     VariableTable& vars_;
@@ -83,7 +91,8 @@ class OperandCursor {
 
 // A command's operands in code, in the order of its form: a target, values and a condition; the
 // separators and line ends of the script are not kept.
-void readForm(Instruction& instruction, OperandCursor& cursor, std::string_view form) {
+void readForm(Instruction& instruction, OperandCursor& cursor, std::string_view form, size_t& values,
+              bool& conditionRead) {
     using command_set::StepKind;
     bool first = true;
     while (auto step = command_set::takeStep(form)) {
@@ -95,23 +104,51 @@ void readForm(Instruction& instruction, OperandCursor& cursor, std::string_view 
         first = false;
         switch (step->kind) {
             case StepKind::target: instruction.targets.push_back(cursor.readTarget()); break;
-            case StepKind::condition: instruction.condition = cursor.readCondition(); break;
-            default: instruction.values.push_back(cursor.readValue()); break;
+            case StepKind::condition:
+                cursor.readCondition(instruction.condition);
+                conditionRead = true;
+                break;
+            default: cursor.readValue(nextOf(instruction.values, values)); break;
         }
     }
+}
+
+// Empties what the line before left in the instruction; its vectors keep their room.
+void clearForReuse(Instruction& instruction) {
+    instruction.opcode.reset();
+    instruction.label.clear();
+    instruction.targets.clear();
+    instruction.operators.clear();
+    instruction.nestedConditions.clear();
+    instruction.inlineCommand.reset();
+    instruction.handler = nullptr;
+    instruction.skip = RememberedSkip{};
+    instruction.jumpTarget = nullptr;
 }
 
 }  // namespace
 
 Instruction decodeInstruction(std::string_view codeLine, VariableTable& vars) {
     Instruction instruction;
+    decodeInstruction(codeLine, vars, instruction);
+    return instruction;
+}
+
+void decodeInstruction(std::string_view codeLine, VariableTable& vars, Instruction& instruction) {
+    clearForReuse(instruction);
+    // The values and the condition are read into what the line before left, and what is left
+    // over is dropped at the end.
+    size_t values = 0;
+    bool conditionRead = false;
     instruction.opcode = compiler::opcodeOf(codeLine);
-    if (!instruction.opcode) return instruction;
-    const Opcode opcode = *instruction.opcode;
-    if (opcode == Opcode::RLBL || opcode == Opcode::R004 || opcode == Opcode::R005) {
-        instruction.label = std::string(codeLine.substr(4));
-        return instruction;
+    if (!instruction.opcode || *instruction.opcode == Opcode::RLBL || *instruction.opcode == Opcode::R004 ||
+        *instruction.opcode == Opcode::R005) {
+        if (instruction.opcode) instruction.label.assign(codeLine.substr(4));
+        instruction.values.clear();
+        instruction.condition.clear();
+        return;
     }
+    const Opcode opcode = *instruction.opcode;
     OperandCursor cursor(codeLine, 5, vars);
     switch (opcode) {
         case Opcode::R000:
@@ -123,11 +160,12 @@ Instruction decodeInstruction(std::string_view codeLine, VariableTable& vars) {
             }
             break;
         case Opcode::R0IF: {
-            instruction.condition = cursor.readCondition();
+            cursor.readCondition(instruction.condition);
+            conditionRead = true;
             std::string_view rest = cursor.rest();
             while (compiler::opcodeOf(rest) == Opcode::R0IF) {
                 OperandCursor nested(rest, 5, vars);
-                instruction.nestedConditions.push_back(nested.readCondition());
+                nested.readCondition(instruction.nestedConditions.emplace_back());
                 rest = nested.rest();
             }
             instruction.inlineCommand = std::make_unique<Instruction>(decodeInstruction(rest, vars));
@@ -136,37 +174,38 @@ Instruction decodeInstruction(std::string_view codeLine, VariableTable& vars) {
         case Opcode::RF00:
             instruction.targets.push_back(cursor.readTarget());
             cursor.step();
-            instruction.values.push_back(cursor.readValue());
+            cursor.readValue(nextOf(instruction.values, values));
             while (cursor.insideLine()) {
                 cursor.step();
-                instruction.values.push_back(cursor.readValue());
+                cursor.readValue(nextOf(instruction.values, values));
             }
             break;
         case Opcode::RF01:
             instruction.targets.push_back(cursor.readTarget());
             cursor.step();
-            instruction.values.push_back(cursor.readValue());
+            cursor.readValue(nextOf(instruction.values, values));
             while (cursor.insideLine()) {
                 char op = cursor.current();
                 cursor.step(2);
                 instruction.operators += op;
-                instruction.values.push_back(cursor.readValue());
+                cursor.readValue(nextOf(instruction.values, values));
             }
             break;
         case Opcode::RRLR:
             // The header: the language version the code was written for.
-            readForm(instruction, cursor, "V");
+            readForm(instruction, cursor, "V", values, conditionRead);
             break;
         default:
             if (const command_set::CommandRow* row = command_set::commandRowOf(opcode)) {
-                readForm(instruction, cursor, row->form);
+                readForm(instruction, cursor, row->form, values, conditionRead);
             }
             break;
     }
+    instruction.values.resize(values);
+    if (!conditionRead) instruction.condition.clear();
     if (const command_set::CommandRow* row = command_set::commandRowOf(opcode)) {
         instruction.handler = commands::handlerOf(row->keyword);
     }
-    return instruction;
 }
 
 }  // namespace runtime

@@ -54,5 +54,8 @@ struct Instruction {
 
 // Reads a code line's operands by the form its opcode has.
 Instruction decodeInstruction(std::string_view codeLine, interp::VariableTable& vars);
+// The same into an instruction that held another line before: what that line left is replaced,
+// and the room its operands took is used again, so that decoding line after line allocates little.
+void decodeInstruction(std::string_view codeLine, interp::VariableTable& vars, Instruction& into);
 
 }  // namespace runtime

@@ -250,5 +250,46 @@ TEST_F(DecodeInstruction, WorkedExampleLines) {
     EXPECT_EQ(targetNames(decode("R000[32][33]")), (Strings{"32", "33"}));
 }
 
+// ---- decoding line after line into one instruction ----
+
+TEST_F(DecodeInstruction, ALineDecodedWhereAnotherWasKeepsNothingOfIt) {
+    const std::vector<std::string_view> lines = {
+        "RF01[31]'1'+[32]*'3'",
+        "R0IF[31]='1'R0IF[32]<'2'RF00[33]'a'[34]",
+        "R027'x'",
+        "RXIF[31]='a'|[32]!'b'",
+        "RF00[40]'a'#[32][33]'b'",
+        "R004loop",
+        "RUNT[31]>'9'",
+        "R001[7]'seven'",
+        "R001[007]'other'",
+        "RXEI",
+        "RRLR'4.3'",
+        "XXXX",
+        "R000[32][33]",
+    };
+    Instruction reused;
+    for (int round = 0; round < 2; ++round) {
+        for (std::string_view line : lines) {
+            runtime::decodeInstruction(line, vars, reused);
+            Instruction fresh = decode(line);
+            SCOPED_TRACE(std::string(line));
+            EXPECT_EQ(reused.opcode, fresh.opcode);
+            EXPECT_EQ(reused.label, fresh.label);
+            EXPECT_EQ(targetNames(reused), targetNames(fresh));
+            EXPECT_EQ(valueNotations(reused), valueNotations(fresh));
+            EXPECT_EQ(reused.operators, fresh.operators);
+            EXPECT_EQ(notation(reused.condition), notation(fresh.condition));
+            EXPECT_EQ(reused.nestedConditions.size(), fresh.nestedConditions.size());
+            EXPECT_EQ(reused.inlineCommand != nullptr, fresh.inlineCommand != nullptr);
+            EXPECT_EQ(reused.handler, fresh.handler);
+        }
+    }
+    // Index texts name variables as written: "007" is not "7".
+    EXPECT_NE(&vars.handle("7").name(), &vars.handle("007").name());
+    EXPECT_EQ(&vars.handleOfIndex("7").name(), &vars.handle("7").name());
+    EXPECT_EQ(&vars.handleOfIndex("007").name(), &vars.handle("007").name());
+}
+
 }  // namespace
 }  // namespace velrun_test
