@@ -10,23 +10,22 @@ namespace interp {
 ScriptReader::ScriptReader(std::unique_ptr<ScriptSource> source)
     : source_(std::move(source)), text_(&source_->text()) {}
 
-std::string ScriptReader::readKeyword() {
+std::string_view ScriptReader::readKeywordView() {
     int c;
     do {
         c = next();
     } while (!atEnd_ && (c == kLineEnd || c == '\t' || c == ' '));
-    std::string word;
     const std::string& text = *text_;
+    size_t start = atEnd_ ? offset_ : offset_ - 1;  // the byte just read starts the word
+    size_t end = start;
     while (!atEnd_) {
         // A "%" anywhere makes the line a label line; what was gathered before it is dropped.
         if (c == '%') return "%";
-        word += static_cast<char>(c);
-        // The plain bytes that follow are copied in one piece.
-        size_t end = offset_;
+        // The plain bytes that follow belong to the word; the byte that stops them is read.
+        end = offset_;
         while (end < text.size() && text[end] != ' ' && text[end] != '\r' && text[end] != '\n' && text[end] != '%') {
             ++end;
         }
-        word.append(text, offset_, end - offset_);
         offset_ = end;
         c = next();
         if (c == ' ' || c == kLineEnd) break;
@@ -36,30 +35,26 @@ std::string ScriptReader::readKeyword() {
         // A keyword that is the last thing in the script is never executed.
         throw ScriptExit{0};
     }
+    std::string_view word = std::string_view(text).substr(start, end - start);
     keywordTerminator_ = c;
     if (c == kLineEnd) pushBack();
     return word;
 }
 
-std::string ScriptReader::readUntil(int terminator) {
-    std::string result;
-    for (;;) {
-        // Plain bytes are copied in one piece; only the bytes that can end the text go through
-        // the character reader.
-        size_t start = offset_;
-        const std::string& text = *text_;
-        size_t end = start;
-        while (end < text.size()) {
-            char b = text[end];
-            if (b == '\r' || b == '\n' || static_cast<unsigned char>(b) == terminator) break;
-            ++end;
-        }
-        result.append(text, start, end - start);
-        offset_ = end;
-        int c = next();
-        if (atEnd_ || c == terminator || c == kLineEnd) return result;
-        result += static_cast<char>(c);
+std::string_view ScriptReader::readUntilView(int terminator) {
+    // The plain bytes are passed over in one piece; the byte that stops them, a line end or the
+    // terminator, goes through the character reader, which consumes it (and counts a line end).
+    const std::string& text = *text_;
+    size_t start = offset_;
+    size_t end = start;
+    while (end < text.size()) {
+        char b = text[end];
+        if (b == '\r' || b == '\n' || static_cast<unsigned char>(b) == terminator) break;
+        ++end;
     }
+    offset_ = end;
+    next();
+    return std::string_view(text).substr(start, end - start);
 }
 
 int ScriptReader::readSeparator() {

@@ -70,10 +70,16 @@ class ScriptReader {
     // Skips line ends, tabs and blanks and reads one keyword up to a blank or a line end (which
     // is pushed back). Returns "%" for a label line, leaving the label text unread. Meeting the
     // end of the script ends the run with exit code 0.
-    std::string readKeyword();
+    std::string readKeyword() { return std::string(readKeywordView()); }
+    // The same as a view of the script's bytes (a keyword never spans a line end), lasting until a
+    // restart reloads the script.
+    std::string_view readKeywordView();
 
     // The text up to the terminator or the line end, both consumed, or up to the end.
-    std::string readUntil(int terminator);
+    std::string readUntil(int terminator) { return std::string(readUntilView(terminator)); }
+    // The same as a view of the script's bytes: the text never spans a line end, so it lies in one
+    // piece. The view lasts until a restart reloads the script.
+    std::string_view readUntilView(int terminator);
 
     // The next character after blanks, consumed: a line end (also at the end of the script) or
     // any other character. Callers decide whether it is the separator they expected.

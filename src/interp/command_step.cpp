@@ -101,12 +101,13 @@ CommandPlan readPlan(Interpreter& in, std::optional<char> first = std::nullopt) 
     ScriptReader::Position start = in.reader.position();
     KeywordRead read = readKeyword(in);
     if (first) {
-        plan.upperKeyword = in.internKeyword(upperCase(*first + read.word));
-        plan.keyword = keywordNamed(*plan.upperKeyword);
+        std::string word(1, *first);
+        word += read.word;
+        plan.upperKeyword = keywordNamedBy(in, word, plan.keyword);
     } else {
         plan.isLabel = read.word == "%";
         plan.keyword = read.keyword;
-        plan.upperKeyword = in.internKeyword(read.upper);
+        plan.upperKeyword = read.upper;
     }
     in.setCurrentKeyword(plan.upperKeyword);
     if (plan.isLabel) {

@@ -25,29 +25,24 @@ ConditionShape readConditionShape(Interpreter& in) {
     }
 }
 
-const ConditionShape& readCondition(Interpreter& in, std::optional<ConditionShape>& scratch) {
-    return rememberedRead<ConditionShape>(in.reader, in.memo.conditions, nullptr, scratch,
+ConditionShape readCondition(Interpreter& in) {
+    return rememberedRead<ConditionShape>(in.reader, in.memo.conditions, nullptr,
                                           [&] { return readConditionShape(in); });
 }
 
 }  // namespace
 
-bool evaluateCondition(Interpreter& in) {
-    std::optional<ConditionShape> scratch;
-    return evaluateCondition(in.vars, readCondition(in, scratch));
-}
+bool evaluateCondition(Interpreter& in) { return evaluateCondition(in.vars, readCondition(in)); }
 
 IfHead readConditionOnly(Interpreter& in) {
-    std::optional<ConditionShape> scratch;
     IfHead head;
-    head.condition = readCondition(in, scratch);
+    head.condition = readCondition(in);
     return head;
 }
 
 IfHead readIfHead(Interpreter& in) {
-    std::optional<ConditionShape> scratch;
     IfHead head;
-    head.condition = readCondition(in, scratch);
+    head.condition = readCondition(in);
     head.next = readSeparator(in);
     return head;
 }

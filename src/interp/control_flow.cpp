@@ -24,10 +24,10 @@ void skipLineAfterKeyword(Interpreter& in) {
 
 // Reads a keyword while skipping; label lines are passed over as a whole, so a label name is
 // never mistaken for a command.
-std::string readSkippedKeyword(Interpreter& in) {
+std::optional<Keyword> readSkippedKeyword(Interpreter& in) {
     for (;;) {
         KeywordRead read = readKeyword(in);
-        if (read.word != "%") return std::move(read.upper);
+        if (read.word != "%") return read.keyword;
         skipRestOfLine(in);
     }
 }
@@ -38,14 +38,14 @@ class SkippedLines {
     explicit SkippedLines(Interpreter& in) : in_(in) {}
 
     BlockMark next() {
-        std::string keyword = readSkippedKeyword(in_);
-        if (keyword == "IF") {
+        std::optional<Keyword> keyword = readSkippedKeyword(in_);
+        if (keyword == Keyword::IF) {
             evaluateCondition(in_);
             return readSeparator(in_) == kLineEnd ? BlockMark::openingIf : BlockMark::oneLineIf;
         }
-        if (keyword == "ELSEIF") return BlockMark::elseIf;
-        if (keyword == "ELSE") return BlockMark::elseBranch;
-        if (keyword == "ENDIF") return BlockMark::endIf;
+        if (keyword == Keyword::ELSEIF) return BlockMark::elseIf;
+        if (keyword == Keyword::ELSE) return BlockMark::elseBranch;
+        if (keyword == Keyword::ENDIF) return BlockMark::endIf;
         return BlockMark::other;
     }
     bool conditionHolds() { return evaluateCondition(in_); }
@@ -129,10 +129,10 @@ bool restart(Interpreter& in) {
 }
 
 // Reads one line during a search, keeping the REPEAT stack in step with the loops passed.
-void scanLine(Interpreter& in, const std::string& upperKeyword) {
+void scanLine(Interpreter& in, std::optional<Keyword> keyword) {
     skipRestOfLine(in);
-    if (upperKeyword == "REPEAT") pushLine(in, in.repeatStack, in.reader.line());
-    if (upperKeyword == "UNTIL") in.repeatStack.pop();
+    if (keyword == Keyword::REPEAT) pushLine(in, in.repeatStack, in.reader.line());
+    if (keyword == Keyword::UNTIL) in.repeatStack.pop();
 }
 
 bool jumpToRemembered(Interpreter& in, const JumpTarget* target) {
@@ -167,7 +167,7 @@ const JumpTarget& searchLabel(Interpreter& in, const std::string& label) {
             }
             continue;
         }
-        scanLine(in, read.upper);
+        scanLine(in, read.keyword);
     }
 }
 
@@ -305,10 +305,10 @@ void handleResume(Interpreter& in) {
     // passed the same lines: this one goes on from there.
     if (auto earlier = in.memo.returns.lower_bound(returnLine); earlier != in.memo.returns.begin()) {
         jumpToRemembered(in, &std::prev(earlier)->second);
-        while (in.reader.line() < returnLine) scanLine(in, readKeyword(in).upper);
+        while (in.reader.line() < returnLine) scanLine(in, readKeyword(in).keyword);
     } else {
         do {
-            scanLine(in, readKeyword(in).upper);
+            scanLine(in, readKeyword(in).keyword);
         } while (in.reader.line() < returnLine);
     }
     in.memo.returns.emplace(returnLine, here(in));

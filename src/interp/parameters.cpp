@@ -1,6 +1,8 @@
 // Separators and the value reader.
 #include "interp/parameters.h"
 
+#include <vector>
+
 #include "core/text.h"
 
 namespace interp {
@@ -29,10 +31,10 @@ ValueShape readValueShape(Interpreter& in, ValueForm form) {
         int c = in.reader.readSeparator();
         ValuePart part;
         if (c == '\'') {
-            part.literal = in.reader.readUntil('\'');
+            part.literal = in.reader.readUntilView('\'');
         } else if (c == '[') {
             part.isVariable = true;
-            part.variable = in.vars.handle(in.reader.readUntil(']'));
+            part.variable = in.vars.handle(in.reader.readUntilView(']'));
         } else if (c == ScriptReader::kLineEnd) {
             // A value position left empty at the end of the line.
             throw ScriptError{kParameterExpected, in.currentKeyword()};
@@ -53,37 +55,57 @@ ValueShape readValueShape(Interpreter& in, ValueForm form) {
 
 ValueShape readShape(Interpreter& in, ValueForm form) {
     auto& memo = form == ValueForm::strict ? in.memo.strictValues : in.memo.lenientValues;
-    std::optional<ValueShape> scratch;
-    return rememberedRead<ValueShape>(in.reader, memo, nullptr, scratch, [&] { return readValueShape(in, form); });
+    return rememberedRead<ValueShape>(in.reader, memo, nullptr, [&] { return readValueShape(in, form); });
 }
 
 VariableTable::Handle readVariableName(Interpreter& in) {
-    std::optional<VariableTable::Handle> scratch;
-    return rememberedRead<VariableTable::Handle>(in.reader, in.memo.names, nullptr, scratch, [&] {
+    return rememberedRead<VariableTable::Handle>(in.reader, in.memo.names, nullptr, [&] {
         // A line end where the "[" belongs is refused too, so the next line is never taken as a
         // name.
         if (in.reader.readSeparator() != '[') throw parseError(in);
-        return in.vars.handle(in.reader.readUntil(']'));
+        return in.vars.handle(in.reader.readUntilView(']'));
     });
 }
 
 void skipRestOfLine(Interpreter& in) {
-    std::optional<bool> scratch;
-    rememberedRead<bool>(in.reader, in.memo.skippedLines, nullptr, scratch, [&] {
+    rememberedRead<bool>(in.reader, in.memo.skippedLines, nullptr, [&] {
         readRestOfLine(in);
         return true;
     });
 }
 
+const std::string* keywordNamedBy(Interpreter& in, std::string_view word, std::optional<Keyword>& keyword) {
+    // Upper-cased in place on the stack; only a keyword longer than any command's needs the heap.
+    char room[32];
+    std::string longer;
+    char* upper = room;
+    if (word.size() > sizeof room) {
+        longer.resize(word.size());
+        upper = longer.data();
+    }
+    for (size_t i = 0; i < word.size(); ++i) {
+        char c = word[i];
+        upper[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    std::string_view text(upper, word.size());
+    keyword = keywordNamed(text);
+    // The commands' own spellings are kept once for all; any other text is kept as met.
+    static const std::vector<std::string> kKeywordTexts = [] {
+        std::vector<std::string> texts;
+        for (size_t i = 0; i < kKeywordCount; ++i) texts.emplace_back(keywordText(static_cast<Keyword>(i)));
+        return texts;
+    }();
+    if (keyword && keywordText(*keyword) == text) return &kKeywordTexts[static_cast<size_t>(*keyword)];
+    return in.internKeyword(std::string(text));
+}
+
 KeywordRead readKeyword(Interpreter& in) {
-    std::optional<KeywordRead> scratch;
     // A label line's "%" leaves the keyword terminator as it was.
     auto setsTerminator = [](const KeywordRead& read) { return read.word != "%"; };
-    return rememberedRead<KeywordRead>(in.reader, in.memo.keywords, +setsTerminator, scratch, [&] {
+    return rememberedRead<KeywordRead>(in.reader, in.memo.keywords, +setsTerminator, [&] {
         KeywordRead read;
-        read.word = in.reader.readKeyword();
-        read.upper = read.word == "%" ? read.word : upperCase(read.word);
-        read.keyword = keywordNamed(read.upper);
+        read.word = in.reader.readKeywordView();
+        read.upper = keywordNamedBy(in, read.word, read.keyword);
         return read;
     });
 }

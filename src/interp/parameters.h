@@ -39,6 +39,8 @@ VariableTable::Handle readVariableName(Interpreter& in);
 
 // The next keyword (see ScriptReader::readKeyword), with its upper-case form and command.
 KeywordRead readKeyword(Interpreter& in);
+// The upper-case form of a keyword as written, kept by the interpreter, and the command it names.
+const std::string* keywordNamedBy(Interpreter& in, std::string_view word, std::optional<Keyword>& keyword);
 
 // The rest of the current line, line end consumed.
 inline std::string readRestOfLine(Interpreter& in) { return in.reader.readUntil(ScriptReader::kLineEnd); }

@@ -23,9 +23,9 @@
 namespace interp {
 
 struct KeywordRead {
-    std::string word;                // as written ("%" for a label line)
-    std::string upper;               // upper case
-    std::optional<Keyword> keyword;  // the command it names, if any
+    std::string_view word;               // as written ("%" for a label line), in the script's bytes
+    const std::string* upper = nullptr;  // upper case, kept by the interpreter (Interpreter::internKeyword)
+    std::optional<Keyword> keyword;      // the command it names, if any
 };
 
 template <class T>
@@ -57,14 +57,13 @@ struct ScriptMemo {
 
 // Replays the remembered read at the reader's place, or reads with read() and remembers it.
 // setsTerminator tells from a result whether its read set the keyword terminator (nullptr: never).
-// Where nothing can be remembered the
-// result is kept in scratch. The reference stays valid until the memo is dropped (at a restart
-// that reloads the script).
+// Where nothing can be remembered (text read for the first time, with no jump back yet) the result
+// is handed on as read, without a copy.
 template <class T, class Read>
-const T& rememberedRead(ScriptReader& reader, std::unordered_map<size_t, Remembered<T>>& memo,
-                        bool (*setsTerminator)(const T&), std::optional<T>& scratch, Read read) {
+T rememberedRead(ScriptReader& reader, std::unordered_map<size_t, Remembered<T>>& memo,
+                 bool (*setsTerminator)(const T&), Read read) {
     auto key = reader.memoKey();
-    if (!key) return scratch.emplace(read());
+    if (!key) return read();
     auto found = memo.find(*key);
     if (found != memo.end()) {
         reader.replay(found->second.advance);
@@ -73,7 +72,8 @@ const T& rememberedRead(ScriptReader& reader, std::unordered_map<size_t, Remembe
     ScriptReader::Position start = reader.position();
     T result = read();
     ScriptReader::Advance advance = reader.advanceSince(start, setsTerminator && setsTerminator(result));
-    return memo.emplace(*key, Remembered<T>{std::move(result), advance}).first->second.result;
+    memo.emplace(*key, Remembered<T>{result, advance});
+    return result;
 }
 
 }  // namespace interp
