@@ -1,6 +1,7 @@
 // The GTK thread, the calls handed to it, the module's entry point and the message boxes.
 #include "platform/gtk/gtk_platform.h"
 
+#include <clocale>
 #include <condition_variable>
 #include <future>
 #include <mutex>
@@ -84,6 +85,10 @@ bool GtkPlatform::start() {
             opened.set_value(false);
             return;
         }
+        // GTK takes the user's locale for its texts; numbers stay in the C library's own form,
+        // which CALCVAR and the comparisons read and write on every platform ("0.5", never "0,5").
+        // The script's thread waits meanwhile, so nothing reads numbers while this changes.
+        std::setlocale(LC_NUMERIC, "C");
         installStyles();
         buildInfoBox();
         if (program_ == 0) buildDebugger();

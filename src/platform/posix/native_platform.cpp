@@ -12,6 +12,7 @@
 #include "platform/desktop_module.h"
 #include "platform/posix/console_platform.h"
 #include "platform/posix/front_end.h"
+#include "platform/posix/lazy_desktop.h"
 #include "platform/process.h"
 
 namespace platform {
@@ -71,6 +72,15 @@ std::unique_ptr<Platform> createNativePlatform(Program program) {
     auto console = std::make_unique<ConsolePlatform>(std::cin, std::cout, std::cerr);
     FrontEnd frontEnd = chooseFrontEnd(std::getenv("VL_UI"), displayNamed());
     if (frontEnd == FrontEnd::console) return console;
+    // Loading the desktop module and opening the display take far longer than a short script
+    // runs: they wait for the first window. Only VL_UI=desktop asks at once, to refuse a start
+    // without windows.
+    if (frontEnd == FrontEnd::desktopIfPossible) {
+        return std::make_unique<LazyDesktop>(std::move(console), [program](Platform* system) {
+            std::string why;
+            return loadDesktop(system, program, why);
+        });
+    }
     std::string why;
     if (Platform* desktop = loadDesktop(console.get(), program, why)) {
         console.release();  // the desktop owns it now
