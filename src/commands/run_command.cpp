@@ -2,6 +2,7 @@
 #include "commands/run_command.h"
 
 #include <array>
+#include <optional>
 
 #include "commands/dialog_commands.h"
 #include "commands/file_commands.h"
@@ -20,19 +21,26 @@ std::string value(Context& ctx, const Arguments& arguments, size_t index) {
     return interp::evaluateValue(ctx.vars, arguments.values[index]);
 }
 
-// Views of a command's values, each with its own room for a value that must be built; they last
-// until the command writes its target.
+// Views of a command's values, each with its own room for a value that must be built (made only
+// then); they last until the command writes its target.
 class Views {
   public:
     Views(Context& ctx, const Arguments& arguments) : ctx_(ctx), arguments_(arguments) {}
     std::string_view operator[](size_t index) {
-        return interp::viewValue(ctx_.vars, arguments_.values[index], scratch_[index]);
+        const interp::ValueShape& shape = arguments_.values[index];
+        if (shape.size() == 1) {
+            const interp::ValuePart& part = shape.front();
+            if (!part.isVariable) return part.literal;
+            std::string_view stored;
+            if (ctx_.vars.storedView(part.variable, stored)) return stored;
+        }
+        return interp::viewValue(ctx_.vars, shape, scratch_[index].emplace());
     }
 
   private:
     Context& ctx_;
     const Arguments& arguments_;
-    std::string scratch_[3];
+    std::optional<std::string> scratch_[3];
 };
 
 // Each command's meaning with its arguments handed over: a lambda without captures, so that it

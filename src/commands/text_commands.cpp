@@ -70,7 +70,9 @@ namespace {
 // A whole number that formatNumber writes with its digits alone: the text reads back as exactly
 // this number, so the number can be kept beside it.
 bool readsBackExactly(double value) {
-    return value == std::trunc(value) && std::fabs(value) < 1e15 && !(value == 0 && std::signbit(value));
+    // Within the range, converting to a whole number and back keeps exactly the whole numbers.
+    return value > -1e15 && value < 1e15 && static_cast<double>(static_cast<long long>(value)) == value &&
+           !(value == 0 && std::signbit(value));
 }
 
 }  // namespace
@@ -98,14 +100,14 @@ std::string_view formatNumber(double value, char (&room)[kNumberTextRoom]) {
 }
 
 void calcVar(Context& ctx, Target target, const Calculation& calculation) {
-    char room[kNumberTextRoom];
     double value = calculation.value();
-    std::string_view text = formatNumber(value, room);
     if (readsBackExactly(value)) {
-        ctx.vars.assignNumber(target, text, value);
-    } else {
-        ctx.vars.assign(target, text);
+        char digits[interp::kIntTextRoom];
+        ctx.vars.assignNumber(target, interp::formatInt(static_cast<long long>(value), digits), value);
+        return;
     }
+    char room[kNumberTextRoom];
+    ctx.vars.assign(target, formatNumber(value, room));
 }
 
 void linkVar(Context& ctx, Target target, std::span<const interp::ValueShape> values) {

@@ -79,7 +79,33 @@ double sideNumber(const VariableTable& vars, const ValueShape& side, SideForm fo
     }
 }
 
+// The text of a lone literal or a stored variable, without room for a text to build; false for a
+// side that must be built (joined or computed).
+bool storedText(const VariableTable& vars, const ValueShape& side, SideForm form, std::string_view& text) {
+    if (form == SideForm::literal) {
+        text = side.front().literal;
+        return true;
+    }
+    return form == SideForm::variable && vars.storedView(side.front().variable, text);
+}
+
 bool evaluateComparison(const VariableTable& vars, const Comparison& comparison) {
+    const bool numeric = comparison.op == '<' || comparison.op == '>';
+    // Lone literals and variables need no room for a text to build.
+    if (numeric && comparison.leftForm != SideForm::joined && comparison.rightForm != SideForm::joined) {
+        double left = comparison.leftForm == SideForm::literal ? comparison.leftNumber
+                                                               : vars.number(comparison.left.front().variable);
+        double right = comparison.rightForm == SideForm::literal ? comparison.rightNumber
+                                                                 : vars.number(comparison.right.front().variable);
+        return comparison.op == '<' ? left < right : left > right;
+    }
+    if (!numeric) {
+        std::string_view left, right;
+        if (storedText(vars, comparison.left, comparison.leftForm, left) &&
+            storedText(vars, comparison.right, comparison.rightForm, right)) {
+            return compareTexts(left, comparison.op, right);
+        }
+    }
     std::string leftScratch, rightScratch;
     if (comparison.op == '<' || comparison.op == '>') {
         double left = sideNumber(vars, comparison.left, comparison.leftForm, comparison.leftNumber, leftScratch);

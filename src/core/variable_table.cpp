@@ -65,11 +65,6 @@ const std::string& VariableTable::nameOf(SystemVariable variable) const {
     return systemNames_[static_cast<int>(variable)];
 }
 
-bool VariableTable::isComputed(Special special) {
-    return special == Special::time || special == Special::year || special == Special::month ||
-           special == Special::day || special == Special::clipboard;
-}
-
 std::string VariableTable::computedValue(Special special) const {
     switch (special) {
         case Special::time: {

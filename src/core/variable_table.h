@@ -86,6 +86,13 @@ class VariableTable {
         if (slot.special != Special::none) return specialView(slot, scratch);
         return slot.record.value.view();
     }
+    // The stored value of an ordinary variable, with no computing; false for a computed name.
+    bool storedView(Handle variable, std::string_view& value) const {
+        const Slot& slot = *variable.slot_;
+        if (isComputed(slot.special)) return false;
+        value = slot.record.value.view();
+        return true;
+    }
     // The number the value reads as, with the C library's atof rules (textToDouble); kept beside
     // a stored value until it changes.
     double number(Handle variable) const {
@@ -129,6 +136,7 @@ class VariableTable {
     std::size_t valueLimit = SIZE_MAX;
 
   private:
+    // Keep time to clipboard together: isComputed takes them as a range.
     enum class Special { none, time, year, month, day, clipboard, buttonCaption, infoBoxEnabled };
     struct Slot {
         Record record;                    // the value, once the variable exists
@@ -139,7 +147,8 @@ class VariableTable {
 
     static constexpr size_t kInitialFreeSlots = 16;
 
-    static bool isComputed(Special special);
+    // time, year, month, day and clipboard are computed on reading (Special lists them together).
+    static bool isComputed(Special special) { return special >= Special::time && special <= Special::clipboard; }
     std::string computedValue(Special special) const;
     void appendSlotValue(const Slot& slot, std::string& out) const;
     void runWriteHook(const Slot& slot, std::string_view value);

@@ -21,7 +21,8 @@ namespace {}  // namespace
 Executor::Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code,
                    std::uint64_t commandLimit)
     : platform_(platform), vars_(vars), code_(std::move(code)), commandsLeft_(commandLimit) {
-    decoded_.resize(static_cast<size_t>(code_->lineCount()));
+    lineCount_ = code_->lineCount();
+    decoded_.resize(static_cast<size_t>(lineCount_));
 }
 
 const Instruction& Executor::instructionAt(int lineNumber) {
@@ -47,11 +48,7 @@ void Executor::restart() {
     lineCounter_ = 0;
 }
 
-const Instruction& Executor::readLine() {
-    // Running off the end of the code, even in the middle of a line, ends the program.
-    if (lineCounter_ >= code_->lineCount() || commandsLeft_-- == 0) throw ScriptExit{0};
-    return instructionAt(++lineCounter_);
-}
+void Executor::endOfCode() { throw ScriptExit{0}; }
 
 void Executor::push(interp::LineStack& stack, int line) {
     // A 201st open loop or nested call has no place: the program ends rather than return to a

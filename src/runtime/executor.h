@@ -37,7 +37,15 @@ class Executor {
     int run();
 
   private:
-    const Instruction& readLine();
+    // The next code line. Running off the end of the code, even in the middle of a line, ends the
+    // program, and so does the command limit.
+    const Instruction& readLine() {
+        if (lineCounter_ >= lineCount_ || commandsLeft_-- == 0) endOfCode();
+        const Instruction* kept = decoded_[static_cast<size_t>(lineCounter_)].get();
+        ++lineCounter_;
+        return kept ? *kept : instructionAt(lineCounter_);
+    }
+    [[noreturn]] static void endOfCode();
     const Instruction& instructionAt(int lineNumber);
     StepResult execute(const Instruction& instruction);
     // A command of the command library, by its bound handler.
@@ -71,6 +79,7 @@ class Executor {
     int freshLine_ = 0;                                  // its line number
     int readBeforeRestart_ = 0;                          // the furthest line read before any restart
     int lineCounter_ = 0;                                // code lines read since the last restart
+    int lineCount_ = 0;                                  // complete code lines
     std::uint64_t commandsLeft_;                         // code lines still to read
     interp::LineStack gosubStack_;                       // line numbers of the R005 lines
     interp::LineStack repeatStack_;                      // line numbers of the RRPT lines

@@ -2,7 +2,10 @@
 // (through scripts).
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "commands/text_commands.h"
+#include "core/text.h"
 #include "fake_platform.h"
 
 namespace velmish_test {
@@ -49,6 +52,13 @@ std::string resultOf(const Lines& lines) {
 std::string errorOf(const std::string& line) { return runScript(crlf({line, "REM"})).errorText(); }
 
 // ---- CALCVAR ----
+
+TEST(WholeNumbers, FormattedAsDecimalDigitsWithTheirSign) {
+    for (long long value : {0LL, 7LL, -7LL, 9LL, 10LL, 99LL, 100LL, -100LL, 101LL, 999999LL, 1000000LL,
+                            123456789012345LL, -999999999999999LL, LLONG_MAX, LLONG_MIN}) {
+        EXPECT_EQ(interp::intToText(value), std::to_string(value));
+    }
+}
 
 TEST_F(TextCommandTest, CalcVarArithmeticAndFormatting) {
     EXPECT_EQ(calc("10", {{'/', "4"}}), "2.5");
