@@ -30,6 +30,20 @@ struct Operands {
     std::string operators;                // CALCVAR: the operator before each further value
     commands::Handler handler = nullptr;  // the meaning, bound when read; nullptr for DEBUGMODE
     bool readsFileFunctions = false;      // COPYFILE, RENAMEFILE: VL_UseOldFileFunctions counts
+
+    // The handler's arguments, views of the members above: made at the first run, where the plan
+    // stays, and made again after a move.
+    struct BoundArguments {
+        commands::Arguments arguments;
+        bool made = false;
+        BoundArguments() = default;
+        BoundArguments(BoundArguments&&) noexcept {}
+        BoundArguments& operator=(BoundArguments&&) noexcept {
+            made = false;
+            return *this;
+        }
+    };
+    mutable BoundArguments bound;
 };
 
 // The condition of an IF and what followed it on its line.

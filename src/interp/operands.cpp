@@ -75,7 +75,11 @@ void runOperands(Interpreter& in, const Operands& operands) {
         in.debugger.debugMode(evaluateValue(in.vars, operands.values[0]), [&in] { return upcomingLine(in); });
         return;
     }
-    commands::Arguments arguments{operands.target, operands.values, operands.operators};
+    commands::Arguments& arguments = operands.bound.arguments;
+    if (!operands.bound.made) {
+        arguments = commands::Arguments{operands.target, operands.values, operands.operators};
+        operands.bound.made = true;
+    }
     if (operands.readsFileFunctions) arguments.fileFunctions = commands::fileFunctionsOf(in.vars);
     operands.handler(in.context, arguments);
 }

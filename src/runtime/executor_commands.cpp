@@ -6,15 +6,7 @@ namespace runtime {
 
 using compiler::Opcode;
 
-void Executor::runCommand(const Instruction& instruction) {
-    commands::Arguments arguments;
-    if (!instruction.targets.empty()) arguments.target = instruction.targets[0];
-    arguments.values = instruction.values;
-    arguments.operators = instruction.operators;
-    // A compiled program always copies and renames with the shell's file operation.
-    arguments.fileFunctions = commands::FileFunctions::shell;
-    instruction.handler(context_, arguments);
-}
+void Executor::runCommand(const Instruction& instruction) { instruction.handler(context_, instruction.arguments); }
 
 void Executor::executeCommand(const Instruction& instruction) {
     if (instruction.opcode == Opcode::R000) {

@@ -122,6 +122,7 @@ void clearForReuse(Instruction& instruction) {
     instruction.nestedConditions.clear();
     instruction.inlineCommand.reset();
     instruction.handler = nullptr;
+    instruction.arguments = commands::Arguments{};
     instruction.skip = RememberedSkip{};
     instruction.jumpTarget = nullptr;
 }
@@ -168,7 +169,8 @@ void decodeInstruction(std::string_view codeLine, VariableTable& vars, Instructi
                 nested.readCondition(instruction.nestedConditions.emplace_back());
                 rest = nested.rest();
             }
-            instruction.inlineCommand = std::make_unique<Instruction>(decodeInstruction(rest, vars));
+            instruction.inlineCommand = std::make_unique<Instruction>();
+            decodeInstruction(rest, vars, *instruction.inlineCommand);
             break;
         }
         case Opcode::RF00:
@@ -206,6 +208,13 @@ void decodeInstruction(std::string_view codeLine, VariableTable& vars, Instructi
     if (const command_set::CommandRow* row = command_set::commandRowOf(opcode)) {
         instruction.handler = commands::handlerOf(row->keyword);
     }
+    // The arguments refer to the operands where they lie, in this very instruction. A compiled
+    // program always copies and renames with the shell's file operation.
+    commands::Arguments& arguments = instruction.arguments;
+    arguments.target = instruction.targets.empty() ? commands::Target{} : instruction.targets[0];
+    arguments.values = instruction.values;
+    arguments.operators = instruction.operators;
+    arguments.fileFunctions = commands::FileFunctions::shell;
 }
 
 }  // namespace runtime

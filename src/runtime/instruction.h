@@ -46,6 +46,9 @@ struct Instruction {
     // The meaning of a command of the command library, bound when the line is decoded; nullptr
     // for the lines the executor runs itself.
     commands::Handler handler = nullptr;
+    // What the handler is called with: views of this instruction's own operands, so they hold
+    // only where the line was decoded (decodeInstruction with into), not in a copy.
+    commands::Arguments arguments;
     // RXIF: the skips over its false branch; RXIE, RXEL: the skip to the end of the block.
     mutable RememberedSkip skip;
     // R004, R005: where the label leads, once found (kept by the executor for the whole run).
@@ -56,6 +59,7 @@ struct Instruction {
 Instruction decodeInstruction(std::string_view codeLine, interp::VariableTable& vars);
 // The same into an instruction that held another line before: what that line left is replaced,
 // and the room its operands took is used again, so that decoding line after line allocates little.
+// The executor decodes only so, in place, where the instruction's arguments stay valid.
 void decodeInstruction(std::string_view codeLine, interp::VariableTable& vars, Instruction& into);
 
 }  // namespace runtime
