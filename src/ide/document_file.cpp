@@ -2,11 +2,11 @@
 // 8-bit names on every platform.
 #include "ide/document_file.h"
 
+#include <sys/stat.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <sys/stat.h>
 #ifndef _WIN32
 #include <filesystem>
 #endif

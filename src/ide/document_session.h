@@ -29,10 +29,10 @@ class DocumentSession {
     void open();         // Open1Click
     // Opens the named file (a recently used one), asking first as Open does.
     void openFile(const std::string& path);
-    void save();         // Save1Click
-    void saveAs();       // Saveas1Click
-    void quit();         // Quit1Click
-    bool mayClose();     // FormCloseQuery: true when the window may close
+    void save();      // Save1Click
+    void saveAs();    // Saveas1Click
+    void quit();      // Quit1Click
+    bool mayClose();  // FormCloseQuery: true when the window may close
 
     // Run and Compile: names an unnamed document and writes it, leaving the modified mark as it
     // is. False when the user cancelled the naming or the file could not be written.
@@ -59,7 +59,7 @@ class DocumentSession {
     Document document_;
     bool quitting_ = false;  // Quit was confirmed: the close guard does not ask again
     bool watching_ = false;
-    FileStamp stamp_;        // the document's file as read or saved last
+    FileStamp stamp_;  // the document's file as read or saved last
 };
 
 }  // namespace ide

@@ -17,10 +17,11 @@ struct CommandShortcut {
 
 // Each shortcut, written once: the menus show it, the front ends make it work.
 constexpr CommandShortcut kShortcuts[] = {
-    {Command::New, {'N'}},        {Command::Open, {'O'}},      {Command::Save, {'S'}},  {Command::Quit, {'Q'}},
-    {Command::Cut, {'X'}},        {Command::Copy, {'C'}},      {Command::Paste, {'V'}}, {Command::SelectAll, {'A'}},
-    {Command::Find, {'F'}},       {Command::FindNext, {0, 3}}, {Command::Run, {0, 5}},  {Command::Compile, {0, 9}},
-    {Command::Reference, {0, 1}}, {Command::Undo, {'Z'}},     {Command::Redo, {'Z', 0, true}},
+    {Command::New, {'N'}},        {Command::Open, {'O'}},      {Command::Save, {'S'}},
+    {Command::Quit, {'Q'}},       {Command::Cut, {'X'}},       {Command::Copy, {'C'}},
+    {Command::Paste, {'V'}},      {Command::SelectAll, {'A'}}, {Command::Find, {'F'}},
+    {Command::FindNext, {0, 3}},  {Command::Run, {0, 5}},      {Command::Compile, {0, 9}},
+    {Command::Reference, {0, 1}}, {Command::Undo, {'Z'}},      {Command::Redo, {'Z', 0, true}},
 };
 
 constexpr MenuItem kSeparator{};
@@ -49,11 +50,16 @@ constexpr MenuItem kFileLinux[] = {
     {Command::Quit, Caption::Quit1},
 };
 constexpr MenuItem kEditLinux[] = {
-    {Command::Undo, Caption::Undo1},           {Command::Redo, Caption::Redo1},
-    kSeparator,                                {Command::Cut, Caption::Cut1, 4},
-    {Command::Copy, Caption::Copy1, 3},        {Command::Paste, Caption::Paste1, 5},
-    {Command::Delete, Caption::Delete1},       {Command::SelectAll, Caption::Selectall1},
-    kSeparator,                                {Command::Find, Caption::Find1, 8},
+    {Command::Undo, Caption::Undo1},
+    {Command::Redo, Caption::Redo1},
+    kSeparator,
+    {Command::Cut, Caption::Cut1, 4},
+    {Command::Copy, Caption::Copy1, 3},
+    {Command::Paste, Caption::Paste1, 5},
+    {Command::Delete, Caption::Delete1},
+    {Command::SelectAll, Caption::Selectall1},
+    kSeparator,
+    {Command::Find, Caption::Find1, 8},
     {Command::FindNext, Caption::Findnext1},
 };
 constexpr MenuItem kEdit[] = {

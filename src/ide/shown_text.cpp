@@ -173,9 +173,7 @@ std::string ShownText::bytesFor(std::u16string_view shown) const {
     return encodedOrMarked(*codec_, text);
 }
 
-std::string ShownText::utf8Text() const {
-    return encodedOrMarked(utf8Codec(), withLineEnds(shown_, LineEnds::lf));
-}
+std::string ShownText::utf8Text() const { return encodedOrMarked(utf8Codec(), withLineEnds(shown_, LineEnds::lf)); }
 
 // GTK's text is valid UTF-8; should a byte not be, it is taken as Windows-1252 rather than lost.
 std::string ShownText::bytesForUtf8(std::string_view shown) const {

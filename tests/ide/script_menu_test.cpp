@@ -159,8 +159,9 @@ TEST_F(ScriptMenuTest, CompileWritesFirstAndReportsAVelcompThatDoesNotStart) {
     menu.compileOptions().setRunAfterHalt(true);
     menu.compile();
     menu.debuggerProperties();
-    EXPECT_EQ(log, (Log{"compile dialog", "start \"C:\\Velmish\\velcomp.exe\" \"" + folder / "c.vl" + "\" \"/L\" \"/R\"",
-                        "error ERROR: VELCOMP.EXE not found.", "VL_DEBUGMODE=NONE"}));
+    EXPECT_EQ(log,
+              (Log{"compile dialog", "start \"C:\\Velmish\\velcomp.exe\" \"" + folder / "c.vl" + "\" \"/L\" \"/R\"",
+                   "error ERROR: VELCOMP.EXE not found.", "VL_DEBUGMODE=NONE"}));
 }
 
 // velcomp and velint name the script as velide gave it; an error in another file moves nothing.

@@ -97,8 +97,12 @@ TEST(ShownTextTest, AUtf8ToolkitGetsLfLinesAndSavesInTheScriptsOwnEncodingAndLin
     EXPECT_EQ(ide::scannerTextOfUtf8("'\xc3\xa9\xe2\x82\xac' x"), "'\x80\x80' x");
     // A NUL byte, which no editor control holds, shows as the symbol for NUL and saves as NUL.
     ShownText nul(std::string("A\0B\r\n", 5), utf8First, ide::LineEnds::lf);
-    EXPECT_EQ(nul.utf8Text(), "A\xe2\x90\x80" "B\n");
-    EXPECT_EQ(nul.bytesForUtf8("A\xe2\x90\x80" "B\nC"), std::string("A\0B\r\nC", 6));
+    EXPECT_EQ(nul.utf8Text(),
+              "A\xe2\x90\x80"
+              "B\n");
+    EXPECT_EQ(nul.bytesForUtf8("A\xe2\x90\x80"
+                               "B\nC"),
+              std::string("A\0B\r\nC", 6));
     ShownText mixed("A\r\nB\nC", utf8First, ide::LineEnds::lf);
     EXPECT_EQ(mixed.bytesForUtf8(mixed.utf8Text()), "A\r\nB\nC");
 }

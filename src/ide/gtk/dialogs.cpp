@@ -139,8 +139,8 @@ bool runCompileDialog(GtkWindow* parent, CompileOptions& options, const Captions
     // Ticking asks for the icon, starting at the one chosen last; cancelling clears the box again.
     onToggled<CompileState>(state.linkIcon, &state, [](GtkToggleButton* box, CompileState* s) {
         s->options->setLinkIcon(gtk_toggle_button_get_active(box), [s](const std::string& last) {
-            return chooseFile(s->dialog, (*s->captions)[Caption::TChooseIcon_OpenIcon], std::string(kIconFilter),
-                              false, last);
+            return chooseFile(s->dialog, (*s->captions)[Caption::TChooseIcon_OpenIcon], std::string(kIconFilter), false,
+                              last);
         });
         s->show();
     });
@@ -210,14 +210,14 @@ GtkWidget* addRadio(GtkWidget* box, GtkWidget* groupOf, const std::string& capti
 void onChosen(GtkWidget* radio, DebugState* state, void (*choose)(DebugState*)) {
     g_object_set_data(G_OBJECT(radio), "velide-state", state);
     g_object_set_data(G_OBJECT(radio), "velide-choose", reinterpret_cast<gpointer>(choose));
-    g_signal_connect(radio, "toggled", G_CALLBACK(+[](GtkToggleButton* button, DebugState* s) {
-                         if (!gtk_toggle_button_get_active(button)) return;
-                         auto chosen = reinterpret_cast<void (*)(DebugState*)>(
-                             g_object_get_data(G_OBJECT(button), "velide-choose"));
-                         chosen(s);
-                         s->show();
-                     }),
-                     state);
+    g_signal_connect(
+        radio, "toggled", G_CALLBACK(+[](GtkToggleButton* button, DebugState* s) {
+            if (!gtk_toggle_button_get_active(button)) return;
+            auto chosen = reinterpret_cast<void (*)(DebugState*)>(g_object_get_data(G_OBJECT(button), "velide-choose"));
+            chosen(s);
+            s->show();
+        }),
+        state);
 }
 
 }  // namespace
@@ -225,8 +225,11 @@ void onChosen(GtkWidget* radio, DebugState* state, void (*choose)(DebugState*)) 
 bool runDebugDialog(GtkWindow* parent, DebuggerSettings& settings, const Captions& captions) {
     GtkWidget* dialog = newDialog(parent, captions[Caption::TDebug]);
     GtkWidget* box = content(dialog);
-    DebugState state{&settings, addCheck(box, captions[Caption::TDebug_CheckBox1]), nullptr, nullptr, nullptr,
-                     nullptr,   nullptr, nullptr, {}};
+    DebugState state{&settings, addCheck(box, captions[Caption::TDebug_CheckBox1]),
+                     nullptr,   nullptr,
+                     nullptr,   nullptr,
+                     nullptr,   nullptr,
+                     {}};
     GtkWidget *modes = nullptr, *watches = nullptr;
     state.options.push_back(addFrame(box, captions[Caption::TDebug_GroupBox1], modes));
     state.step = addRadio(modes, nullptr, captions[Caption::TDebug_RadioButton1]);

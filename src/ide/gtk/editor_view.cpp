@@ -41,8 +41,8 @@ KeyKind keyKind(guint key) {
 // The font of the Windows editor, Courier New, or the desktop's typewriter face where it is missing.
 void useMonospaceFont(GtkWidget* view) {
     GtkCssProvider* css = gtk_css_provider_new();
-    gtk_css_provider_load_from_data(css, "textview { font-family: \"Courier New\", Courier, monospace; font-size: 10pt; }",
-                                    -1, nullptr);
+    gtk_css_provider_load_from_data(
+        css, "textview { font-family: \"Courier New\", Courier, monospace; font-size: 10pt; }", -1, nullptr);
     gtk_style_context_add_provider(gtk_widget_get_style_context(view), GTK_STYLE_PROVIDER(css),
                                    GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     g_object_unref(css);
@@ -119,14 +119,15 @@ void EditorView::select(TextSelection selection) {
     auto iterAt = [&](size_t byte) {
         GtkTextIter at;
         size_t clamped = std::min(byte, all.size());
-        gtk_text_buffer_get_iter_at_offset(GTK_TEXT_BUFFER(buffer_), &at,
-                                           static_cast<int>(g_utf8_pointer_to_offset(all.c_str(), all.c_str() + clamped)));
+        gtk_text_buffer_get_iter_at_offset(
+            GTK_TEXT_BUFFER(buffer_), &at,
+            static_cast<int>(g_utf8_pointer_to_offset(all.c_str(), all.c_str() + clamped)));
         return at;
     };
     GtkTextIter start = iterAt(selection.start), end = iterAt(selection.end());
     gtk_text_buffer_select_range(GTK_TEXT_BUFFER(buffer_), &end, &start);
-    gtk_text_view_scroll_to_mark(GTK_TEXT_VIEW(view_), gtk_text_buffer_get_insert(GTK_TEXT_BUFFER(buffer_)), 0.1,
-                                 FALSE, 0, 0);
+    gtk_text_view_scroll_to_mark(GTK_TEXT_VIEW(view_), gtk_text_buffer_get_insert(GTK_TEXT_BUFFER(buffer_)), 0.1, FALSE,
+                                 0, 0);
 }
 
 void EditorView::selectLine(size_t line) {
@@ -140,13 +141,15 @@ void EditorView::selectLine(size_t line) {
 
 size_t EditorView::caretLine() const {
     GtkTextIter at;
-    gtk_text_buffer_get_iter_at_mark(GTK_TEXT_BUFFER(buffer_), &at, gtk_text_buffer_get_insert(GTK_TEXT_BUFFER(buffer_)));
+    gtk_text_buffer_get_iter_at_mark(GTK_TEXT_BUFFER(buffer_), &at,
+                                     gtk_text_buffer_get_insert(GTK_TEXT_BUFFER(buffer_)));
     return static_cast<size_t>(gtk_text_iter_get_line(&at));
 }
 
 size_t EditorView::caretColumn() const {
     GtkTextIter at;
-    gtk_text_buffer_get_iter_at_mark(GTK_TEXT_BUFFER(buffer_), &at, gtk_text_buffer_get_insert(GTK_TEXT_BUFFER(buffer_)));
+    gtk_text_buffer_get_iter_at_mark(GTK_TEXT_BUFFER(buffer_), &at,
+                                     gtk_text_buffer_get_insert(GTK_TEXT_BUFFER(buffer_)));
     return static_cast<size_t>(gtk_text_iter_get_line_offset(&at));
 }
 
@@ -267,9 +270,9 @@ GtkTextTag* EditorView::tagFor(CharFormat format) {
     auto found = tags_.find(key);
     if (found != tags_.end()) return found->second;
     GdkRGBA colour{format.colour.red / 255.0, format.colour.green / 255.0, format.colour.blue / 255.0, 1.0};
-    GtkTextTag* tag = gtk_text_buffer_create_tag(GTK_TEXT_BUFFER(buffer_), nullptr, "foreground-rgba", &colour,
-                                                 "weight", format.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL,
-                                                 nullptr);
+    GtkTextTag* tag =
+        gtk_text_buffer_create_tag(GTK_TEXT_BUFFER(buffer_), nullptr, "foreground-rgba", &colour, "weight",
+                                   format.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL, nullptr);
     tags_.emplace(key, tag);
     return tag;
 }
@@ -289,8 +292,8 @@ gboolean EditorView::onKeyRelease(GtkWidget*, GdkEventKey* event, EditorView* se
         self->rules_.keyReleased(keyKind(event->keyval), selected, self->highlighter_.settings().autoIndent);
     if (steps.indent) {
         size_t line = self->caretLine();
-        std::string indent = self->highlighter_.autoIndent(line, self->lineText(line),
-                                                           line ? self->lineText(line - 1) : std::string());
+        std::string indent =
+            self->highlighter_.autoIndent(line, self->lineText(line), line ? self->lineText(line - 1) : std::string());
         if (!indent.empty()) {
             gtk_text_buffer_insert_interactive_at_cursor(GTK_TEXT_BUFFER(self->buffer_), indent.data(),
                                                          static_cast<int>(indent.size()), TRUE);

@@ -16,7 +16,7 @@ constexpr int kWidth = 640, kHeight = 480;
 
 // The command table's nine images, as the desktop's icon theme names them.
 constexpr const char* kThemeIcons[] = {
-    "document-new", "document-open", "document-save", "edit-copy",  "edit-cut",
+    "document-new", "document-open", "document-save", "edit-copy", "edit-cut",
     "edit-paste",   "system-run",    "help-browser",  "edit-find",
 };
 
@@ -70,7 +70,8 @@ MainWindow::MainWindow(ProgramFolder folder)
     editor_.onChanged([this] { session_.editorChanged(false); });
     editor_.onCaretMoved([this] { showCaretPosition(); });
     // The editor's own context menu gives way to the command table's.
-    g_signal_connect(editor_.view(), "populate-popup", G_CALLBACK(+[](GtkTextView*, GtkWidget* popup, MainWindow* self) {
+    g_signal_connect(editor_.view(), "populate-popup",
+                     G_CALLBACK(+[](GtkTextView*, GtkWidget* popup, MainWindow* self) {
                          if (!GTK_IS_MENU(popup)) return;
                          GList* children = gtk_container_get_children(GTK_CONTAINER(popup));
                          for (GList* child = children; child; child = child->next) {
@@ -123,11 +124,10 @@ GtkWidget* MainWindow::menuOf(std::span<const MenuItem> items, bool withShortcut
             gtk_menu_item_set_submenu(GTK_MENU_ITEM(entry), recentFilesMenu());
         } else {
             auto* target = new CommandTarget{this, *item.command};
-            g_signal_connect_data(entry, "activate", G_CALLBACK(+[](GtkMenuItem*, CommandTarget* t) {
-                                      t->window->run(t->command);
-                                  }),
-                                  target, [](gpointer data, GClosure*) { delete static_cast<CommandTarget*>(data); },
-                                  static_cast<GConnectFlags>(0));
+            g_signal_connect_data(
+                entry, "activate", G_CALLBACK(+[](GtkMenuItem*, CommandTarget* t) { t->window->run(t->command); }),
+                target, [](gpointer data, GClosure*) { delete static_cast<CommandTarget*>(data); },
+                static_cast<GConnectFlags>(0));
             Shortcut shortcut = shortcutOf(*item.command);
             if (withShortcuts && !shortcut.empty()) {
                 guint key = 0;
@@ -176,11 +176,10 @@ void MainWindow::createToolbar(GtkWidget* box) {
         gtk_tool_item_set_tooltip_text(button, captions_[tool.hint].c_str());
         toolHints_.emplace_back(button, tool.hint);
         auto* target = new CommandTarget{this, *tool.command};
-        g_signal_connect_data(button, "clicked", G_CALLBACK(+[](GtkToolButton*, CommandTarget* t) {
-                                  t->window->run(t->command);
-                              }),
-                              target, [](gpointer data, GClosure*) { delete static_cast<CommandTarget*>(data); },
-                              static_cast<GConnectFlags>(0));
+        g_signal_connect_data(
+            button, "clicked", G_CALLBACK(+[](GtkToolButton*, CommandTarget* t) { t->window->run(t->command); }),
+            target, [](gpointer data, GClosure*) { delete static_cast<CommandTarget*>(data); },
+            static_cast<GConnectFlags>(0));
         gtk_toolbar_insert(GTK_TOOLBAR(bar), button, -1);
     }
     gtk_box_pack_start(GTK_BOX(box), bar, FALSE, FALSE, 0);
@@ -270,8 +269,8 @@ gboolean MainWindow::onFocusIn(GtkWidget*, GdkEvent*, MainWindow* self) {
 }
 
 bool MainWindow::yesNo(GtkMessageType type, const std::string& text, const std::string& caption) {
-    GtkWidget* box = gtk_message_dialog_new(GTK_WINDOW(window_), GTK_DIALOG_MODAL, type, GTK_BUTTONS_YES_NO, "%s",
-                                            text.c_str());
+    GtkWidget* box =
+        gtk_message_dialog_new(GTK_WINDOW(window_), GTK_DIALOG_MODAL, type, GTK_BUTTONS_YES_NO, "%s", text.c_str());
     gtk_window_set_title(GTK_WINDOW(box), caption.c_str());
     gtk_dialog_set_default_response(GTK_DIALOG(box), GTK_RESPONSE_NO);
     bool yes = gtk_dialog_run(GTK_DIALOG(box)) == GTK_RESPONSE_YES;
@@ -297,7 +296,9 @@ void MainWindow::tell(Notice kind, const std::string& text, const std::string& c
     message(kind == Notice::information ? GTK_MESSAGE_INFO : GTK_MESSAGE_ERROR, text, caption);
 }
 
-void MainWindow::showError(const std::string& text) { message(GTK_MESSAGE_ERROR, text, std::string(kApplicationTitle)); }
+void MainWindow::showError(const std::string& text) {
+    message(GTK_MESSAGE_ERROR, text, std::string(kApplicationTitle));
+}
 
 std::optional<std::string> MainWindow::chooseFileToOpen() {
     auto chosen = chooseFile(GTK_WINDOW(window_), captions_[Caption::OpenDialog], std::string(kDocumentFilter), false,

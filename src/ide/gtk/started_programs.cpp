@@ -28,7 +28,8 @@ bool StartedPrograms::start(const ProgramStart& start) {
         g_error_free(error);
         return false;
     }
-    g_child_watch_add(pid, [](GPid child, gint, gpointer) { g_spawn_close_pid(child); }, nullptr);
+    g_child_watch_add(
+        pid, [](GPid child, gint, gpointer) { g_spawn_close_pid(child); }, nullptr);
     auto program = std::make_unique<Program>(Program{this, g_io_channel_unix_new(errorPipe), 0, {}});
     g_io_channel_set_close_on_unref(program->errors, TRUE);
     g_io_channel_set_encoding(program->errors, nullptr, nullptr);  // bytes, as the program wrote them

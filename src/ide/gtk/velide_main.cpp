@@ -21,8 +21,8 @@ ide::ProgramFolder locateFolders() {
     std::string installed = VELMISH_INSTALL_PREFIX;
     ide::ProgramFolder folder;
     folder.path = ide::firstFolderWith({own, installed + "/bin"}, "velint", exists);
-    folder.dataPath = ide::firstFolderWith({own, prefix + "/share/velmish", installed + "/share/velmish"},
-                                           "velmish.syn", exists);
+    folder.dataPath =
+        ide::firstFolderWith({own, prefix + "/share/velmish", installed + "/share/velmish"}, "velmish.syn", exists);
     folder.docPath = ide::firstFolderWith(
         {own + "/doc", prefix + "/share/doc/velmish", installed + "/share/doc/velmish"}, "index.html", exists);
     return folder;

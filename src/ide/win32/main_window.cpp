@@ -292,7 +292,9 @@ void MainWindow::refreshTitle(const std::string& caption) {
     editor_.colourAll();
 }
 
-bool MainWindow::startProgram(const ide::ProgramStart& start) { return programs_->start(ide::windowsCommandLine(start)); }
+bool MainWindow::startProgram(const ide::ProgramStart& start) {
+    return programs_->start(ide::windowsCommandLine(start));
+}
 
 // The error's line selected and in view, its text in the status bar's second part.
 void MainWindow::goToLine(size_t line, const std::string& statusText) {
