@@ -10,7 +10,10 @@ namespace {
 
 constexpr std::string_view kTexts[] = {
 #define VELMISH_OPCODE_TEXT(code) #code,
-    VELMISH_OPCODES(VELMISH_OPCODE_TEXT)
+#define VELMISH_COMMAND_OPCODE_TEXT(keyword, kind, code, ...) #code,
+    VELMISH_CODE_LINES(VELMISH_OPCODE_TEXT)
+        VELMISH_COMMANDS(VELMISH_COMMAND_OPCODE_TEXT, VELMISH_SKIP_ROW, VELMISH_SKIP_ROW)
+#undef VELMISH_COMMAND_OPCODE_TEXT
 #undef VELMISH_OPCODE_TEXT
 };
 
@@ -32,8 +35,12 @@ std::optional<Opcode> opcodeOf(std::string_view codeLine) {
     if (codeLine.size() < 4) return std::nullopt;
     switch (packed(codeLine)) {
 #define VELMISH_OPCODE_CASE(code) \
-    case packed(#code): return Opcode::code;
-        VELMISH_OPCODES(VELMISH_OPCODE_CASE)
+    case packed(#code):           \
+        return Opcode::code;
+#define VELMISH_COMMAND_OPCODE_CASE(keyword, kind, code, ...) VELMISH_OPCODE_CASE(code)
+        VELMISH_CODE_LINES(VELMISH_OPCODE_CASE)
+        VELMISH_COMMANDS(VELMISH_COMMAND_OPCODE_CASE, VELMISH_SKIP_ROW, VELMISH_SKIP_ROW)
+#undef VELMISH_COMMAND_OPCODE_CASE
 #undef VELMISH_OPCODE_CASE
         default: return std::nullopt;
     }

@@ -3,78 +3,37 @@
 // The compiler writes these and the runtime reads them; both use this one table.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
+#include "core/command_list.h"
 #include "core/product.h"
 
 namespace compiler {
 
-// X(opcode) in the order of their numbers.
-#define VELMISH_OPCODES(X) \
-    X(RRLR)                \
-    X(RLBL)                \
-    X(R000)                \
-    X(R001)                \
-    X(R004)                \
-    X(R005)                \
-    X(R006)                \
-    X(R0IF)                \
-    X(RXIF)                \
-    X(RXIE)                \
-    X(RXEL)                \
-    X(RXEI)                \
-    X(RRPT)                \
-    X(RUNT)                \
-    X(R007)                \
-    X(R008)                \
-    X(R009)                \
-    X(R010)                \
-    X(R011)                \
-    X(R012)                \
-    X(R013)                \
-    X(R014)                \
-    X(R015)                \
-    X(R016)                \
-    X(R017)                \
-    X(R018)                \
-    X(R019)                \
-    X(R020)                \
-    X(R021)                \
-    X(R022)                \
-    X(R023)                \
-    X(R024)                \
-    X(R025)                \
-    X(R026)                \
-    X(R027)                \
-    X(R028)                \
-    X(R029)                \
-    X(R030)                \
-    X(R031)                \
-    X(R032)                \
-    X(R033)                \
-    X(R034)                \
-    X(R035)                \
-    X(R036)                \
-    X(R037)                \
-    X(R038)                \
-    X(R039)                \
-    X(R040)                \
-    X(RF00)                \
-    X(RF01)                \
-    X(RF02)                \
-    X(RF03)                \
-    X(RF04)                \
-    X(RF05)                \
-    X(RF06)                \
-    X(RF07)                \
-    X(RF08)
+// The code's own lines, which no keyword writes: X(opcode), each with its operands.
+#define VELMISH_CODE_LINES(X)                                                              \
+    X(RRLR) /* the header: RRLR'version', the language version the code was written for */ \
+    X(RLBL) /* a label line: RLBLname */                                                   \
+    X(R0IF) /* a one-line IF: R0IF condition, then the code of the command it guards  */
 
+// Every opcode: the code's own lines, then those of the command list (core/command_list.h),
+// where each command's opcode stands with its form and meaning. The numbers are this build's
+// own; the code holds the opcodes' texts.
 enum class Opcode {
 #define VELMISH_OPCODE_ENUM(code) code,
-    VELMISH_OPCODES(VELMISH_OPCODE_ENUM)
+#define VELMISH_COMMAND_OPCODE(keyword, kind, code, ...) code,
+    VELMISH_CODE_LINES(VELMISH_OPCODE_ENUM) VELMISH_COMMANDS(VELMISH_COMMAND_OPCODE, VELMISH_SKIP_ROW, VELMISH_SKIP_ROW)
+#undef VELMISH_COMMAND_OPCODE
 #undef VELMISH_OPCODE_ENUM
 };
+
+inline constexpr size_t kOpcodeCount = 0
+#define VELMISH_COUNT_OPCODE(...) +1
+    VELMISH_CODE_LINES(VELMISH_COUNT_OPCODE) VELMISH_COMMANDS(VELMISH_COUNT_OPCODE, VELMISH_SKIP_ROW, VELMISH_SKIP_ROW)
+#undef VELMISH_COUNT_OPCODE
+    ;
 
 // The opcode spelled by the first four bytes of a code line; nullopt for a shorter line or an
 // unknown opcode.

@@ -1,20 +1,21 @@
-// One row per command keyword: how both programs read the command from a script, the opcode
-// velcomp writes for it and how a compiled program reads the operands back. Adding a command
-// means a row here and its meaning in commands::runCommand.
+// The command table: one row per command keyword, made from the command list
+// (core/command_list.h): how both programs read the command from a script, the opcode velcomp
+// writes for it and how a compiled program reads the operands back. Adding a command means a row
+// in the list and its meaning in commands/run_command.cpp.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
 #include "code/opcodes.h"
+#include "core/command_list.h"
 #include "core/keywords.h"
 
 namespace command_set {
 
 enum class CommandKind {
-    plain,       // the form, read in order; the meaning is in the command library (commands::runCommand)
-    joined,      // LINKVAR: "[name] =" then values separated by "+" or ","
-    calculated,  // CALCVAR: "[name] =" then values separated by "+ - * / ~"; the code keeps the operators
+    plain,       // the form, read in order; the meaning is in the command library (commands::handlerOf)
     flow,        // the form, read in order; each program runs it in its own control flow
     declare,     // DEC: names separated by ","
     jump,        // GOTO, GOSUB: the rest of the line is the label
@@ -39,29 +40,42 @@ enum class WhenCompiled {
 //   V   a strict value: literals and [variables] joined by "#"
 //   V*  a lenient value: the same, or unquoted text up to the line end
 //   C   a condition
+//   L   then separators ("L+,"): values separated by any one of them, up to the line end
+//   O   then operators ("O+-*/~"): the same, and the code keeps the operator before each further value
 //   $   the line end: anything else there is a parse error
 //   *   the rest of the line, read and ignored
 //   anything else: a separator, any one of its characters; the code does not keep it
 struct CommandRow {
     interp::Keyword keyword;
     CommandKind kind;
-    compiler::Opcode opcode;  // the code line's opcode; not used by remark rows
+    compiler::Opcode opcode;  // the code line's opcode; not used by rows without code
     std::string_view form;    // plain, flow and debugger rows, and the conditions of IF, ELSEIF and UNTIL
     WhenCompiled whenCompiled = WhenCompiled::same;
 };
 
 // One step of a form.
-enum class StepKind { target, value, lenientValue, condition, lineEnd, restOfLine, separator };
+enum class StepKind { target, value, lenientValue, condition, lineEnd, restOfLine, separator, list, operatorList };
 struct FormStep {
     StepKind kind;
-    std::string_view separators;  // separator: the characters allowed there
+    std::string_view separators;  // separator, list, operatorList: the characters allowed there
 };
 
 // Takes the first step off a form; nullopt once the form is used up.
 std::optional<FormStep> takeStep(std::string_view& form);
 
-// The row of a keyword; every keyword has one.
-const CommandRow& commandRow(interp::Keyword keyword);
+// The rows, in keyword order.
+inline constexpr CommandRow kCommandRows[] = {
+#define VELMISH_ROW(keyword, kind, opcode, form, compiled) \
+    {interp::Keyword::keyword, CommandKind::kind, compiler::Opcode::opcode, form, WhenCompiled::compiled},
+#define VELMISH_ROW_WITHOUT_CODE(keyword, kind, form) \
+    {interp::Keyword::keyword, CommandKind::kind, compiler::Opcode::R009, form, WhenCompiled::noCode},
+    VELMISH_COMMANDS(VELMISH_ROW, VELMISH_ROW, VELMISH_ROW_WITHOUT_CODE)
+#undef VELMISH_ROW_WITHOUT_CODE
+#undef VELMISH_ROW
+};
+
+// The row of a keyword; every keyword has one, as the rows and the keywords come from one list.
+constexpr const CommandRow& commandRow(interp::Keyword keyword) { return kCommandRows[static_cast<size_t>(keyword)]; }
 
 // The first row whose code has this opcode (ECHO for ECHO and ECHOLN); nullptr for the opcodes
 // no keyword writes (the header, labels, one-line IFs).

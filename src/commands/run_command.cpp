@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "command_set/command_table.h"
 #include "commands/dialog_commands.h"
 #include "commands/file_commands.h"
 #include "commands/messages.h"
@@ -47,7 +48,7 @@ class Views {
 // becomes a plain function the programs bind once.
 #define VELMISH_HANDLER(body) [](Context& ctx, const Arguments& a) { body; }
 
-Handler boundHandler(Keyword keyword) {
+constexpr Handler boundHandler(Keyword keyword) {
     switch (keyword) {
         case Keyword::LET: return VELMISH_HANDLER(ctx.vars.assign(a.target, Views(ctx, a)[0]));
         case Keyword::LINKVAR: return VELMISH_HANDLER(linkVar(ctx, a.target, a.values));
@@ -108,6 +109,17 @@ Handler boundHandler(Keyword keyword) {
 
 #undef VELMISH_HANDLER
 
+// Every command the table gives to this library has its meaning here, and no other command has
+// one: a row without its meaning would otherwise be passed over by both programs.
+constexpr bool everyLibraryCommandHasItsMeaning() {
+    for (const command_set::CommandRow& row : command_set::kCommandRows) {
+        bool library = row.kind == command_set::CommandKind::plain;
+        if (library != (boundHandler(row.keyword) != nullptr)) return false;
+    }
+    return true;
+}
+static_assert(everyLibraryCommandHasItsMeaning(), "a plain command of the command table lacks its meaning");
+
 }  // namespace
 
 Handler handlerOf(Keyword keyword) {
@@ -118,13 +130,6 @@ Handler handlerOf(Keyword keyword) {
         return built;
     }();
     return handlers[static_cast<size_t>(keyword)];
-}
-
-bool runCommand(Context& ctx, Keyword keyword, const Arguments& arguments) {
-    Handler handler = handlerOf(keyword);
-    if (!handler) return false;
-    handler(ctx, arguments);
-    return true;
 }
 
 }  // namespace commands

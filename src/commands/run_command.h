@@ -1,6 +1,6 @@
 // The one step from a command's keyword to its meaning, shared by the interpreter and compiled
 // programs: both read a command's parameters in their own way (from the script, from code
-// operands) into Arguments, then call runCommand.
+// operands) into Arguments, then call the keyword's handler.
 #pragma once
 
 #include <span>
@@ -23,12 +23,10 @@ struct Arguments {
 // A command's meaning, called with its arguments.
 using Handler = void (*)(Context& ctx, const Arguments& arguments);
 
-// The meaning of a keyword whose meaning is in the command library; nullptr for any other keyword
-// (control flow, the debugger's commands, remarks), which the caller runs itself. The programs
-// look it up where they first read a command and keep it with what they read.
+// The meaning of a keyword whose meaning is in the command library (the plain rows of the
+// command table, each of which has one); nullptr for any other keyword (control flow, the
+// debugger's commands, remarks), which the caller runs itself. The programs look it up where they
+// first read a command and keep it with what they read.
 Handler handlerOf(interp::Keyword keyword);
-
-// handlerOf and the call in one; false for a keyword without meaning here.
-bool runCommand(Context& ctx, interp::Keyword keyword, const Arguments& arguments);
 
 }  // namespace commands

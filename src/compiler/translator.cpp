@@ -60,6 +60,7 @@ Translator::Status Translator::translateKeyword(std::string word, std::string& l
 }
 
 void Translator::translateCommand(const command_set::CommandRow& row, std::string& line) {
+    // The debugger's commands and the remarks: the rest of the line is read, no code written.
     if (row.whenCompiled == command_set::WhenCompiled::noCode) {
         skipRestOfLine();
         return;
@@ -84,15 +85,7 @@ void Translator::translateCommand(const command_set::CommandRow& row, std::strin
             --ifDepth_;
             line += opcodeText(Opcode::RXEI);
             break;
-        case CommandKind::joined:
-            line += opcodeText(row.opcode);
-            translateList("+,", false, line);
-            break;
-        case CommandKind::calculated:
-            line += opcodeText(row.opcode);
-            translateList("+-/*~", true, line);
-            break;
-        case CommandKind::remark: skipRestOfLine(); break;
+        case CommandKind::remark: break;  // written no code, above
     }
 }
 
@@ -123,6 +116,8 @@ void Translator::translateOperands(std::string_view form, std::string& line) {
             case StepKind::lineEnd: expectLineEnd(); break;
             case StepKind::restOfLine: skipRestOfLine(); break;
             case StepKind::separator: expectSeparator(step->separators); break;
+            case StepKind::list: translateList(step->separators, false, line); break;
+            case StepKind::operatorList: translateList(step->separators, true, line); break;
         }
     }
 }
@@ -152,10 +147,8 @@ void Translator::translateElseIf(std::string& line) {
     line += condition();
 }
 
-// [name] = V, then further values, each after one of the separators, up to the line end.
+// Values up to the line end, each further one after one of the separators.
 void Translator::translateList(std::string_view separators, bool writeSeparator, std::string& line) {
-    line += targetVariable();
-    expectSeparator("=");
     line += value(false);
     for (int c = cursor_.readSeparator(); c != kLineEnd; c = cursor_.readSeparator()) {
         if (!isOneOf(c, separators)) fail(kParseError);

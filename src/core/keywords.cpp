@@ -9,13 +9,12 @@ namespace interp {
 namespace {
 
 constexpr std::string_view kTexts[] = {
-#define VELMISH_KEYWORD_TEXT(word) #word,
+#define VELMISH_KEYWORD_TEXT(word, ...) #word,
     VELMISH_KEYWORDS(VELMISH_KEYWORD_TEXT)
 #undef VELMISH_KEYWORD_TEXT
 };
 
-// Keywords are matched exactly and never repeat in the table, so a hash lookup finds the same
-// keyword as trying them one after the other in dispatch order.
+// Keywords are matched exactly and never repeat in the list.
 const std::unordered_map<std::string_view, Keyword>& keywordIndex() {
     static const std::unordered_map<std::string_view, Keyword> index = [] {
         std::unordered_map<std::string_view, Keyword> built;

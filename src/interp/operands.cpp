@@ -11,18 +11,6 @@ namespace {
 
 using command_set::CommandKind;
 
-// "[" target "]" "=" then values separated by any of the separators, up to the line end; the
-// operators are kept where the command needs them (CALCVAR).
-void readList(Interpreter& in, std::string_view separators, bool keepOperators, Operands& operands) {
-    operands.target = readVariableName(in);
-    expectInnerSeparator(in, "=");
-    operands.values.push_back(readShape(in, ValueForm::strict));
-    for (int op; (op = expectSeparator(in, separators)) != ScriptReader::kLineEnd;) {
-        if (keepOperators) operands.operators += static_cast<char>(op);
-        operands.values.push_back(readShape(in, ValueForm::strict));
-    }
-}
-
 // Reads the steps of a form in order (see command_set/command_table.h).
 void readForm(Interpreter& in, std::string_view form, Operands& operands) {
     using command_set::StepKind;
@@ -34,6 +22,16 @@ void readForm(Interpreter& in, std::string_view form, Operands& operands) {
             case StepKind::lineEnd: expectLineEnd(in); break;
             case StepKind::restOfLine: readRestOfLine(in); break;
             case StepKind::separator: expectInnerSeparator(in, step->separators); break;
+            case StepKind::list:
+            case StepKind::operatorList:
+                // Values separated by any of the separators, up to the line end; the operators are
+                // kept where the command needs them (CALCVAR).
+                operands.values.push_back(readShape(in, ValueForm::strict));
+                for (int op; (op = expectSeparator(in, step->separators)) != ScriptReader::kLineEnd;) {
+                    if (step->kind == StepKind::operatorList) operands.operators += static_cast<char>(op);
+                    operands.values.push_back(readShape(in, ValueForm::strict));
+                }
+                break;
             case StepKind::condition: break;  // no plain command has one
         }
     }
@@ -44,9 +42,7 @@ void readForm(Interpreter& in, std::string_view form, Operands& operands) {
 bool hasPlainOperands(Keyword keyword) {
     const command_set::CommandRow& row = command_set::commandRow(keyword);
     switch (row.kind) {
-        case CommandKind::plain:
-        case CommandKind::joined:
-        case CommandKind::calculated: return true;
+        case CommandKind::plain: return true;
         case CommandKind::debugger: return !row.form.empty();  // DEBUGMODE
         default: return false;
     }
@@ -59,13 +55,7 @@ Operands readOperands(Interpreter& in, Keyword keyword) {
     // Only the commands that copy or rename read VL_UseOldFileFunctions, when they run; a lookup by
     // name for every other command would cost more than many commands themselves.
     operands.readsFileFunctions = row.whenCompiled == command_set::WhenCompiled::shellFileOperation;
-    if (row.kind == CommandKind::joined) {
-        readList(in, "+,", false, operands);
-    } else if (row.kind == CommandKind::calculated) {
-        readList(in, "+-*/~", true, operands);
-    } else {
-        readForm(in, row.form, operands);
-    }
+    readForm(in, row.form, operands);
     return operands;
 }
 

@@ -9,6 +9,7 @@
 
 namespace runtime {
 
+using command_set::CommandKind;
 using compiler::Opcode;
 using interp::ValueShape;
 using interp::VariableTable;
@@ -90,14 +91,14 @@ class OperandCursor {
 };
 
 // A command's operands in code, in the order of its form: a target, values and a condition; the
-// separators and line ends of the script are not kept.
+// separators and line ends of the script are not kept, the operators of an operator list are.
 void readForm(Instruction& instruction, OperandCursor& cursor, std::string_view form, size_t& values,
               bool& conditionRead) {
     using command_set::StepKind;
     bool first = true;
     while (auto step = command_set::takeStep(form)) {
-        if (step->kind != StepKind::target && step->kind != StepKind::value && step->kind != StepKind::lenientValue &&
-            step->kind != StepKind::condition) {
+        if (step->kind == StepKind::lineEnd || step->kind == StepKind::restOfLine ||
+            step->kind == StepKind::separator) {
             continue;
         }
         if (!first) cursor.step();
@@ -107,6 +108,20 @@ void readForm(Instruction& instruction, OperandCursor& cursor, std::string_view 
             case StepKind::condition:
                 cursor.readCondition(instruction.condition);
                 conditionRead = true;
+                break;
+            case StepKind::list:
+            case StepKind::operatorList:
+                // Values up to the line end, each further one after its opening character, or
+                // after its operator and its opening character.
+                cursor.readValue(nextOf(instruction.values, values));
+                while (cursor.insideLine()) {
+                    if (step->kind == StepKind::operatorList) {
+                        instruction.operators += cursor.current();
+                        cursor.step();
+                    }
+                    cursor.step();
+                    cursor.readValue(nextOf(instruction.values, values));
+                }
                 break;
             default: cursor.readValue(nextOf(instruction.values, values)); break;
         }
@@ -142,25 +157,19 @@ void decodeInstruction(std::string_view codeLine, VariableTable& vars, Instructi
     size_t values = 0;
     bool conditionRead = false;
     instruction.opcode = compiler::opcodeOf(codeLine);
-    if (!instruction.opcode || *instruction.opcode == Opcode::RLBL || *instruction.opcode == Opcode::R004 ||
-        *instruction.opcode == Opcode::R005) {
+    const command_set::CommandRow* row = instruction.opcode ? command_set::commandRowOf(*instruction.opcode) : nullptr;
+    if (!instruction.opcode || *instruction.opcode == Opcode::RLBL || (row && row->kind == CommandKind::jump)) {
+        // A label line or a jump: the rest of the line is the label.
         if (instruction.opcode) instruction.label.assign(codeLine.substr(4));
         instruction.values.clear();
         instruction.condition.clear();
         return;
     }
-    const Opcode opcode = *instruction.opcode;
     OperandCursor cursor(codeLine, 5, vars);
-    switch (opcode) {
-        case Opcode::R000:
-            // [v] followed by further [v] while the next opening character is "[".
-            for (;;) {
-                instruction.targets.push_back(cursor.readTarget());
-                if (cursor.current() != '[') break;
-                cursor.step();
-            }
-            break;
-        case Opcode::R0IF: {
+    if (!row) {
+        // The code's own lines.
+        if (*instruction.opcode == Opcode::RRLR) readForm(instruction, cursor, "V", values, conditionRead);
+        if (*instruction.opcode == Opcode::R0IF) {
             cursor.readCondition(instruction.condition);
             conditionRead = true;
             std::string_view rest = cursor.rest();
@@ -171,43 +180,20 @@ void decodeInstruction(std::string_view codeLine, VariableTable& vars, Instructi
             }
             instruction.inlineCommand = std::make_unique<Instruction>();
             decodeInstruction(rest, vars, *instruction.inlineCommand);
-            break;
         }
-        case Opcode::RF00:
+    } else if (row->kind == CommandKind::declare) {
+        // [v] followed by further [v] while the next opening character is "[".
+        for (;;) {
             instruction.targets.push_back(cursor.readTarget());
+            if (cursor.current() != '[') break;
             cursor.step();
-            cursor.readValue(nextOf(instruction.values, values));
-            while (cursor.insideLine()) {
-                cursor.step();
-                cursor.readValue(nextOf(instruction.values, values));
-            }
-            break;
-        case Opcode::RF01:
-            instruction.targets.push_back(cursor.readTarget());
-            cursor.step();
-            cursor.readValue(nextOf(instruction.values, values));
-            while (cursor.insideLine()) {
-                char op = cursor.current();
-                cursor.step(2);
-                instruction.operators += op;
-                cursor.readValue(nextOf(instruction.values, values));
-            }
-            break;
-        case Opcode::RRLR:
-            // The header: the language version the code was written for.
-            readForm(instruction, cursor, "V", values, conditionRead);
-            break;
-        default:
-            if (const command_set::CommandRow* row = command_set::commandRowOf(opcode)) {
-                readForm(instruction, cursor, row->form, values, conditionRead);
-            }
-            break;
+        }
+    } else {
+        readForm(instruction, cursor, row->form, values, conditionRead);
     }
     instruction.values.resize(values);
     if (!conditionRead) instruction.condition.clear();
-    if (const command_set::CommandRow* row = command_set::commandRowOf(opcode)) {
-        instruction.handler = commands::handlerOf(row->keyword);
-    }
+    if (row) instruction.handler = commands::handlerOf(row->keyword);
     // The arguments refer to the operands where they lie, in this very instruction. A compiled
     // program always copies and renames with the shell's file operation.
     commands::Arguments& arguments = instruction.arguments;

@@ -43,7 +43,7 @@ TEST(HelpTopicsTest, TheReferenceHasAnAnchorForEveryCommandAndSystemVariable) {
     auto anchored = [&](std::string_view name) {
         return html.find("id=\"" + std::string(name) + "\"") != std::string::npos;
     };
-#define VELMISH_CHECK_KEYWORD(word) EXPECT_TRUE(anchored(#word)) << #word;
+#define VELMISH_CHECK_KEYWORD(word, ...) EXPECT_TRUE(anchored(#word)) << #word;
     VELMISH_KEYWORDS(VELMISH_CHECK_KEYWORD)
 #undef VELMISH_CHECK_KEYWORD
     for (int index = 0; index < interp::kFirstUserVariableIndex; ++index) {

@@ -60,7 +60,7 @@ TEST(DefaultSyntaxFileTest, ColoursEveryKeywordAndTheLanguagesMarks) {
     for (const auto& entry : settings.identifiers) {
         if (entry.kind == IdentifierKind::keyword) keywords.insert(entry.name);
     }
-#define EXPECT_COLOURED(word) EXPECT_TRUE(keywords.count(#word) || #word == std::string("REM")) << #word;
+#define EXPECT_COLOURED(word, ...) EXPECT_TRUE(keywords.count(#word) || #word == std::string("REM")) << #word;
     VELMISH_KEYWORDS(EXPECT_COLOURED)
 #undef EXPECT_COLOURED
 #define EXPECT_SPELLING(spelling, word) EXPECT_TRUE(keywords.count(#spelling)) << #spelling;

@@ -54,7 +54,7 @@ std::string formSeparators() {
 
 Language readTables() {
     Language language;
-#define VELMISH_ADD_WORD(word) language.words.push_back({#word, kindOf(interp::Keyword::word)});
+#define VELMISH_ADD_WORD(word, ...) language.words.push_back({#word, kindOf(interp::Keyword::word)});
     VELMISH_KEYWORDS(VELMISH_ADD_WORD)
 #undef VELMISH_ADD_WORD
 #define VELMISH_ADD_SPELLING(spelling, word) language.words.push_back({#spelling, kindOf(interp::Keyword::word)});
