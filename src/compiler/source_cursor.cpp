@@ -37,12 +37,12 @@ int SourceCursor::readSeparator() {
     return c;
 }
 
-std::string SourceCursor::readUntil(int terminator) {
-    if (lineDone_) return std::string();
+std::string_view SourceCursor::readUntil(int terminator) {
+    if (lineDone_) return {};
     // The cursor pushes back no line end, so every line end met here is read for the first
     // time and raises the line counter: a changed counter tells that the text ran to its line end.
     int lineBefore = reader_.line();
-    std::string text = reader_.readUntil(terminator);
+    std::string_view text = reader_.readUntilView(terminator);
     if (terminator == kLineEnd || reader_.atEnd() || reader_.line() != lineBefore) lineDone_ = true;
     return text;
 }

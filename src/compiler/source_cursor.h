@@ -35,12 +35,16 @@ class SourceCursor {
     // The next character after blanks, consumed; kLineEnd at the line end or the end of the script.
     int readSeparator();
 
-    // The character last returned by readSeparator is read again (never a line end).
-    void unread() { reader_.pushBack(); }
+    // The character last returned by readSeparator is read again; a line end stays consumed, as
+    // every further separator read reports it anyway.
+    void unread() {
+        if (!lineDone_) reader_.pushBack();
+    }
 
-    // The text up to the terminator (consumed) or up to the line end (consumed) or the end.
-    std::string readUntil(int terminator);
-    std::string readRestOfLine() { return readUntil(kLineEnd); }
+    // The text up to the terminator (consumed) or up to the line end (consumed) or the end: a view
+    // of the script's bytes.
+    std::string_view readUntil(int terminator);
+    std::string_view readRestOfLine() { return readUntil(kLineEnd); }
 
     int lineCounter() const { return reader_.line(); }
     bool atEnd() const { return reader_.atEnd(); }

@@ -1,22 +1,107 @@
 // Translation of commands, values and conditions into code lines.
 #include "compiler/translator.h"
 
+#include "command_set/read_form.h"
 #include "compiler/compile_error.h"
+#include "core/script_forms.h"
 #include "core/text.h"
 
 namespace compiler {
 
 using command_set::CommandKind;
 
-namespace {
+namespace forms = interp::forms;
 
 constexpr int kLineEnd = SourceCursor::kLineEnd;
 
-bool isOneOf(int c, std::string_view characters) {
-    return c != kLineEnd && characters.find(static_cast<char>(c)) != std::string_view::npos;
-}
+// The script as the source of the forms of core/script_forms.h; every error is a parse error.
+class Translator::Source {
+  public:
+    explicit Source(Translator& translator) : translator_(translator) {}
+    int readSeparator() { return translator_.cursor_.readSeparator(); }
+    void unread() { translator_.cursor_.unread(); }
+    std::string_view readUntil(int closing) { return translator_.cursor_.readUntil(closing); }
+    [[noreturn]] void fail(interp::FormError) { translator_.fail(kParseError); }
 
-}  // namespace
+  private:
+    Translator& translator_;
+};
+
+// Writes a value as code: literals and variable references joined by "#".
+class Translator::ValueWriter {
+  public:
+    ValueWriter(Translator& translator, std::string& code)
+        : translator_(translator), code_(code), start_(code.size()) {}
+    void literal(std::string_view text) {
+        join();
+        translator_.writeLiteral(text, code_);
+    }
+    void variable(std::string_view name) {
+        join();
+        translator_.writeVariableReference(name, code_);
+    }
+    // Unquoted text replaces what the value gathered before it.
+    void unquoted(char first, std::string_view rest) {
+        code_.resize(start_);
+        std::string text(1, first);
+        text += rest;
+        translator_.writeLiteral(text, code_);
+    }
+
+  private:
+    void join() {
+        if (code_.size() > start_) code_ += '#';
+    }
+
+    Translator& translator_;
+    std::string& code_;
+    size_t start_;
+};
+
+// Writes a condition as code: each comparison's sides with the operator between them, and the
+// connective after it.
+class Translator::ConditionWriter {
+  public:
+    ConditionWriter(Translator& translator, std::string& code) : translator_(translator), code_(code) {}
+    ValueWriter left() { return ValueWriter(translator_, code_); }
+    ValueWriter right() { return ValueWriter(translator_, code_); }
+    void compare(char op) { code_ += op; }
+    void endComparison(char connective) {
+        if (connective) code_ += connective;
+    }
+
+  private:
+    Translator& translator_;
+    std::string& code_;
+};
+
+// Writes a command's operands as code, in the order of its form: separators and line ends are
+// not kept, the operators of an operator list are.
+class Translator::FormWriter {
+  public:
+    FormWriter(Translator& translator, std::string& code) : translator_(translator), code_(code) {}
+    void target(std::string_view name) { translator_.writeVariableReference(name, code_); }
+    ValueWriter value() { return ValueWriter(translator_, code_); }
+    ConditionWriter condition() { return ConditionWriter(translator_, code_); }
+
+    class ListWriter {
+      public:
+        ListWriter(FormWriter& form, bool keepsOperators) : form_(form), keepsOperators_(keepsOperators) {}
+        ValueWriter value() { return form_.value(); }
+        void separator(char c) {
+            if (keepsOperators_) form_.code_ += c;
+        }
+
+      private:
+        FormWriter& form_;
+        bool keepsOperators_;
+    };
+    ListWriter list(bool keepsOperators) { return ListWriter(*this, keepsOperators); }
+
+  private:
+    Translator& translator_;
+    std::string& code_;
+};
 
 Translator::Translator(interp::ScriptReader& reader, VariableNames& variables, LabelTables& labels)
     : cursor_(reader), variables_(variables), labels_(labels) {}
@@ -29,7 +114,7 @@ Translator::Status Translator::step(std::string& line) {
 }
 
 Translator::Status Translator::translateLabelLine(std::string& line) {
-    std::string name = cursor_.readRestOfLine();
+    std::string name(cursor_.readRestOfLine());
     // The terminator byte would split the code line. A label line without a name stops the
     // interpreter with an error, so it must not compile into a program that runs on.
     if (name.find(kLineTerminator) != std::string::npos || interp::trimBlanks(name).empty()) fail(kParseError);
@@ -106,35 +191,20 @@ std::optional<std::string> Translator::translateIf(std::string& line) {
 }
 
 void Translator::translateOperands(std::string_view form, std::string& line) {
-    using command_set::StepKind;
-    while (auto step = command_set::takeStep(form)) {
-        switch (step->kind) {
-            case StepKind::target: line += targetVariable(); break;
-            case StepKind::value: line += value(false); break;
-            case StepKind::lenientValue: line += value(true); break;
-            case StepKind::condition: line += condition(); break;
-            case StepKind::lineEnd: expectLineEnd(); break;
-            case StepKind::restOfLine: skipRestOfLine(); break;
-            case StepKind::separator: expectSeparator(step->separators); break;
-            case StepKind::list: translateList(step->separators, false, line); break;
-            case StepKind::operatorList: translateList(step->separators, true, line); break;
-        }
-    }
+    Source source(*this);
+    FormWriter writer(*this, line);
+    command_set::readForm(source, form, writer);
 }
 
 // DEC [a], [b], ...: one variable reference per name.
 void Translator::translateDeclare(std::string& line) {
     line += opcodeText(Opcode::R000);
-    for (;;) {
-        line += targetVariable();
-        int c = cursor_.readSeparator();
-        if (c == kLineEnd) return;
-        if (c != ',') fail(kParseError);
-    }
+    Source source(*this);
+    forms::readNames(source, [&](std::string_view name) { writeVariableReference(name, line); });
 }
 
 void Translator::translateJump(Opcode opcode, std::string& line) {
-    std::string label = cursor_.readRestOfLine();
+    std::string label(cursor_.readRestOfLine());
     if (label.empty() || label.find(kLineTerminator) != std::string::npos) fail(kParseError);
     labels_.reference(label, cursor_.lineCounter());
     line += opcodeText(opcode);
@@ -147,89 +217,34 @@ void Translator::translateElseIf(std::string& line) {
     line += condition();
 }
 
-// Values up to the line end, each further one after one of the separators.
-void Translator::translateList(std::string_view separators, bool writeSeparator, std::string& line) {
-    line += value(false);
-    for (int c = cursor_.readSeparator(); c != kLineEnd; c = cursor_.readSeparator()) {
-        if (!isOneOf(c, separators)) fail(kParseError);
-        if (writeSeparator) line += static_cast<char>(c);
-        line += value(false);
-    }
-}
-
 void Translator::skipRestOfLine() { cursor_.readRestOfLine(); }
 
 void Translator::requireOpenBlock() {
     if (ifDepth_ <= 0) fail(kUnbalancedBlock);
 }
 
-// A value: literals and variable references joined by "#"; in the lenient form also unquoted
-// text, which takes the rest of the line and replaces whatever was gathered before it.
-std::string Translator::value(bool lenient) {
-    std::string result;
-    for (;;) {
-        int c = cursor_.readSeparator();
-        if (c == kLineEnd || (!lenient && c != '\'' && c != '[')) fail(kParseError);
-        if (c != '\'' && c != '[') return literal(static_cast<char>(c) + cursor_.readRestOfLine());
-        if (!result.empty()) result += '#';
-        result += c == '\'' ? literal(cursor_.readUntil('\'')) : variableReference(cursor_.readUntil(']'));
-        int next = cursor_.readSeparator();
-        if (next == '#') continue;
-        if (next != kLineEnd) cursor_.unread();
-        return result;
-    }
-}
-
-// Comparisons joined by "|" or "&".
 std::string Translator::condition() {
-    std::string result = comparison();
-    for (;;) {
-        int c = cursor_.readSeparator();
-        if (c != '|' && c != '&') {
-            if (c != kLineEnd) cursor_.unread();
-            return result;
-        }
-        result += static_cast<char>(c);
-        result += comparison();
-    }
+    std::string code;
+    Source source(*this);
+    forms::readCondition(source, ConditionWriter(*this, code));
+    return code;
 }
 
-std::string Translator::comparison() {
-    std::string result = value(false);
-    result += static_cast<char>(expectSeparator("=!<>"));
-    result += value(false);
-    return result;
+void Translator::writeVariableReference(std::string_view name, std::string& code) {
+    code += '[';
+    code += std::to_string(variables_.indexOf(std::string(name)));
+    code += ']';
 }
 
-std::string Translator::targetVariable() {
-    expectSeparator("[");
-    return variableReference(cursor_.readUntil(']'));
-}
-
-std::string Translator::variableReference(const std::string& name) {
-    std::string reference(1, '[');
-    reference += std::to_string(variables_.indexOf(name));
-    reference += ']';
-    return reference;
-}
-
-std::string Translator::literal(const std::string& text) {
+void Translator::writeLiteral(std::string_view text, std::string& code) {
     // The code format has no escapes: the terminator byte would split the code line, and a
     // single quote would end the literal early (only unquoted text can hold one).
-    if (text.find(kLineTerminator) != std::string::npos || text.find('\'') != std::string::npos) {
+    if (text.find(kLineTerminator) != std::string_view::npos || text.find('\'') != std::string_view::npos) {
         fail(kParseError);
     }
-    return "'" + text + "'";
-}
-
-int Translator::expectSeparator(std::string_view separators) {
-    int c = cursor_.readSeparator();
-    if (!isOneOf(c, separators)) fail(kParseError);
-    return c;
-}
-
-void Translator::expectLineEnd() {
-    if (cursor_.readSeparator() != kLineEnd) fail(kParseError);
+    code += '\'';
+    code += text;
+    code += '\'';
 }
 
 void Translator::fail(int number, const std::string& filling) const {

@@ -1,7 +1,8 @@
 // Source-to-code translation: each script command becomes one code line.
 //
-// A single forward pass: values, conditions and labels are only re-encoded, variable names are
-// replaced by their indices. Errors unwind as CompileError.
+// A single forward pass: values, conditions and lists are read by the same reader as velint's
+// (core/script_forms.h) and only written here, labels are copied, variable names are replaced by
+// their indices. Errors unwind as CompileError.
 #pragma once
 
 #include <optional>
@@ -45,19 +46,19 @@ class Translator {
     void translateDeclare(std::string& line);
     void translateJump(Opcode opcode, std::string& line);
     void translateElseIf(std::string& line);
-    void translateList(std::string_view separators, bool writeSeparator, std::string& line);
     void skipRestOfLine();
     void requireOpenBlock();
 
-    std::string value(bool lenient);
+    // The forms of the script (core/script_forms.h) are read by the shared reader and written
+    // as code by these.
+    class Source;
+    class ValueWriter;
+    class ConditionWriter;
+    class FormWriter;
     std::string condition();
-    std::string comparison();
-    std::string targetVariable();
-    std::string variableReference(const std::string& name);
-    std::string literal(const std::string& text);
+    void writeVariableReference(std::string_view name, std::string& code);
+    void writeLiteral(std::string_view text, std::string& code);
 
-    int expectSeparator(std::string_view separators);
-    void expectLineEnd();
     [[noreturn]] void fail(int number, const std::string& filling = std::string()) const;
 
     SourceCursor cursor_;

@@ -23,9 +23,8 @@ void handleDebugVars(Interpreter& in) {
         return;
     }
     in.reader.setPosition(start);
-    do {
-        in.debugger.watch(readVariableName(in).name());
-    } while (expectSeparator(in, ",") != ScriptReader::kLineEnd);
+    ParameterSource source(in);
+    forms::readNames(source, [&in](std::string_view name) { in.debugger.watch(in.vars.handle(name).name()); });
 }
 
 }  // namespace

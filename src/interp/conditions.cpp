@@ -8,21 +8,9 @@ namespace {
 
 ConditionShape readConditionShape(Interpreter& in) {
     ConditionShape condition;
-    for (;;) {
-        Comparison comparison;
-        comparison.left = readValueShape(in, ValueForm::strict);
-        comparison.op = static_cast<char>(expectInnerSeparator(in, "=!<>"));
-        comparison.right = readValueShape(in, ValueForm::strict);
-        prepareComparison(comparison);
-        int connective = readSeparator(in);
-        if (connective != '|' && connective != '&') {
-            in.reader.pushBack();
-            condition.push_back(std::move(comparison));
-            return condition;
-        }
-        comparison.connective = static_cast<char>(connective);
-        condition.push_back(std::move(comparison));
-    }
+    ParameterSource source(in);
+    forms::readCondition(source, ConditionBuilder(in.vars, condition));
+    return condition;
 }
 
 ConditionShape readCondition(Interpreter& in) {

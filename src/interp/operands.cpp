@@ -1,6 +1,7 @@
 // Reading the commands whose parameters are fixed by the text alone, by the form the command
 // table gives them, and running them: the meanings are in the command library.
 #include "command_set/command_table.h"
+#include "command_set/read_form.h"
 #include "commands/run_command.h"
 #include "interp/command_plan.h"
 #include "interp/parameters.h"
@@ -11,31 +12,34 @@ namespace {
 
 using command_set::CommandKind;
 
-// Reads the steps of a form in order (see command_set/command_table.h).
-void readForm(Interpreter& in, std::string_view form, Operands& operands) {
-    using command_set::StepKind;
-    while (auto step = command_set::takeStep(form)) {
-        switch (step->kind) {
-            case StepKind::target: operands.target = readVariableName(in); break;
-            case StepKind::value: operands.values.push_back(readShape(in, ValueForm::strict)); break;
-            case StepKind::lenientValue: operands.values.push_back(readShape(in, ValueForm::lenient)); break;
-            case StepKind::lineEnd: expectLineEnd(in); break;
-            case StepKind::restOfLine: readRestOfLine(in); break;
-            case StepKind::separator: expectInnerSeparator(in, step->separators); break;
-            case StepKind::list:
-            case StepKind::operatorList:
-                // Values separated by any of the separators, up to the line end; the operators are
-                // kept where the command needs them (CALCVAR).
-                operands.values.push_back(readShape(in, ValueForm::strict));
-                for (int op; (op = expectSeparator(in, step->separators)) != ScriptReader::kLineEnd;) {
-                    if (step->kind == StepKind::operatorList) operands.operators += static_cast<char>(op);
-                    operands.values.push_back(readShape(in, ValueForm::strict));
-                }
-                break;
-            case StepKind::condition: break;  // no plain command has one
+// Builds the operands as the form is read.
+class OperandsBuilder {
+  public:
+    OperandsBuilder(Interpreter& in, Operands& operands) : in_(in), operands_(operands) {}
+    void target(std::string_view name) { operands_.target = in_.vars.handle(name); }
+    ShapeBuilder value() { return ShapeBuilder(in_.vars, operands_.values.emplace_back()); }
+    // No command of the command library has a condition among its operands.
+    ConditionBuilder condition() { throw parseError(in_); }
+
+    class ListBuilder {
+      public:
+        ListBuilder(OperandsBuilder& operands, bool keepsOperators)
+            : operands_(operands), keepsOperators_(keepsOperators) {}
+        ShapeBuilder value() { return operands_.value(); }
+        void separator(char c) {
+            if (keepsOperators_) operands_.operands_.operators += c;
         }
-    }
-}
+
+      private:
+        OperandsBuilder& operands_;
+        bool keepsOperators_;
+    };
+    ListBuilder list(bool keepsOperators) { return ListBuilder(*this, keepsOperators); }
+
+  private:
+    Interpreter& in_;
+    Operands& operands_;
+};
 
 }  // namespace
 
@@ -55,7 +59,9 @@ Operands readOperands(Interpreter& in, Keyword keyword) {
     // Only the commands that copy or rename read VL_UseOldFileFunctions, when they run; a lookup by
     // name for every other command would cost more than many commands themselves.
     operands.readsFileFunctions = row.whenCompiled == command_set::WhenCompiled::shellFileOperation;
-    readForm(in, row.form, operands);
+    ParameterSource source(in);
+    OperandsBuilder builder(in, operands);
+    command_set::readForm(source, row.form, builder);
     return operands;
 }
 

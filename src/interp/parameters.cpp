@@ -25,32 +25,36 @@ int readSeparator(Interpreter& in) { return in.reader.readSeparator(); }
 
 void expectLineEnd(Interpreter& in) { expectSeparator(in, {}); }
 
+void ParameterSource::fail(FormError error) {
+    if (error == FormError::valueMissing) throw ScriptError{kParameterExpected, in_.currentKeyword()};
+    throw parseError(in_);
+}
+
+void ShapeBuilder::variable(std::string_view name) {
+    ValuePart& part = shape_.emplace_back();
+    part.isVariable = true;
+    part.variable = vars_.handle(name);
+}
+
+void ShapeBuilder::unquoted(char first, std::string_view rest) {
+    shape_.clear();
+    std::string& text = shape_.emplace_back().literal;
+    text.reserve(rest.size() + 1);
+    text += first;
+    text += rest;
+}
+
+void ConditionBuilder::endComparison(char connective) {
+    Comparison& comparison = condition_.back();
+    comparison.connective = connective;
+    prepareComparison(comparison);
+}
+
 ValueShape readValueShape(Interpreter& in, ValueForm form) {
     ValueShape shape;
-    for (;;) {
-        int c = in.reader.readSeparator();
-        ValuePart part;
-        if (c == '\'') {
-            part.literal = in.reader.readUntilView('\'');
-        } else if (c == '[') {
-            part.isVariable = true;
-            part.variable = in.vars.handle(in.reader.readUntilView(']'));
-        } else if (c == ScriptReader::kLineEnd) {
-            // A value position left empty at the end of the line.
-            throw ScriptError{kParameterExpected, in.currentKeyword()};
-        } else if (form == ValueForm::strict) {
-            throw parseError(in);
-        } else {
-            // Unquoted text runs to the line end and replaces anything gathered before it.
-            part.literal = static_cast<char>(c) + in.reader.readUntil(ScriptReader::kLineEnd);
-            return ValueShape{std::move(part)};
-        }
-        shape.push_back(std::move(part));
-        if (in.reader.readSeparator() != '#') {
-            in.reader.pushBack();
-            return shape;
-        }
-    }
+    ParameterSource source(in);
+    forms::readValue(source, ShapeBuilder(in.vars, shape), form);
+    return shape;
 }
 
 ValueShape readShape(Interpreter& in, ValueForm form) {

@@ -5,17 +5,54 @@
 #include <string_view>
 
 #include "core/script_error.h"
+#include "core/script_forms.h"
 #include "interp/interpreter.h"
 
 namespace interp {
 
-enum class ValueForm {
-    strict,   // literals and [variables] joined by "#"
-    lenient,  // the same, or unquoted text up to the line end
-};
-
 // Error 0, "Parse error at" the current keyword.
 ScriptError parseError(const Interpreter& in);
+
+// The script as the source of the forms of core/script_forms.h, with velint's errors: "Parse
+// error at" or "Parameter expected at" the current keyword.
+class ParameterSource {
+  public:
+    explicit ParameterSource(Interpreter& in) : in_(in) {}
+    int readSeparator() { return in_.reader.readSeparator(); }
+    void unread() { in_.reader.pushBack(); }
+    std::string_view readUntil(int closing) { return in_.reader.readUntilView(closing); }
+    [[noreturn]] void fail(FormError error);
+
+  private:
+    Interpreter& in_;
+};
+
+// Builds a value's shape as it is read, its variables looked up in the table.
+class ShapeBuilder {
+  public:
+    ShapeBuilder(VariableTable& vars, ValueShape& shape) : vars_(vars), shape_(shape) {}
+    void literal(std::string_view text) { shape_.emplace_back().literal.assign(text); }
+    void variable(std::string_view name);
+    void unquoted(char first, std::string_view rest);
+
+  private:
+    VariableTable& vars_;
+    ValueShape& shape_;
+};
+
+// Builds a condition's comparisons as they are read, each prepared once complete.
+class ConditionBuilder {
+  public:
+    ConditionBuilder(VariableTable& vars, ConditionShape& condition) : vars_(vars), condition_(condition) {}
+    ShapeBuilder left() { return ShapeBuilder(vars_, condition_.emplace_back().left); }
+    ShapeBuilder right() { return ShapeBuilder(vars_, condition_.back().right); }
+    void compare(char op) { condition_.back().op = op; }
+    void endComparison(char connective);
+
+  private:
+    VariableTable& vars_;
+    ConditionShape& condition_;
+};
 
 // The next separator, which must be one of expected or the line end; anything else is a parse
 // error.

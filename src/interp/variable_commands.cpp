@@ -5,10 +5,8 @@
 namespace interp {
 
 void handleDec(Interpreter& in) {
-    for (;;) {
-        in.vars.declare(readVariableName(in).name());
-        if (expectSeparator(in, ",") == ScriptReader::kLineEnd) return;
-    }
+    ParameterSource source(in);
+    forms::readNames(source, [&in](std::string_view name) { in.vars.declare(in.vars.handle(name).name()); });
 }
 
 }  // namespace interp
