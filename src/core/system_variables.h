@@ -54,12 +54,8 @@ enum class SystemVariable {
 inline constexpr int kFirstUserVariableIndex = 31;
 
 // Variables that exist in scripts but have no index: the interpreter creates them at start-up
-// and compiled programs never name them.
+// (core/system_start.cpp) and compiled programs never name them.
 inline constexpr std::string_view kUseOldFileFunctionsName = "VL_UseOldFileFunctions";
-
-// The value a system variable starts with wherever it is the same in the interpreter and in
-// compiled programs (titles, button captions, box sizes, versions); nullopt for the others.
-std::optional<std::string_view> fixedStartValue(SystemVariable variable);
 
 // The script name of a system variable ("errorcode").
 std::string_view scriptName(SystemVariable variable);

@@ -192,8 +192,4 @@ void VariableTable::declare(std::string_view name) {
     if (!variable.slot_->exists) create(variable);
 }
 
-void setFixedStartValues(VariableTable& vars, std::initializer_list<SystemVariable> order) {
-    for (SystemVariable variable : order) vars.set(variable, std::string(fixedStartValue(variable).value_or("")));
-}
-
 }  // namespace interp

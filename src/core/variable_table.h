@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -183,9 +182,5 @@ class VariableTable {
     std::unordered_map<std::string, Slot, NameHash, std::equal_to<>> slots_;
     std::vector<const Record*> order_;  // the existing variables in creation order
 };
-
-// Sets the system variables that have a fixed start value to it, in the order given (the order
-// in which their write hooks act).
-void setFixedStartValues(VariableTable& vars, std::initializer_list<SystemVariable> order);
 
 }  // namespace interp

@@ -3,6 +3,7 @@
 
 #include "core/product.h"
 #include "core/script_error.h"
+#include "core/system_start.h"
 #include "interp/interpreter.h"
 #include "interp/startup.h"
 
@@ -13,32 +14,6 @@ namespace {
 constexpr const char* kInterpreterVersion = "1.6.7Pro";
 // Longest script path the interpreter accepts (its path buffer holds 2047 characters).
 constexpr size_t kMaxScriptPath = 2047;
-
-void createSystemVariables(Interpreter& in, const LaunchArgs& args) {
-    using V = SystemVariable;
-    VariableTable& vars = in.vars;
-    platform::Platform& system = in.platform;
-    if (args.command) {
-        vars.set(V::command, *args.command);
-    } else {
-        vars.declare(vars.nameOf(V::command));
-    }
-    vars.declare(vars.nameOf(V::errorcode));
-    vars.set(V::ownname, in.scriptPath);
-    setFixedStartValues(vars, {V::Echo_Title, V::Confirm_Title});
-    vars.set(V::windir, system.environmentVariable("windir"));
-    vars.set(V::IBox_Ok, "OK");
-    setFixedStartValues(vars, {V::IBox_Cancel});
-    vars.set(V::current, system.currentDirectory());
-    vars.set(V::curuser, system.userName().value_or("unknown"));
-    vars.set(V::winvers, windowsVersionName(system.windowsVersion()));
-    for (V dateOrTime : {V::day, V::year, V::month, V::time}) vars.declare(vars.nameOf(dateOrTime));
-    setFixedStartValues(vars, {V::OpenBox_MultiSel, V::SaveBox_MultiSel, V::EditBox_Ok, V::EditBox_Cancel,
-                               V::EditBox_Width, V::EditBox_Height, V::ListBox_Width, V::ListBox_Height, V::ListBox_Ok,
-                               V::InfoBox_Width, V::InfoBox_Height, V::InfoBox_Enabled});
-    vars.set(kUseOldFileFunctionsName, "-1");
-    setFixedStartValues(vars, {V::new_line, V::VL_Version, V::VL_Pro});
-}
 
 // With VL_DIAGNOSTICS=1 the error line an editor reads, naming the script as it was named on the
 // command line, first, so that the editor shows the line while the error box waits; then the box.
@@ -77,7 +52,7 @@ int runOpenScript(platform::Platform& platform, const LaunchArgs& args, std::uni
     Interpreter in(platform, std::move(source), args.scriptPath);
     in.commandsLeft = limits.commands;
     in.vars.valueLimit = limits.valueLength;
-    createSystemVariables(in, args);
+    createSystemVariables(in.vars, platform, Runner::interpreter, StartFacts{args.command, in.scriptPath});
     return commandLoop(in);
 }
 
