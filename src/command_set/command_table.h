@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string_view>
 
 #include "code/opcodes.h"
@@ -45,30 +44,61 @@ enum class WhenCompiled {
 //   $   the line end: anything else there is a parse error
 //   *   the rest of the line, read and ignored
 //   anything else: a separator, any one of its characters; the code does not keep it
-struct CommandRow {
-    interp::Keyword keyword;
-    CommandKind kind;
-    compiler::Opcode opcode;  // the code line's opcode; not used by rows without code
-    std::string_view form;    // plain, flow and debugger rows, and the conditions of IF, ELSEIF and UNTIL
-    WhenCompiled whenCompiled = WhenCompiled::same;
-};
 
 // One step of a form.
 enum class StepKind { target, value, lenientValue, condition, lineEnd, restOfLine, separator, list, operatorList };
 struct FormStep {
-    StepKind kind;
+    StepKind kind = StepKind::lineEnd;
     std::string_view separators;  // separator, list, operatorList: the characters allowed there
 };
 
-// Takes the first step off a form; nullopt once the form is used up.
-std::optional<FormStep> takeStep(std::string_view& form);
+// A form's steps, taken apart once, when the program is built.
+class Form {
+  public:
+    static constexpr size_t kMaxSteps = 8;
+
+    constexpr explicit Form(std::string_view text) {
+        while (!text.empty()) {
+            size_t blank = text.find(' ');
+            steps_[count_++] = stepOf(text.substr(0, blank));
+            text = blank == std::string_view::npos ? std::string_view() : text.substr(blank + 1);
+        }
+    }
+    constexpr const FormStep* begin() const { return steps_; }
+    constexpr const FormStep* end() const { return steps_ + count_; }
+    constexpr bool empty() const { return count_ == 0; }
+
+  private:
+    static constexpr FormStep stepOf(std::string_view step) {
+        if (step == "[]") return {StepKind::target, {}};
+        if (step == "V") return {StepKind::value, {}};
+        if (step == "V*") return {StepKind::lenientValue, {}};
+        if (step == "C") return {StepKind::condition, {}};
+        if (step == "$") return {StepKind::lineEnd, {}};
+        if (step == "*") return {StepKind::restOfLine, {}};
+        if (step[0] == 'L') return {StepKind::list, step.substr(1)};
+        if (step[0] == 'O') return {StepKind::operatorList, step.substr(1)};
+        return {StepKind::separator, step};
+    }
+
+    FormStep steps_[kMaxSteps] = {};
+    size_t count_ = 0;
+};
+
+struct CommandRow {
+    interp::Keyword keyword;
+    CommandKind kind;
+    compiler::Opcode opcode;  // the code line's opcode; not used by rows without code
+    Form form;                // plain, flow and debugger rows, and the conditions of IF, ELSEIF and UNTIL
+    WhenCompiled whenCompiled = WhenCompiled::same;
+};
 
 // The rows, in keyword order.
 inline constexpr CommandRow kCommandRows[] = {
 #define VELMISH_ROW(keyword, kind, opcode, form, compiled) \
-    {interp::Keyword::keyword, CommandKind::kind, compiler::Opcode::opcode, form, WhenCompiled::compiled},
+    {interp::Keyword::keyword, CommandKind::kind, compiler::Opcode::opcode, Form(form), WhenCompiled::compiled},
 #define VELMISH_ROW_WITHOUT_CODE(keyword, kind, form) \
-    {interp::Keyword::keyword, CommandKind::kind, compiler::Opcode::R009, form, WhenCompiled::noCode},
+    {interp::Keyword::keyword, CommandKind::kind, compiler::Opcode::R009, Form(form), WhenCompiled::noCode},
     VELMISH_COMMANDS(VELMISH_ROW, VELMISH_ROW, VELMISH_ROW_WITHOUT_CODE)
 #undef VELMISH_ROW_WITHOUT_CODE
 #undef VELMISH_ROW

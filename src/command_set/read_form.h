@@ -14,19 +14,19 @@
 namespace command_set {
 
 template <typename Source, typename FormBuilder>
-void readForm(Source& source, std::string_view form, FormBuilder& builder) {
+void readForm(Source& source, const Form& form, FormBuilder& builder) {
     namespace forms = interp::forms;
-    while (auto step = takeStep(form)) {
-        switch (step->kind) {
+    for (const FormStep& step : form) {
+        switch (step.kind) {
             case StepKind::target: builder.target(forms::readTargetName(source)); break;
             case StepKind::value: forms::readValue(source, builder.value(), interp::ValueForm::strict); break;
             case StepKind::lenientValue: forms::readValue(source, builder.value(), interp::ValueForm::lenient); break;
             case StepKind::condition: forms::readCondition(source, builder.condition()); break;
             case StepKind::lineEnd: forms::expectLineEnd(source); break;
             case StepKind::restOfLine: source.readUntil(forms::kLineEnd); break;
-            case StepKind::separator: forms::expectInnerSeparator(source, step->separators); break;
-            case StepKind::list: forms::readList(source, builder.list(false), step->separators); break;
-            case StepKind::operatorList: forms::readList(source, builder.list(true), step->separators); break;
+            case StepKind::separator: forms::expectInnerSeparator(source, step.separators); break;
+            case StepKind::list: forms::readList(source, builder.list(false), step.separators); break;
+            case StepKind::operatorList: forms::readList(source, builder.list(true), step.separators); break;
         }
     }
 }

@@ -190,7 +190,7 @@ std::optional<std::string> Translator::translateIf(std::string& line) {
     return cursor_.readKeywordAfter(static_cast<char>(c));
 }
 
-void Translator::translateOperands(std::string_view form, std::string& line) {
+void Translator::translateOperands(const command_set::Form& form, std::string& line) {
     Source source(*this);
     FormWriter writer(*this, line);
     command_set::readForm(source, form, writer);

@@ -42,7 +42,7 @@ class Translator {
     Status translateKeyword(std::string word, std::string& line);
     void translateCommand(const command_set::CommandRow& row, std::string& line);
     std::optional<std::string> translateIf(std::string& line);
-    void translateOperands(std::string_view form, std::string& line);
+    void translateOperands(const command_set::Form& form, std::string& line);
     void translateDeclare(std::string& line);
     void translateJump(Opcode opcode, std::string& line);
     void translateElseIf(std::string& line);

@@ -92,18 +92,17 @@ class OperandCursor {
 
 // A command's operands in code, in the order of its form: a target, values and a condition; the
 // separators and line ends of the script are not kept, the operators of an operator list are.
-void readForm(Instruction& instruction, OperandCursor& cursor, std::string_view form, size_t& values,
+void readForm(Instruction& instruction, OperandCursor& cursor, const command_set::Form& form, size_t& values,
               bool& conditionRead) {
     using command_set::StepKind;
     bool first = true;
-    while (auto step = command_set::takeStep(form)) {
-        if (step->kind == StepKind::lineEnd || step->kind == StepKind::restOfLine ||
-            step->kind == StepKind::separator) {
+    for (const command_set::FormStep& step : form) {
+        if (step.kind == StepKind::lineEnd || step.kind == StepKind::restOfLine || step.kind == StepKind::separator) {
             continue;
         }
         if (!first) cursor.step();
         first = false;
-        switch (step->kind) {
+        switch (step.kind) {
             case StepKind::target: instruction.targets.push_back(cursor.readTarget()); break;
             case StepKind::condition:
                 cursor.readCondition(instruction.condition);
@@ -115,7 +114,7 @@ void readForm(Instruction& instruction, OperandCursor& cursor, std::string_view 
                 // after its operator and its opening character.
                 cursor.readValue(nextOf(instruction.values, values));
                 while (cursor.insideLine()) {
-                    if (step->kind == StepKind::operatorList) {
+                    if (step.kind == StepKind::operatorList) {
                         instruction.operators += cursor.current();
                         cursor.step();
                     }
@@ -127,6 +126,9 @@ void readForm(Instruction& instruction, OperandCursor& cursor, std::string_view 
         }
     }
 }
+
+// The header's operand: the language version the code was written for.
+constexpr command_set::Form kHeaderForm("V");
 
 // Empties what the line before left in the instruction; its vectors keep their room.
 void clearForReuse(Instruction& instruction) {
@@ -168,7 +170,7 @@ void decodeInstruction(std::string_view codeLine, VariableTable& vars, Instructi
     OperandCursor cursor(codeLine, 5, vars);
     if (!row) {
         // The code's own lines.
-        if (*instruction.opcode == Opcode::RRLR) readForm(instruction, cursor, "V", values, conditionRead);
+        if (*instruction.opcode == Opcode::RRLR) readForm(instruction, cursor, kHeaderForm, values, conditionRead);
         if (*instruction.opcode == Opcode::R0IF) {
             cursor.readCondition(instruction.condition);
             conditionRead = true;

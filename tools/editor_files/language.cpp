@@ -20,7 +20,9 @@ constexpr std::string_view kOperators = "#=!<>&|+-*/~";
 WordKind kindOf(interp::Keyword keyword) {
     if (keyword == interp::Keyword::REM) return WordKind::comment;
     const command_set::CommandRow& row = command_set::commandRow(keyword);
-    if (row.form.find('C') != std::string_view::npos) return WordKind::condition;
+    for (const command_set::FormStep& step : row.form) {
+        if (step.kind == command_set::StepKind::condition) return WordKind::condition;
+    }
     switch (row.kind) {
         case CommandKind::flow:
         case CommandKind::elseBranch:
@@ -37,10 +39,9 @@ WordKind kindOf(interp::Keyword keyword) {
 std::string formSeparators() {
     std::string found;
     for (int i = 0; i <= static_cast<int>(interp::Keyword::REM); ++i) {
-        std::string_view form = command_set::commandRow(static_cast<interp::Keyword>(i)).form;
-        while (auto step = command_set::takeStep(form)) {
-            if (step->kind != command_set::StepKind::separator) continue;
-            for (char mark : step->separators) {
+        for (const command_set::FormStep& step : command_set::commandRow(static_cast<interp::Keyword>(i)).form) {
+            if (step.kind != command_set::StepKind::separator) continue;
+            for (char mark : step.separators) {
                 if (kOperators.find(mark) == std::string_view::npos && found.find(mark) == std::string::npos) {
                     found += mark;
                 }
