@@ -1,4 +1,5 @@
-// The language version, kept once: [VL_Version], the code header line and the banners.
+// The language version, kept once: [VL_Version], the code header line, the banners, the about
+// box and the packages (the build reads it from here).
 #pragma once
 
 #include <string_view>
