@@ -16,8 +16,6 @@ namespace runtime {
 using compiler::Opcode;
 using interp::ScriptExit;
 
-namespace {}  // namespace
-
 Executor::Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code,
                    std::uint64_t commandLimit)
     : platform_(platform), vars_(vars), code_(std::move(code)), commandsLeft_(commandLimit) {

@@ -78,6 +78,12 @@ TEST(FileFilters, PairsOfDescriptionAndPatterns) {
     EXPECT_EQ(fileFilters("|*.a|Empty||B|*.b|Dangling").size(), 1u);
 }
 
+TEST(FileFilters, AsTheWin32DialogsListThem) {
+    using namespace std::string_literals;
+    EXPECT_EQ(interp::commonDialogFilter("Scripts|*.vl|All|*.*"), "Scripts\0*.vl\0All\0*.*\0\0"s);
+    EXPECT_EQ(interp::commonDialogFilter(""), "\0\0"s);
+}
+
 // The names of a button set in the order the desktop shows them.
 std::string desktopNames(unsigned style) {
     std::string names;

@@ -3,6 +3,7 @@
 
 #include <commdlg.h>
 
+#include "core/toolkit_texts.h"
 #include "ide/fixed_texts.h"
 #include "ide/win32/forms.h"
 
@@ -52,9 +53,7 @@ bool TChooseIcon::onCommand(int id, int code) {
 // OpenIcon: the icon dialog, titled by the language file, showing icon files only and starting at
 // the icon chosen last.
 std::optional<std::string> TChooseIcon::chooseIcon(const std::string& chosenLast) {
-    std::string filter(kIconFilter);
-    for (char& c : filter) c = c == '|' ? '\0' : c;
-    filter += '\0';
+    std::string filter = interp::commonDialogFilter(kIconFilter);
     char file[MAX_PATH] = "";
     if (chosenLast.size() < MAX_PATH) chosenLast.copy(file, chosenLast.size());
     OPENFILENAMEA dialog{};

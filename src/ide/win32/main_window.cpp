@@ -9,6 +9,7 @@
 
 #include <vector>
 
+#include "core/toolkit_texts.h"
 #include "ide/fixed_texts.h"
 #include "ide/win32/command_ids.h"
 #include "ide/win32/resource_ids.h"
@@ -38,13 +39,6 @@ HACCEL createShortcuts() {
     return CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
 }
 
-// "a|b|c|d" as the common dialogs want it: parts ended by zeros, the whole by two.
-std::string dialogFilter(std::string_view filter) {
-    std::string result(filter);
-    for (char& c : result) c = c == '|' ? '\0' : c;
-    return result + '\0';
-}
-
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, ProgramFolder folder)
@@ -59,7 +53,7 @@ MainWindow::MainWindow(HINSTANCE instance, ProgramFolder folder)
       findForm_(captions_),
       debug_(scriptMenu_.debuggerSettings(), captions_),
       router_(session_, scriptMenu_, find_, *this, folder_),
-      filter_(dialogFilter(kDocumentFilter)) {}
+      filter_(interp::commonDialogFilter(kDocumentFilter)) {}
 
 void MainWindow::create() {
     WNDCLASSA windowClass{};
