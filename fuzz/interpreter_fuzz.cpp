@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     interp::RunLimits limits;
     limits.commands = 2000;
     limits.valueLength = 1 << 16;
-    interp::runScriptSource(fake, velmish_test::kDefaultArgs,
+    interp::runScriptSource(fake, fake, velmish_test::kDefaultArgs,
                             interp::ScriptSource::fromText(velmish_fuzz::bytesOf(data, size)), limits);
     return 0;
 }

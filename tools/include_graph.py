@@ -26,6 +26,9 @@ ALLOWED = {
     "interp": {"command_set", "commands", "core", "platform"},
     "compiler": {"code", "command_set", "core", "platform"},
     "runtime": {"code", "command_set", "commands", "core", "platform"},
+    # The terminal front end, which also picks and loads the desktop module: above the system
+    # backends and the interfaces; only the programs' mains (through native_desktop.h) reach it.
+    "platform/console": {"platform"},
     # The desktop module: a front end loaded by the programs, so it stands above the core it shares
     # texts with; nothing below includes it.
     "platform/gtk": {"platform", "core"},
@@ -53,11 +56,12 @@ MEDIA_PREFIXES = ("gst/",)
 
 def layer_of(parts):
     """The layer of a file or include path: its first folder, or "ide/win32" and "ide/gtk" for the
-    editor's front ends and "platform/gtk" for the desktop module."""
+    editor's front ends, "platform/console" for the terminal front end and "platform/gtk" for the
+    desktop module."""
     if len(parts) > 2 and parts[0] == "ide" and parts[1] in ("win32", "gtk"):
         return f"ide/{parts[1]}"
-    if len(parts) > 2 and parts[0] == "platform" and parts[1] == "gtk":
-        return "platform/gtk"
+    if len(parts) > 2 and parts[0] == "platform" and parts[1] in ("console", "gtk"):
+        return f"platform/{parts[1]}"
     return parts[0]
 
 

@@ -1,5 +1,5 @@
-// What every command meaning works with: the variables, the platform and the state commands
-// keep between uses.
+// What every command meaning works with: the variables, the system, the desktop and the state
+// commands keep between uses.
 //
 // The interpreter reads a command's parameters from the script, a compiled program from its
 // code operands; both then call the same meaning with a Context.
@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "core/variable_table.h"
+#include "platform/desktop.h"
 #include "platform/file_system.h"
-#include "platform/platform.h"
+#include "platform/system.h"
 
 namespace commands {
 
@@ -50,7 +51,8 @@ struct Session {
 
 struct Context {
     interp::VariableTable& vars;
-    platform::Platform& platform;
+    platform::System& system;    // files, the environment, programs, machine facts
+    platform::Desktop& desktop;  // boxes, dialogs, keys, MCI, documents, the clipboard
     Session& session;
 };
 

@@ -1,4 +1,4 @@
-// The input dialogs: what each command asks the platform and how it stores the answer.
+// The input dialogs: what each command asks the desktop and how it stores the answer.
 #include "commands/dialog_commands.h"
 
 #include "core/text.h"
@@ -43,20 +43,20 @@ std::vector<std::string> listBoxEntries(const std::string& items) {
 
 void inputBox(Context& ctx, Target target, const std::string& title, const std::string& prompt,
               const std::string& initialText) {
-    ctx.vars.set(target, ctx.platform.inputBox(title, prompt, initialText).value_or(std::string()));
+    ctx.vars.set(target, ctx.desktop.inputBox(title, prompt, initialText).value_or(std::string()));
 }
 
 void editBox(Context& ctx, Target target, const std::string& title, const std::string& text, bool readOnly) {
     int height = sizeSetting(ctx, SystemVariable::EditBox_Height);
     int width = sizeSetting(ctx, SystemVariable::EditBox_Width);
-    auto answer = ctx.platform.editBox(title, platform::withCrLf(text), readOnly, width, height);
+    auto answer = ctx.desktop.editBox(title, platform::withCrLf(text), readOnly, width, height);
     ctx.vars.set(target, answer ? withoutCr(*answer) : std::string());
 }
 
 void listBox(Context& ctx, Target target, const std::string& title, const std::string& items) {
     int height = sizeSetting(ctx, SystemVariable::ListBox_Height);
     int width = sizeSetting(ctx, SystemVariable::ListBox_Width);
-    auto answer = ctx.platform.listBox(title, listBoxEntries(items), width, height);
+    auto answer = ctx.desktop.listBox(title, listBoxEntries(items), width, height);
     ctx.vars.set(target, answer.value_or(std::string()));
 }
 
@@ -65,16 +65,16 @@ void fileBox(Context& ctx, Target target, const std::string& title, const std::s
     request.save = save;
     request.title = title;
     request.filter = filter;
-    request.initialDirectory = ctx.platform.currentDirectory();
+    request.initialDirectory = ctx.system.currentDirectory();
     SystemVariable multiSel = save ? SystemVariable::SaveBox_MultiSel : SystemVariable::OpenBox_MultiSel;
     request.multiSelect = ctx.vars.get(multiSel) != "-1";
-    auto chosen = ctx.platform.fileDialog(request);
+    auto chosen = ctx.desktop.fileDialog(request);
     setErrorcode(ctx, chosen.has_value());
     ctx.vars.set(target, chosen.value_or(std::string()));
 }
 
 void folderBox(Context& ctx, Target target, const std::string& title, const std::string& startFolder) {
-    platform::FolderChoice choice = ctx.platform.folderBox(title, startFolder);
+    platform::FolderChoice choice = ctx.desktop.folderBox(title, startFolder);
     using Outcome = platform::FolderChoice::Outcome;
     // A cancel is no failure: the answer is simply empty.
     ctx.vars.set(target, choice.outcome == Outcome::chosen ? choice.path : std::string());
@@ -84,7 +84,7 @@ void folderBox(Context& ctx, Target target, const std::string& title, const std:
 void infoBox(Context& ctx, const std::string& text, const std::string& mode) {
     int height = sizeSetting(ctx, SystemVariable::InfoBox_Height);
     int width = sizeSetting(ctx, SystemVariable::InfoBox_Width);
-    ctx.platform.placeInfoBox(text, width, height);
+    ctx.desktop.placeInfoBox(text, width, height);
     bool hide = mode == "-1" || interp::upperCase(mode) == "HIDE";
     // The write hook of InfoBox_Enabled shows or hides the box.
     ctx.vars.set(SystemVariable::InfoBox_Enabled, hide ? "-1" : "0");

@@ -104,7 +104,7 @@ class LineReader {
 };
 
 void readWholeFile(Context& ctx, Target target, const std::string& file) {
-    Stream stream = ctx.platform.files().openStream(file, "rb");
+    Stream stream = ctx.system.files().openStream(file, "rb");
     if (!stream) return setErrorcode(ctx, false);
     std::string text = readRest(stream.get());
     setErrorcode(ctx, true);
@@ -118,7 +118,7 @@ constexpr long long kMaxKeptFile = 64LL * 1024 * 1024;
 // stream reads the very version of the very file kept there; nullptr when it cannot be kept.
 const TextFileCache* keptTextFile(Context& ctx, std::FILE* stream) {
     // The stamp is taken before the bytes are read: a change during the read shows at the next use.
-    auto stamp = ctx.platform.files().streamStamp(stream);
+    auto stamp = ctx.system.files().streamStamp(stream);
     Session& session = ctx.session;
     if (!stamp || stamp->directory || stamp->size > kMaxKeptFile) return nullptr;
     TextFileCache& kept = session.textFile;
@@ -151,10 +151,10 @@ void readLine(Context& ctx, Target target, const std::string& file, int number) 
     // The kept text serves when the file is still the very version kept: that needs no stream.
     const TextFileCache& last = ctx.session.textFile;
     if (last.kept) {
-        auto stamp = ctx.platform.files().readableStamp(file);
+        auto stamp = ctx.system.files().readableStamp(file);
         if (stamp && *stamp == last.stamp) return readKeptLine(ctx, target, last, number);
     }
-    Stream stream = ctx.platform.files().openStream(file, "rt");
+    Stream stream = ctx.system.files().openStream(file, "rt");
     if (!stream) return setErrorcode(ctx, false);
     if (const TextFileCache* kept = keptTextFile(ctx, stream.get())) return readKeptLine(ctx, target, *kept, number);
     LineReader reader(stream.get());
@@ -174,7 +174,7 @@ void readLine(Context& ctx, Target target, const std::string& file, int number) 
 // The close is checked too: a file system may report only there that the file could not be made.
 void newFile(Context& ctx, const std::string& file) {
     ctx.session.forgetFileContents();
-    Stream stream = ctx.platform.files().openStream(file, "w");
+    Stream stream = ctx.system.files().openStream(file, "w");
     setErrorcode(ctx, stream && std::fclose(stream.release()) == 0);
 }
 
@@ -184,7 +184,7 @@ void writeFile(Context& ctx, const std::string& file, const std::string& text) {
     ctx.session.forgetFileContents();
     std::string line = text;
     line += '\n';
-    setErrorcode(ctx, ctx.platform.files().appendText(file, line));
+    setErrorcode(ctx, ctx.system.files().appendText(file, line));
 }
 
 void readFile(Context& ctx, Target target, const std::string& file, const std::string& line) {
@@ -197,20 +197,20 @@ void readFile(Context& ctx, Target target, const std::string& file, const std::s
 }
 
 void fileSize(Context& ctx, Target target, const std::string& file) {
-    Stream stream = ctx.platform.files().openStream(file, "rb");
+    Stream stream = ctx.system.files().openStream(file, "rb");
     long size = -1;
     if (stream && std::fseek(stream.get(), 0, SEEK_END) == 0) size = std::ftell(stream.get());
     ctx.vars.set(target, interp::intToText(size));
 }
 
 void fileExists(Context& ctx, const std::string& file) {
-    Stream stream = ctx.platform.files().openStream(file, "r");
+    Stream stream = ctx.system.files().openStream(file, "r");
     setErrorcode(ctx, stream != nullptr);
 }
 
 void openDocument(Context& ctx, const std::string& target) {
     ctx.session.forgetFileContents();
-    ctx.vars.set(SystemVariable::errorcode, interp::intToText(ctx.platform.openDocument(target)));
+    ctx.vars.set(SystemVariable::errorcode, interp::intToText(ctx.desktop.openDocument(target)));
 }
 
 }  // namespace commands

@@ -1,5 +1,5 @@
 // The file system commands: copy, move, delete, find, attributes and directories, on top of the
-// platform's file system and its C streams (for the old byte copy).
+// system's file system and its C streams (for the old byte copy).
 #include "commands/file_system_commands.h"
 
 #include <cstdio>
@@ -89,7 +89,7 @@ FileFunctions fileFunctionsOf(const interp::VariableTable& vars) {
 
 void copyFile(Context& ctx, const std::string& source, const std::string& target, FileFunctions functions) {
     ctx.session.forgetFileContents();
-    platform::FileSystem& files = ctx.platform.files();
+    platform::FileSystem& files = ctx.system.files();
     if (functions == FileFunctions::old) return setErrorcode(ctx, oldCopy(files, source, target));
     // A copy onto the file itself has nothing to do and must not harm it.
     if (files.sameFile(source, target)) return setErrorcode(ctx, false);
@@ -98,14 +98,14 @@ void copyFile(Context& ctx, const std::string& source, const std::string& target
 
 void renameFile(Context& ctx, const std::string& from, const std::string& to, FileFunctions functions) {
     ctx.session.forgetFileContents();
-    platform::FileSystem& files = ctx.platform.files();
+    platform::FileSystem& files = ctx.system.files();
     if (functions == FileFunctions::old) return setErrorcode(ctx, files.rename(from, to));
     setErrorcode(ctx, files.shellOperation(platform::ShellOperation::move, from, to));
 }
 
 void delFile(Context& ctx, const std::string& name) {
     ctx.session.forgetFileContents();
-    setErrorcode(ctx, ctx.platform.files().shellOperation(platform::ShellOperation::remove, name, std::string()));
+    setErrorcode(ctx, ctx.system.files().shellOperation(platform::ShellOperation::remove, name, std::string()));
 }
 
 // The same pattern continues the running search; another pattern starts a new one. A search
@@ -117,7 +117,7 @@ void findFiles(Context& ctx, Target target, const std::string& pattern) {
     std::string name;
     if (trimmed != session.lastPattern) {
         endSearch(session);
-        session.search = ctx.platform.files().startSearch(trimmed, name);
+        session.search = ctx.system.files().startSearch(trimmed, name);
         session.lastPattern = trimmed;
     } else if (session.search) {
         auto next = session.search->next();
@@ -134,7 +134,7 @@ void findFiles(Context& ctx, Target target, const std::string& pattern) {
 // unknown.
 void getFileAtt(Context& ctx, Target target, const std::string& file, const std::string& attribute) {
     auto bit = attributeBit(attribute);
-    auto attributes = bit ? ctx.platform.files().attributes(file) : std::nullopt;
+    auto attributes = bit ? ctx.system.files().attributes(file) : std::nullopt;
     bool has = attributes && (*attributes & *bit);
     ctx.vars.set(target, has ? "0" : "-1");
 }
@@ -143,7 +143,7 @@ void getFileAtt(Context& ctx, Target target, const std::string& file, const std:
 void letFileAtt(Context& ctx, const std::string& file, const std::string& attribute) {
     ctx.session.forgetFileContents();
     auto bit = attributeBit(attribute);
-    platform::FileSystem& files = ctx.platform.files();
+    platform::FileSystem& files = ctx.system.files();
     auto attributes = bit ? files.attributes(file) : std::nullopt;
     if (!attributes) return setErrorcode(ctx, false);
     auto wanted = attributesToSet(*attributes, *bit);
@@ -153,9 +153,9 @@ void letFileAtt(Context& ctx, const std::string& file, const std::string& attrib
 // A new current directory also ends the FINDFILES search: relative patterns now mean other
 // files.
 void chDir(Context& ctx, const std::string& directory) {
-    if (!ctx.platform.files().changeDirectory(directory)) return setErrorcode(ctx, false);
+    if (!ctx.system.files().changeDirectory(directory)) return setErrorcode(ctx, false);
     setErrorcode(ctx, true);
-    ctx.vars.set(SystemVariable::current, ctx.platform.currentDirectory());
+    ctx.vars.set(SystemVariable::current, ctx.system.currentDirectory());
     ctx.session.lastPattern.clear();
     endSearch(ctx.session);
 }
@@ -164,7 +164,7 @@ void chDir(Context& ctx, const std::string& directory) {
 // result is that of creating the full path, so an existing directory gives "-1". Separators at
 // the end belong to the full path: the directory before them is created last, not as a parent.
 void mkDir(Context& ctx, const std::string& directory) {
-    platform::FileSystem& files = ctx.platform.files();
+    platform::FileSystem& files = ctx.system.files();
     size_t end = directory.size();
     while (end > 0 && isSeparator(directory[end - 1])) --end;
     for (size_t i = 0; i < end; ++i) {
@@ -174,7 +174,7 @@ void mkDir(Context& ctx, const std::string& directory) {
 }
 
 void rmDir(Context& ctx, const std::string& directory) {
-    setErrorcode(ctx, ctx.platform.files().removeDirectory(directory));
+    setErrorcode(ctx, ctx.system.files().removeDirectory(directory));
 }
 
 }  // namespace commands

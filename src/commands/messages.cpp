@@ -27,18 +27,18 @@ unsigned msgBoxStyle(const std::string& buttons) {
 }
 
 void msgBox(Context& ctx, const std::string& caption, const std::string& text, const std::string& buttons) {
-    int chosen = ctx.platform.messageBox(text, caption, msgBoxStyle(buttons) | style::kSetForeground);
+    int chosen = ctx.desktop.messageBox(text, caption, msgBoxStyle(buttons) | style::kSetForeground);
     ctx.vars.set(SystemVariable::errorcode, interp::intToText(chosen));
 }
 
 void echo(Context& ctx, const std::string& text) {
-    ctx.platform.messageBox(text, ctx.vars.get(SystemVariable::Echo_Title),
-                            style::kSetForeground | style::kIconInformation);
+    ctx.desktop.messageBox(text, ctx.vars.get(SystemVariable::Echo_Title),
+                           style::kSetForeground | style::kIconInformation);
 }
 
 void confirm(Context& ctx, const std::string& question) {
-    int chosen = ctx.platform.messageBox(question, ctx.vars.get(SystemVariable::Confirm_Title),
-                                         style::kSetForeground | style::kIconQuestion | style::kYesNo);
+    int chosen = ctx.desktop.messageBox(question, ctx.vars.get(SystemVariable::Confirm_Title),
+                                        style::kSetForeground | style::kIconQuestion | style::kYesNo);
     setErrorcode(ctx, chosen == platform::answer::kYes);
 }
 

@@ -61,7 +61,7 @@ constexpr ShowMode kShowModes[] = {
 };
 
 // One keystroke: the key goes down and comes up again.
-void press(platform::Platform& desktop, int key) {
+void press(platform::Desktop& desktop, int key) {
     desktop.keyEvent(key, false);
     desktop.keyEvent(key, true);
 }
@@ -105,7 +105,7 @@ int directKey(char character) {
 // Types one ordinary character: capitals with Shift, small letters by their capital's key, the
 // characters with a fixed code by that code, the rest with the key and shift state the keyboard
 // layout gives them. A character that no key types sends nothing.
-void typeCharacter(platform::Platform& desktop, char character) {
+void typeCharacter(platform::Desktop& desktop, char character) {
     if (character >= 'A' && character <= 'Z') {
         desktop.keyEvent(vk::kShift, false);
         press(desktop, character);
@@ -152,7 +152,7 @@ int numberedKey(const std::string& keys, size_t at) {
 //   #NNN  the key with code NNN pressed (1 to 254), or the key NNN - 254 only pushed down
 // A "~" at the very end, and a "#" without three digits forming a number from 1 up, are typed
 // as the characters themselves, so that nothing but the written text reaches the window.
-void typeKeys(platform::Platform& desktop, const std::string& keys) {
+void typeKeys(platform::Desktop& desktop, const std::string& keys) {
     for (size_t at = 0; at < keys.size(); ++at) {
         char character = keys[at];
         if (character == '~' && at + 1 < keys.size()) {
@@ -190,49 +190,49 @@ int callShowMode(const std::string& mode) { return shellShowMode(mode).value_or(
 void shell(Context& ctx, const std::string& commandLine, const std::string& mode) {
     ctx.session.forgetFileContents();
     std::optional<int> show = shellShowMode(mode);
-    std::string result = show ? interp::intToText(ctx.platform.programs().start(commandLine, *show)) : "-1";
+    std::string result = show ? interp::intToText(ctx.system.programs().start(commandLine, *show)) : "-1";
     ctx.vars.set(SystemVariable::errorcode, std::move(result));
 }
 
 void call(Context& ctx, const std::string& commandLine, const std::string& mode) {
     ctx.session.forgetFileContents();
-    setErrorcode(ctx, ctx.platform.programs().createProcess(commandLine, callShowMode(mode)));
+    setErrorcode(ctx, ctx.system.programs().createProcess(commandLine, callShowMode(mode)));
 }
 
 void system(Context& ctx, const std::string& command) {
     ctx.session.forgetFileContents();
-    ctx.vars.set(SystemVariable::errorcode, interp::intToText(ctx.platform.programs().runSystemCommand(command)));
+    ctx.vars.set(SystemVariable::errorcode, interp::intToText(ctx.system.programs().runSystemCommand(command)));
 }
 
 void getEnv(Context& ctx, Target target, const std::string& name) {
-    std::optional<std::string> value = ctx.platform.processEnvironment().value(interp::trimBlanks(name));
+    std::optional<std::string> value = ctx.system.processEnvironment().value(interp::trimBlanks(name));
     ctx.vars.set(target, value.value_or(std::string()));
     setErrorcode(ctx, value.has_value());
 }
 
 void letEnv(Context& ctx, const std::string& assignment) {
-    setErrorcode(ctx, ctx.platform.processEnvironment().put(assignment));
+    setErrorcode(ctx, ctx.system.processEnvironment().put(assignment));
 }
 
 void wait(Context& ctx, const std::string& milliseconds) {
     int duration = interp::textToInt(milliseconds);
-    if (duration > 0) ctx.platform.programs().sleep(duration);
+    if (duration > 0) ctx.system.programs().sleep(duration);
 }
 
 void sendKeys(Context& ctx, const std::string& windowTitle, const std::string& keys) {
-    bool found = ctx.platform.activateWindow(windowTitle);
+    bool found = ctx.desktop.activateWindow(windowTitle);
     setErrorcode(ctx, found);
     if (!found) return;
     // Keys pushed down by "#NNN" come up again however the typing ends.
     struct KeyRelease {
-        platform::Platform& desktop;
+        platform::Desktop& desktop;
         ~KeyRelease() { desktop.releaseKeys(); }
-    } release{ctx.platform};
-    typeKeys(ctx.platform, keys);
+    } release{ctx.desktop};
+    typeKeys(ctx.desktop, keys);
 }
 
 void mci(Context& ctx, const std::string& command) {
-    ctx.vars.set(SystemVariable::errorcode, interp::intToText(ctx.platform.mciCommand(command)));
+    ctx.vars.set(SystemVariable::errorcode, interp::intToText(ctx.desktop.mciCommand(command)));
 }
 
 }  // namespace commands

@@ -1,8 +1,7 @@
 // How the compiler names files and programs on the system it runs on.
 //
 // The two sets of rules are plain data, so tests can check the Windows rules on any system;
-// host_windows.cpp or host_posix.cpp (chosen by CMake) picks the native one and changes the
-// working directory.
+// host_windows.cpp or host_posix.cpp (chosen by CMake) picks the native one.
 #pragma once
 
 #include <string>
@@ -26,11 +25,5 @@ inline constexpr HostConventions kWindowsConventions{"vellink.exe", "\\/", true,
 inline constexpr HostConventions kPosixConventions{"vellink", "/", false, true};
 
 const HostConventions& nativeConventions();
-
-// Makes the directory the working directory; false when it cannot.
-bool changeDirectory(const std::string& directory);
-
-// Deletes a file (never a directory); false when it cannot.
-bool deleteFile(const std::string& path);
 
 }  // namespace compiler

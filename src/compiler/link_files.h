@@ -1,9 +1,13 @@
-// Whole files in and out for the linker. A program is written through a temporary file in its own
-// folder and renamed into place only when every byte is on disk, so a failed link never leaves a
-// half-written program behind (an older program of the same name stays as it was).
+// Whole files in for the linker: the link control file, the runtime and the icon. Programs are
+// written through the file system (FileSystem::writeProgramFile), so a failed link never leaves a
+// half-written program behind.
 #pragma once
 
 #include <string>
+
+namespace platform {
+class FileSystem;
+}
 
 namespace compiler {
 
@@ -16,10 +20,6 @@ struct FileProblem {
 };
 
 // Reads the whole file as raw bytes.
-FileProblem readWholeFile(const std::string& path, std::string& bytes);
-
-// Writes the bytes as the file at path, replacing one that is there. On POSIX systems the file
-// is made executable: its mode is 0777 less the umask, as a compiler's linker makes it.
-FileProblem writeProgramFile(const std::string& path, const std::string& bytes);
+FileProblem readWholeFile(platform::FileSystem& files, const std::string& path, std::string& bytes);
 
 }  // namespace compiler

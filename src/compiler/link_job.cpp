@@ -8,6 +8,7 @@
 #include "compiler/icon_resources.h"
 #include "compiler/link_control.h"
 #include "compiler/link_files.h"
+#include "platform/file_system.h"
 
 namespace compiler {
 
@@ -33,11 +34,11 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
 
 // Reads the runtime named by the control line from the first folder that holds it; path becomes
 // the file read (or the first one tried, when none holds it).
-bool readRuntime(const std::vector<std::string>& directories, const std::string& name, std::string& path,
-                 std::string& runtime, std::string& messages) {
+bool readRuntime(platform::FileSystem& files, const std::vector<std::string>& directories, const std::string& name,
+                 std::string& path, std::string& runtime, std::string& messages) {
     for (const std::string& directory : directories) {
         path = directory + name;
-        FileProblem problem = readWholeFile(path, runtime);
+        FileProblem problem = readWholeFile(files, path, runtime);
         if (!problem.failed()) return true;
         if (!problem.notFound) {
             fail(messages, "cannot read the runtime file " + path + ": " + problem.reason);
@@ -51,15 +52,15 @@ bool readRuntime(const std::vector<std::string>& directories, const std::string&
 
 // Gives a Windows runtime the icon file's images. Runtimes of other systems have no icon: the
 // path is then noted and ignored.
-bool applyIcon(const std::string& iconPath, const std::string& runtimePath, std::string& runtime,
-               std::string& messages) {
+bool applyIcon(platform::FileSystem& files, const std::string& iconPath, const std::string& runtimePath,
+               std::string& runtime, std::string& messages) {
     if (!isWindowsProgram(runtime)) {
         messages += "vellink: note: icon " + iconPath + " ignored: the runtime " + runtimePath +
                     " is not a Windows program and has no icon\n";
         return true;
     }
     std::string bytes;
-    FileProblem readProblem = readWholeFile(iconPath, bytes);
+    FileProblem readProblem = readWholeFile(files, iconPath, bytes);
     if (readProblem.failed()) {
         fail(messages, "cannot read the icon file " + iconPath + ": " + readProblem.reason);
         return false;
@@ -78,10 +79,10 @@ bool applyIcon(const std::string& iconPath, const std::string& runtimePath, std:
 
 }  // namespace
 
-int linkProgram(const std::string& controlPath, const std::vector<std::string>& runtimeDirectories,
-                std::string& messages) {
+int linkProgram(platform::FileSystem& files, const std::string& controlPath,
+                const std::vector<std::string>& runtimeDirectories, std::string& messages) {
     std::string control;
-    FileProblem readProblem = readWholeFile(controlPath, control);
+    FileProblem readProblem = readWholeFile(files, controlPath, control);
     if (readProblem.failed()) {
         return fail(messages, "cannot read the link control file " + controlPath + ": " + readProblem.reason);
     }
@@ -95,12 +96,12 @@ int linkProgram(const std::string& controlPath, const std::vector<std::string>& 
 
     std::string runtimePath;
     std::string program;
-    if (!readRuntime(runtimeDirectories, line.runtimeName, runtimePath, program, messages)) return kFailed;
-    if (!line.iconPath.empty() && !applyIcon(line.iconPath, runtimePath, program, messages)) return kFailed;
+    if (!readRuntime(files, runtimeDirectories, line.runtimeName, runtimePath, program, messages)) return kFailed;
+    if (!line.iconPath.empty() && !applyIcon(files, line.iconPath, runtimePath, program, messages)) return kFailed;
     program.append(control, line.codeStart);
 
-    FileProblem writeProblem = writeProgramFile(programPath, program);
-    if (writeProblem.failed()) return fail(messages, "cannot write " + programPath + ": " + writeProblem.reason);
+    std::string writeProblem = files.writeProgramFile(programPath, program);
+    if (!writeProblem.empty()) return fail(messages, "cannot write " + programPath + ": " + writeProblem);
     return kLinked;
 }
 

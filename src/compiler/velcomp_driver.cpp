@@ -9,6 +9,7 @@
 #include "core/script_error.h"
 #include "core/script_source.h"
 #include "core/text.h"
+#include "platform/file_system.h"
 
 namespace compiler {
 
@@ -80,7 +81,7 @@ DriverOptions readOptions(const std::vector<std::string>& args, const DriverSyst
 // The report on the console and, for editors, the error line on standard error; the script is
 // named as it was given.
 int reportCompileError(const CompileError& error, const std::string& givenScript, const std::string& outputName,
-                       const DriverOptions& options, const DriverSystem& system) {
+                       const DriverOptions& options, const DriverSystem& system, platform::FileSystem& files) {
     system.print("\n");
     system.print(compileErrorReport(error));
     if (system.printError) {
@@ -88,10 +89,11 @@ int reportCompileError(const CompileError& error, const std::string& givenScript
                                                  compileErrorMessage(error.number, error.filling)));
     }
     if (!options.noWait) system.waitForKey();
-    deleteFile(outputName);
+    files.removeFile(outputName);
     return 1;
 }
 
+// Writes and closes the output, which it takes over; false when anything failed.
 bool writeOutput(std::FILE* output, const std::string& iconPath, const std::string& code) {
     std::string header = controlLine(iconPath);
     bool written = std::fwrite(header.data(), 1, header.size(), output) == header.size() &&
@@ -103,7 +105,7 @@ bool writeOutput(std::FILE* output, const std::string& iconPath, const std::stri
 // A linker that is missing or fails leaves the link control file in place, so the compiled code
 // is not lost and can be linked later; the exit code says that there is no program.
 int linkAndRun(const std::string& scriptArg, const std::string& outputName, const DriverOptions& options,
-               const DriverSystem& system, const HostConventions& host) {
+               const DriverSystem& system, platform::FileSystem& files, const HostConventions& host) {
     system.print("Automatic link...\n");
     std::string linker = system.ownDirectory() + std::string(host.linkerFileName);
     std::optional<int> linked = system.runAndWait(linker, outputName);
@@ -112,7 +114,7 @@ int linkAndRun(const std::string& scriptArg, const std::string& outputName, cons
         system.print("The compiled code is kept in " + outputName + ".\n");
         return 1;
     }
-    deleteFile(outputName);
+    files.removeFile(outputName);
     if (!options.run) return 0;
     std::string program = replaceLastTwo(hostFileName(scriptArg, host), "exe");
     if (host.prefixBareProgramNames && program.find('/') == std::string::npos) program = "./" + program;
@@ -122,26 +124,26 @@ int linkAndRun(const std::string& scriptArg, const std::string& outputName, cons
 
 // Compiles the script into the link control file; returns the exit code (0 when it was written).
 int compileIntoFile(const std::string& scriptPath, const std::string& givenScript, const std::string& outputName,
-                    const DriverOptions& options, const DriverSystem& system) {
+                    const DriverOptions& options, const DriverSystem& system, platform::FileSystem& files) {
     system.print("Compiling...");
     auto source = interp::ScriptSource::openFile(scriptPath);
     if (!source) {
         system.print("Error in file...");
         return 1;
     }
-    deleteFile(outputName);
-    std::FILE* output = std::fopen(outputName.c_str(), "ab");
+    files.removeFile(outputName);
+    platform::Stream output = files.openFile(outputName, "ab");
     if (!output) {
         system.print("Error in COC output file...\n");
         return 1;
     }
     Compilation compilation = compileScript(std::move(source));
     if (compilation.error) {
-        std::fclose(output);  // nothing was written; the file is deleted next
-        return reportCompileError(*compilation.error, givenScript, outputName, options, system);
+        output.reset();  // nothing was written; the file is deleted next
+        return reportCompileError(*compilation.error, givenScript, outputName, options, system, files);
     }
-    if (!writeOutput(output, options.iconPath, compilation.code)) {
-        deleteFile(outputName);
+    if (!writeOutput(output.release(), options.iconPath, compilation.code)) {
+        files.removeFile(outputName);
         system.print("Error in COC output file...\n");
         return 1;
     }
@@ -159,7 +161,8 @@ std::string replaceLastTwo(const std::string& path, std::string_view replacement
     return path.substr(0, path.size() < 2 ? 0 : path.size() - 2) + std::string(replacement);
 }
 
-int runVelcomp(const std::vector<std::string>& args, const DriverSystem& system, const HostConventions& host) {
+int runVelcomp(const std::vector<std::string>& args, const DriverSystem& system, platform::FileSystem& files,
+               const HostConventions& host) {
     system.print(kBanner);
     if (args.empty()) {
         system.print(kUsage);
@@ -169,8 +172,8 @@ int runVelcomp(const std::vector<std::string>& args, const DriverSystem& system,
     const std::string scriptArg = enterScriptDirectory(args[0], system, host);
     DriverOptions options = readOptions(args, system);
     std::string outputName = hostFileName(replaceLastTwo(scriptArg, "coc"), host);
-    int code = compileIntoFile(hostFileName(scriptArg, host), args[0], outputName, options, system);
-    if (code == 0 && options.link) code = linkAndRun(scriptArg, outputName, options, system, host);
+    int code = compileIntoFile(hostFileName(scriptArg, host), args[0], outputName, options, system, files);
+    if (code == 0 && options.link) code = linkAndRun(scriptArg, outputName, options, system, files, host);
     return code;
 }
 

@@ -10,6 +10,10 @@
 
 #include "compiler/host_conventions.h"
 
+namespace platform {
+class FileSystem;
+}
+
 namespace compiler {
 
 // What the driver asks of the system; main passes the real console and processes, tests fakes.
@@ -37,7 +41,9 @@ std::string controlLine(const std::string& iconPath);
 // The path with its last two characters replaced ("prog.vl" and "coc" give "prog.coc").
 std::string replaceLastTwo(const std::string& path, std::string_view replacement);
 
-// Runs velcomp with the arguments after the program name; returns the exit code.
-int runVelcomp(const std::vector<std::string>& args, const DriverSystem& system, const HostConventions& host);
+// Runs velcomp with the arguments after the program name; files holds the link control file it
+// writes. Returns the exit code.
+int runVelcomp(const std::vector<std::string>& args, const DriverSystem& system, platform::FileSystem& files,
+               const HostConventions& host);
 
 }  // namespace compiler

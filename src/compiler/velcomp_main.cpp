@@ -6,10 +6,14 @@
 #include "compiler/host_conventions.h"
 #include "compiler/velcomp_driver.h"
 #include "platform/console.h"
+#include "platform/file_system.h"
 #include "platform/process.h"
+#include "platform/system.h"
 
 int main(int argc, char** argv) {
     platform::useConsoleForMissingStreams();
+    auto native = platform::createNativeSystem();
+    platform::FileSystem& files = native->files();
     compiler::DriverSystem system{
         // The console text is velcomp's report to the person at the console; where it cannot be
         // written (a closed or full output) the exit code still tells whether a program was made.
@@ -23,9 +27,9 @@ int main(int argc, char** argv) {
         },
         platform::waitForKey,
         platform::ownDirectory,
-        compiler::changeDirectory,
+        [&files](const std::string& directory) { return files.changeDirectory(directory); },
         platform::runAndWait,
     };
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    return compiler::runVelcomp(args, system, compiler::nativeConventions());
+    return compiler::runVelcomp(args, system, files, compiler::nativeConventions());
 }

@@ -35,6 +35,7 @@
 
 #include "compiler/link_job.h"
 #include "platform/process.h"
+#include "platform/system.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -43,7 +44,8 @@ int main(int argc, char** argv) {
     }
     std::string messages;
     std::string own = platform::ownDirectory();
-    int exitCode = compiler::linkProgram(argv[1], {own, own + "../lib/velmish/"}, messages);
+    auto system = platform::createNativeSystem();
+    int exitCode = compiler::linkProgram(system->files(), argv[1], {own, own + "../lib/velmish/"}, messages);
     // The exit code tells the outcome also where the messages cannot be written.
     std::fputs(messages.c_str(), stderr);
     return exitCode;

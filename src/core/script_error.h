@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/platform.h"
+#include "platform/desktop.h"
 
 namespace interp {
 

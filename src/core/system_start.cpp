@@ -4,6 +4,7 @@
 #include "core/product.h"
 #include "core/system_variables.h"
 #include "core/windows_version.h"
+#include "platform/environment.h"
 
 namespace interp {
 
@@ -53,14 +54,14 @@ constexpr SystemVariableStart kStarts[] = {
     {"VL_Pro", text("0"), text("0")},
 };
 
-std::optional<std::string> valueFrom(const StartValue& start, platform::Platform& system, const StartFacts& facts) {
+std::optional<std::string> valueFrom(const StartValue& start, platform::System& system, const StartFacts& facts) {
     switch (start.source) {
         case S::absent:
         case S::empty: return std::nullopt;
         case S::text: return std::string(start.text);
         case S::commandLine: return facts.commandLine;
         case S::ownName: return facts.ownName;
-        case S::windowsFolder: return system.environmentVariable("windir");
+        case S::windowsFolder: return system.processEnvironment().value("windir").value_or("");
         case S::currentFolder: return system.currentDirectory();
         case S::userName: return system.userName().value_or("unknown");
         case S::windowsVersion: return windowsVersionName(system.windowsVersion());
@@ -70,7 +71,7 @@ std::optional<std::string> valueFrom(const StartValue& start, platform::Platform
 
 }  // namespace
 
-void createSystemVariables(VariableTable& vars, platform::Platform& system, Runner runner, const StartFacts& facts) {
+void createSystemVariables(VariableTable& vars, platform::System& system, Runner runner, const StartFacts& facts) {
     for (const SystemVariableStart& row : kStarts) {
         const StartValue& start = runner == Runner::interpreter ? row.interpreter : row.compiled;
         if (start.source == S::absent) continue;

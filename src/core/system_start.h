@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/variable_table.h"
-#include "platform/platform.h"
+#include "platform/system.h"
 
 namespace interp {
 
@@ -45,6 +45,6 @@ struct StartFacts {
 
 // Creates the system variables in the table's order, with the values of runner's column (their
 // write hooks act in that order too).
-void createSystemVariables(VariableTable& vars, platform::Platform& system, Runner runner, const StartFacts& facts);
+void createSystemVariables(VariableTable& vars, platform::System& system, Runner runner, const StartFacts& facts);
 
 }  // namespace interp

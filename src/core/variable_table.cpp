@@ -2,20 +2,15 @@
 #include "core/variable_table.h"
 
 #include <cstdio>
-#include <ctime>
 #include <new>
 
 #include "core/text.h"
-#include "platform/platform.h"
+#include "platform/desktop.h"
+#include "platform/system.h"
 
 namespace interp {
 
 namespace {
-
-std::tm localNow() {
-    std::time_t now = std::time(nullptr);
-    return *std::localtime(&now);
-}
 
 std::string twoDigits(int value) {
     char text[16];
@@ -36,7 +31,8 @@ std::optional<platform::DialogButton> buttonOf(SystemVariable variable) {
 
 }  // namespace
 
-VariableTable::VariableTable(platform::Platform& platform, NameScheme scheme) : platform_(platform) {
+VariableTable::VariableTable(platform::System& system, platform::Desktop& desktop, NameScheme scheme)
+    : system_(system), desktop_(desktop) {
     order_.reserve(64);
     for (int index = 0; index < kFirstUserVariableIndex; ++index) {
         auto variable = static_cast<SystemVariable>(index);
@@ -68,15 +64,15 @@ const std::string& VariableTable::nameOf(SystemVariable variable) const {
 std::string VariableTable::computedValue(Special special) const {
     switch (special) {
         case Special::time: {
-            std::tm now = localNow();
+            platform::LocalTime now = system_.localTime();
             char text[32];
-            std::snprintf(text, sizeof text, "%02d:%02d:%02d", now.tm_hour, now.tm_min, now.tm_sec);
+            std::snprintf(text, sizeof text, "%02d:%02d:%02d", now.hour, now.minute, now.second);
             return text;
         }
-        case Special::year: return intToText(localNow().tm_year + 1900);
-        case Special::month: return twoDigits(localNow().tm_mon + 1);
-        case Special::day: return twoDigits(localNow().tm_mday);
-        case Special::clipboard: return platform_.clipboardText();
+        case Special::year: return intToText(system_.localTime().year);
+        case Special::month: return twoDigits(system_.localTime().month);
+        case Special::day: return twoDigits(system_.localTime().day);
+        case Special::clipboard: return desktop_.clipboardText();
         default: return {};
     }
 }
@@ -150,11 +146,9 @@ bool VariableTable::exists(std::string_view name) const {
 
 void VariableTable::runWriteHook(const Slot& slot, std::string_view value) {
     switch (slot.special) {
-        case Special::buttonCaption: platform_.setButtonCaption(*buttonOf(slot.variable), std::string(value)); break;
-        case Special::clipboard: platform_.setClipboardText(std::string(value)); break;
-        case Special::infoBoxEnabled:
-            platform_.setInfoBoxVisible(!(value == "-1" || upperCase(value) == "HIDE"));
-            break;
+        case Special::buttonCaption: desktop_.setButtonCaption(*buttonOf(slot.variable), std::string(value)); break;
+        case Special::clipboard: desktop_.setClipboardText(std::string(value)); break;
+        case Special::infoBoxEnabled: desktop_.setInfoBoxVisible(!(value == "-1" || upperCase(value) == "HIDE")); break;
         default: break;
     }
 }

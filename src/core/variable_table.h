@@ -14,8 +14,9 @@
 #include "core/system_variables.h"
 
 namespace platform {
-class Platform;
-}
+class Desktop;
+class System;
+}  // namespace platform
 
 namespace interp {
 
@@ -61,7 +62,9 @@ class VariableTable {
         const std::string* name_ = nullptr;
     };
 
-    VariableTable(platform::Platform& platform, NameScheme scheme);
+    // The clock answers [time], [day], [month] and [year]; the desktop holds the clipboard and the
+    // dialog settings that the write hooks change.
+    VariableTable(platform::System& system, platform::Desktop& desktop, NameScheme scheme);
     VariableTable(const VariableTable&) = delete;
     VariableTable& operator=(const VariableTable&) = delete;
 
@@ -173,7 +176,8 @@ class VariableTable {
         size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
     };
 
-    platform::Platform& platform_;
+    platform::System& system_;
+    platform::Desktop& desktop_;
     std::vector<std::string> systemNames_;  // by system-variable index
     std::vector<Handle> systemHandles_;     // by system-variable index
     std::vector<Handle> indexHandles_;      // handleOfIndex: by index, once asked for

@@ -10,7 +10,7 @@
 #include "core/text.h"
 #include "interp/handlers.h"
 #include "interp/parameters.h"
-#include "platform/platform.h"
+#include "platform/desktop.h"
 
 namespace interp {
 
@@ -117,7 +117,7 @@ bool restart(Interpreter& in) {
     bool filesChanged = in.session.fileChanges != in.fileChangesSeen;
     in.fileChangesSeen = in.session.fileChanges;
     if (!in.reader.restart(filesChanged)) {
-        in.platform.errorBox("File does not exists.", "ERROR", platform::style::kIconError);
+        in.desktop.errorBox("File does not exists.", "ERROR", platform::style::kIconError);
         throw ScriptExit{1};
     }
     if (in.memo.generation != in.reader.sourceGeneration()) {

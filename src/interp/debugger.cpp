@@ -3,10 +3,12 @@
 
 #include "core/script_error.h"
 #include "core/text.h"
+#include "platform/environment.h"
 
 namespace commands {
 
-Debugger::Debugger(interp::VariableTable& vars, platform::Platform& platform) : vars_(vars), platform_(platform) {
+Debugger::Debugger(interp::VariableTable& vars, platform::System& system, platform::Desktop& desktop)
+    : vars_(vars), system_(system), desktop_(desktop) {
     vars_.onGrow = [this](const std::string& name) {
         if (autoWatch_) watch(name);
     };
@@ -14,12 +16,12 @@ Debugger::Debugger(interp::VariableTable& vars, platform::Platform& platform) : 
 
 Debugger::~Debugger() {
     vars_.onGrow = nullptr;
-    platform_.setDebuggerEvents(nullptr);
+    desktop_.setDebuggerEvents(nullptr);
 }
 
 void Debugger::applyEnvironment(const std::function<std::string()>& nextLine) {
     // The watch list first, so that the first display already lists it.
-    std::string vars = platform_.environmentVariable("VL_DEBUGVARS");
+    std::string vars = system_.processEnvironment().value("VL_DEBUGVARS").value_or("");
     std::string word = interp::upperCase(vars);
     if (word == "AUTO") {
         autoWatch_ = true;
@@ -32,7 +34,7 @@ void Debugger::applyEnvironment(const std::function<std::string()>& nextLine) {
             open = close + 1;
         }
     }
-    std::string mode = platform_.environmentVariable("VL_DEBUGMODE");
+    std::string mode = system_.processEnvironment().value("VL_DEBUGMODE").value_or("");
     // The mode is compared exactly; other values leave the debugger as it is.
     if (mode == "STEP") {
         switchOn(false, true, nextLine);
@@ -49,7 +51,7 @@ void Debugger::beforeCommand(const std::function<std::string()>& nextLine) {
     if (!displayFresh_) refresh(nextLine());
     displayFresh_ = false;
     // Halt ends the run here, in the command loop, on every platform.
-    if (platform_.debuggerStep(!traceMode_) == platform::DebuggerStep::halt) throw interp::ScriptExit{0};
+    if (desktop_.debuggerStep(!traceMode_) == platform::DebuggerStep::halt) throw interp::ScriptExit{0};
 }
 
 void Debugger::debugMode(const std::string& mode, const std::function<std::string()>& nextLine) {
@@ -60,22 +62,22 @@ void Debugger::debugMode(const std::string& mode, const std::function<std::strin
         switchOn(true, false, nextLine);
     } else {
         stepMode_ = traceMode_ = false;
-        platform_.enableDebuggerButtons(true, true);
-        platform_.hideDebugger();
+        desktop_.enableDebuggerButtons(true, true);
+        desktop_.hideDebugger();
     }
 }
 
 void Debugger::switchOn(bool trace, bool traceEnabled, const std::function<std::string()>& nextLine) {
     stepMode_ = true;
     traceMode_ = trace;
-    platform_.setDebuggerEvents(this);
-    platform_.enableDebuggerButtons(true, traceEnabled);
+    desktop_.setDebuggerEvents(this);
+    desktop_.enableDebuggerButtons(true, traceEnabled);
     refresh(nextLine());
     displayFresh_ = true;
 }
 
 void Debugger::refresh(const std::string& line) {
-    platform_.showDebugger(platform::DebuggerView{line, traceMode_, watchEntries()});
+    desktop_.showDebugger(platform::DebuggerView{line, traceMode_, watchEntries()});
 }
 
 void Debugger::watch(const std::string& name) {

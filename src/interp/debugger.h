@@ -1,7 +1,7 @@
 // The debugger: step and trace modes, the watch list and what the debugger window reports.
 //
 // The interpreter asks it before every command (beforeCommand); the window, through the
-// platform, reports the user's buttons back to it (DebuggerEvents).
+// desktop, reports the user's buttons back to it (DebuggerEvents).
 #pragma once
 
 #include <functional>
@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "core/variable_table.h"
-#include "platform/platform.h"
+#include "platform/desktop.h"
+#include "platform/system.h"
 
 namespace commands {
 
@@ -18,7 +19,8 @@ class Debugger : public platform::DebuggerEvents {
     // Most names the watch list holds; further names are ignored.
     static constexpr size_t kWatchSlots = 250;
 
-    Debugger(interp::VariableTable& vars, platform::Platform& platform);
+    // The environment holds the start-up settings; the desktop shows the window.
+    Debugger(interp::VariableTable& vars, platform::System& system, platform::Desktop& desktop);
     ~Debugger() override;
     Debugger(const Debugger&) = delete;
     Debugger& operator=(const Debugger&) = delete;
@@ -57,7 +59,8 @@ class Debugger : public platform::DebuggerEvents {
     void switchOn(bool trace, bool traceEnabled, const std::function<std::string()>& nextLine);
 
     interp::VariableTable& vars_;
-    platform::Platform& platform_;
+    platform::System& system_;
+    platform::Desktop& desktop_;
     bool stepMode_ = false;
     bool traceMode_ = false;
     bool autoWatch_ = false;

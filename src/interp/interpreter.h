@@ -16,33 +16,31 @@
 #include "interp/debugger.h"
 #include "interp/script_memo.h"
 
-namespace platform {
-class Platform;
-}
-
 namespace interp {
 
 struct Interpreter {
-    Interpreter(platform::Platform& platform, std::unique_ptr<ScriptSource> source, std::string scriptPath);
+    Interpreter(platform::System& system, platform::Desktop& desktop, std::unique_ptr<ScriptSource> source,
+                std::string scriptPath);
 
-    platform::Platform& platform;  // the desktop and the system
-    std::string scriptPath;        // as given on the command line; also [ownname]
-    ScriptReader reader;           // script stream and line counter
-    VariableTable vars;            // all variables
-    LineStack gosubStack;          // return line numbers
-    LineStack repeatStack;         // first lines of the open loops
+    platform::System& system;    // files, the environment, programs, machine facts and the clock
+    platform::Desktop& desktop;  // boxes, dialogs, the debugger window, keys and the clipboard
+    std::string scriptPath;      // as given on the command line; also [ownname]
+    ScriptReader reader;         // script stream and line counter
+    VariableTable vars;          // all variables
+    LineStack gosubStack;        // return line numbers
+    LineStack repeatStack;       // first lines of the open loops
     // The upper-case keyword of the command being run, which error messages quote. Keywords are
     // kept once each in keywordTexts (never emptied), so naming the current one is a pointer.
     const std::string& currentKeyword() const { return *currentKeyword_; }
     void setCurrentKeyword(const std::string* keyword) { currentKeyword_ = keyword; }
     const std::string* internKeyword(std::string text) { return &*keywordTexts.insert(std::move(text)).first; }
-    ScriptMemo memo;                                     // remembered reads and jump targets
-    std::unordered_set<std::string> keywordTexts;        // every keyword text met so far
-    commands::Session session;                           // state the commands keep between uses
-    commands::Context context{vars, platform, session};  // what the command library's meanings work with
-    unsigned fileChangesSeen = 0;                        // session.fileChanges at the last restart
-    std::uint64_t commandsLeft = UINT64_MAX;             // the run ends quietly when none are left
-    commands::Debugger debugger{vars, platform};
+    ScriptMemo memo;                                            // remembered reads and jump targets
+    std::unordered_set<std::string> keywordTexts;               // every keyword text met so far
+    commands::Session session;                                  // state the commands keep between uses
+    commands::Context context{vars, system, desktop, session};  // what the command library's meanings work with
+    unsigned fileChangesSeen = 0;                               // session.fileChanges at the last restart
+    std::uint64_t commandsLeft = UINT64_MAX;                    // the run ends quietly when none are left
+    commands::Debugger debugger{vars, system, desktop};
     const std::string* currentKeyword_ = internKeyword({});
 };
 

@@ -6,6 +6,7 @@
 #include "core/system_start.h"
 #include "interp/interpreter.h"
 #include "interp/startup.h"
+#include "platform/environment.h"
 
 namespace interp {
 
@@ -18,10 +19,10 @@ constexpr size_t kMaxScriptPath = 2047;
 // With VL_DIAGNOSTICS=1 the error line an editor reads, naming the script as it was named on the
 // command line, first, so that the editor shows the line while the error box waits; then the box.
 void reportError(Interpreter& in, const ScriptError& error) {
-    if (in.platform.environmentVariable(kDiagnosticsVariable) == "1") {
-        in.platform.writeDiagnostic(diagnosticLine(in.scriptPath, in.reader.line(), errorMessage(error)));
+    if (in.system.processEnvironment().value(kDiagnosticsVariable) == "1") {
+        in.desktop.writeDiagnostic(diagnosticLine(in.scriptPath, in.reader.line(), errorMessage(error)));
     }
-    in.platform.errorBox(errorBoxText(in.reader.line(), error), kErrorBoxCaption, kErrorBoxStyle);
+    in.desktop.errorBox(errorBoxText(in.reader.line(), error), kErrorBoxCaption, kErrorBoxStyle);
 }
 
 // Runs commands until the script ends; returns the exit code.
@@ -47,12 +48,12 @@ int commandLoop(Interpreter& in) {
 }
 
 // Start-up from the system variables on, then the command loop.
-int runOpenScript(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source,
-                  const RunLimits& limits = {}) {
-    Interpreter in(platform, std::move(source), args.scriptPath);
+int runOpenScript(platform::System& system, platform::Desktop& desktop, const LaunchArgs& args,
+                  std::unique_ptr<ScriptSource> source, const RunLimits& limits = {}) {
+    Interpreter in(system, desktop, std::move(source), args.scriptPath);
     in.commandsLeft = limits.commands;
     in.vars.valueLimit = limits.valueLength;
-    createSystemVariables(in.vars, platform, Runner::interpreter, StartFacts{args.command, in.scriptPath});
+    createSystemVariables(in.vars, system, Runner::interpreter, StartFacts{args.command, in.scriptPath});
     return commandLoop(in);
 }
 
@@ -67,28 +68,30 @@ std::string bannerText() {
            "\nWritten by the Velmish developers.\n\nReport problems and ideas to the Velmish project.";
 }
 
-int runScript(platform::Platform& platform, const LaunchArgs& args) {
+int runScript(platform::System& system, platform::Desktop& desktop, const LaunchArgs& args) {
     if (args.scriptPath.empty()) {
-        platform.errorBox(bannerText(), "ERROR: No input file.", platform::style::kIconInformation);
+        desktop.errorBox(bannerText(), "ERROR: No input file.", platform::style::kIconInformation);
         return 1;
     }
     auto source = args.scriptPath.size() > kMaxScriptPath ? nullptr : ScriptSource::openFile(args.scriptPath);
     if (!source) {
-        platform.errorBox("File does not exists.", "ERROR", platform::style::kIconError);
+        desktop.errorBox("File does not exists.", "ERROR", platform::style::kIconError);
         return 1;
     }
-    return runOpenScript(platform, args, std::move(source));
+    return runOpenScript(system, desktop, args, std::move(source));
 }
 
-int runScriptSource(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source,
-                    const RunLimits& limits) {
-    return runOpenScript(platform, args, std::move(source), limits);
+int runScriptSource(platform::System& system, platform::Desktop& desktop, const LaunchArgs& args,
+                    std::unique_ptr<ScriptSource> source, const RunLimits& limits) {
+    return runOpenScript(system, desktop, args, std::move(source), limits);
 }
 
-Interpreter::Interpreter(platform::Platform& platform, std::unique_ptr<ScriptSource> source, std::string path)
-    : platform(platform),
+Interpreter::Interpreter(platform::System& system, platform::Desktop& desktop, std::unique_ptr<ScriptSource> source,
+                         std::string path)
+    : system(system),
+      desktop(desktop),
       scriptPath(std::move(path)),
       reader(std::move(source)),
-      vars(platform, NameScheme::scriptNames) {}
+      vars(system, desktop, NameScheme::scriptNames) {}
 
 }  // namespace interp

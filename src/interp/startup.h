@@ -9,7 +9,8 @@
 #include "core/run_limits.h"
 #include "core/script_source.h"
 #include "core/windows_version.h"
-#include "platform/platform.h"
+#include "platform/desktop.h"
+#include "platform/system.h"
 
 namespace interp {
 
@@ -32,11 +33,11 @@ std::string bannerText();
 
 // Runs the whole life of one script: start-up, the command loop and the end. Returns the exit
 // code: 0 at the normal end, 1 after an error, or the HALT value.
-int runScript(platform::Platform& platform, const LaunchArgs& args);
+int runScript(platform::System& system, platform::Desktop& desktop, const LaunchArgs& args);
 
 // The same for a script already in memory (args.scriptPath only names it); unit tests and the
 // fuzzers use this, the fuzzers with limits.
-int runScriptSource(platform::Platform& platform, const LaunchArgs& args, std::unique_ptr<ScriptSource> source,
-                    const RunLimits& limits = {});
+int runScriptSource(platform::System& system, platform::Desktop& desktop, const LaunchArgs& args,
+                    std::unique_ptr<ScriptSource> source, const RunLimits& limits = {});
 
 }  // namespace interp

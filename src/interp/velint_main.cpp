@@ -1,12 +1,13 @@
 // velint: runs a script source file.
 #include "interp/startup.h"
-#include "platform/native_platform.h"
+#include "platform/native_desktop.h"
+#include "platform/system.h"
 
 int main(int argc, char** argv) {
-    auto platform = platform::createNativePlatform(platform::Program::interpreter);
-    // Without its dialog windows the interpreter ends at once, quietly, with exit code 0.
-    if (!platform) return 0;
+    platform::DesktopStart start = platform::createNativeDesktop(platform::Program::interpreter);
+    if (!start.desktop) return platform::endWithoutDesktop(start);
+    auto system = platform::createNativeSystem();
     auto raw = platform::rawCommandLine();
     interp::LaunchArgs args = raw ? interp::splitCommandLine(*raw) : interp::launchArgsFromArgv(argc, argv);
-    return interp::runScript(*platform, args);
+    return interp::runScript(*system, *start.desktop, args);
 }

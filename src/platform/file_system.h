@@ -128,6 +128,18 @@ class FileSystem {
 
     // Starts a search; nullptr when nothing matches. firstName receives the first match.
     virtual std::unique_ptr<FileSearch> startSearch(const std::string& pattern, std::string& firstName) = 0;
+
+    // The compiler's and the linker's own files, outside any script:
+    // Deletes one file, never a directory; false when it cannot.
+    virtual bool removeFile(const std::string& path) = 0;
+    // Opens a file with fopen's mode as the C library does, with none of openStream's refusals;
+    // nullptr with errno set when it cannot.
+    virtual Stream openFile(const std::string& name, const char* mode) = 0;
+    // Writes the bytes as the file at path, replacing one that is there, through a temporary file
+    // beside it that is renamed into place only when every byte is on disk; on POSIX systems the
+    // file is executable (mode 0777 less the umask). Empty when written, else what failed in the
+    // system's words.
+    virtual std::string writeProgramFile(const std::string& path, std::string_view bytes) = 0;
 };
 
 // Copies what is left of one stream to the other; false when a read or a write failed.

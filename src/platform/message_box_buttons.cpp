@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "platform/platform.h"
+#include "platform/desktop.h"
 
 namespace platform {
 

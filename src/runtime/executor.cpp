@@ -9,16 +9,16 @@
 #include "core/product.h"
 #include "core/script_error.h"
 #include "core/text.h"
-#include "platform/platform.h"
+#include "platform/desktop.h"
 
 namespace runtime {
 
 using compiler::Opcode;
 using interp::ScriptExit;
 
-Executor::Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code,
-                   std::uint64_t commandLimit)
-    : platform_(platform), vars_(vars), code_(std::move(code)), commandsLeft_(commandLimit) {
+Executor::Executor(platform::System& system, platform::Desktop& desktop, interp::VariableTable& vars,
+                   std::unique_ptr<CodeImage> code, std::uint64_t commandLimit)
+    : system_(system), desktop_(desktop), vars_(vars), code_(std::move(code)), commandsLeft_(commandLimit) {
     lineCount_ = code_->lineCount();
     decoded_.resize(static_cast<size_t>(lineCount_));
 }
@@ -65,8 +65,8 @@ int Executor::run() {
         // As in velint: the error box, then exit code 1. The number is that of the code line,
         // which counts the header line, so it is the script line's number plus one, as velint
         // reports a line whose line end it has read.
-        platform_.errorBox(interp::errorBoxText(lineCounter_, interp::ScriptError{interp::kOutOfMemory, {}}),
-                           interp::kErrorBoxCaption, interp::kErrorBoxStyle);
+        desktop_.errorBox(interp::errorBoxText(lineCounter_, interp::ScriptError{interp::kOutOfMemory, {}}),
+                          interp::kErrorBoxCaption, interp::kErrorBoxStyle);
         return 1;
     }
 }
@@ -76,8 +76,8 @@ void Executor::checkVersion(const Instruction& header) {
     // Compared as the float the first runtimes used, so "4.30" is no newer than "4.3".
     if (static_cast<float>(interp::textToDouble(version)) >
         static_cast<float>(interp::textToDouble(interp::kLanguageVersion))) {
-        platform_.messageBox("WARNING: RTL uses newer VLRL-specification!\nThis may result unpredictable results.",
-                             "Velmish Runtime Language Conflict", platform::style::kIconExclamation);
+        desktop_.messageBox("WARNING: RTL uses newer VLRL-specification!\nThis may result unpredictable results.",
+                            "Velmish Runtime Language Conflict", platform::style::kIconExclamation);
     }
 }
 

@@ -18,8 +18,9 @@
 #include "runtime/instruction.h"
 
 namespace platform {
-class Platform;
-}
+class Desktop;
+class System;
+}  // namespace platform
 
 namespace runtime {
 
@@ -30,8 +31,8 @@ class Executor {
   public:
     // After commandLimit code lines read (run, or passed over by a search) the program ends quietly
     // with exit code 0.
-    Executor(platform::Platform& platform, interp::VariableTable& vars, std::unique_ptr<CodeImage> code,
-             std::uint64_t commandLimit = UINT64_MAX);
+    Executor(platform::System& system, platform::Desktop& desktop, interp::VariableTable& vars,
+             std::unique_ptr<CodeImage> code, std::uint64_t commandLimit = UINT64_MAX);
 
     // Runs the code from its first line to its end; returns the exit code.
     int run();
@@ -66,10 +67,11 @@ class Executor {
     // Passes over the lines up to and including line, as reading them would.
     void passLinesTo(int line);
 
-    platform::Platform& platform_;
+    platform::System& system_;
+    platform::Desktop& desktop_;
     interp::VariableTable& vars_;
     commands::Session session_;  // state the commands keep between uses
-    commands::Context context_{vars_, platform_, session_};
+    commands::Context context_{vars_, system_, desktop_, session_};
     std::unique_ptr<CodeImage> code_;
     // Decoded lines are kept only where the code has been read before a restart: a line read
     // once (most of a long program without jumps back) is decoded into fresh_, which the next

@@ -11,35 +11,35 @@ namespace {
 
 constexpr const char* kDamagedProgramText = "The program is damaged: its code is incomplete.";
 
-int startAndRun(platform::Platform& platform, const std::string& command, const std::string& ownPath,
-                std::unique_ptr<CodeImage> code, const interp::RunLimits& limits = {}) {
-    interp::VariableTable vars(platform, interp::NameScheme::indexNames);
+int startAndRun(platform::System& system, platform::Desktop& desktop, const std::string& command,
+                const std::string& ownPath, std::unique_ptr<CodeImage> code, const interp::RunLimits& limits = {}) {
+    interp::VariableTable vars(system, desktop, interp::NameScheme::indexNames);
     vars.valueLimit = limits.valueLength;
-    interp::createSystemVariables(vars, platform, interp::Runner::compiled, interp::StartFacts{command, ownPath});
-    Executor executor(platform, vars, std::move(code), limits.commands);
+    interp::createSystemVariables(vars, system, interp::Runner::compiled, interp::StartFacts{command, ownPath});
+    Executor executor(system, desktop, vars, std::move(code), limits.commands);
     return executor.run();
 }
 
 }  // namespace
 
-int runProgram(platform::Platform& platform, const std::string& command, const std::string& ownPath,
-               std::uint32_t codeOffset) {
+int runProgram(platform::System& system, platform::Desktop& desktop, const std::string& command,
+               const std::string& ownPath, std::uint32_t codeOffset) {
     auto code = CodeImage::readFile(ownPath, codeOffset);
     if (!code) {
-        platform.errorBox("Error in file", "VL4", platform::style::kIconError);
+        desktop.errorBox("Error in file", "VL4", platform::style::kIconError);
         return 1;
     }
     // Code that was cut off or changed at its end is not run: any part of it may be missing.
     if (!code->empty() && !code->endsWithEndMarker()) {
-        platform.errorBox(kDamagedProgramText, "VL4", platform::style::kIconError);
+        desktop.errorBox(kDamagedProgramText, "VL4", platform::style::kIconError);
         return 1;
     }
-    return startAndRun(platform, command, ownPath, std::move(code));
+    return startAndRun(system, desktop, command, ownPath, std::move(code));
 }
 
-int runCode(platform::Platform& platform, const std::string& command, const std::string& ownPath,
-            std::unique_ptr<CodeImage> code, const interp::RunLimits& limits) {
-    return startAndRun(platform, command, ownPath, std::move(code), limits);
+int runCode(platform::System& system, platform::Desktop& desktop, const std::string& command,
+            const std::string& ownPath, std::unique_ptr<CodeImage> code, const interp::RunLimits& limits) {
+    return startAndRun(system, desktop, command, ownPath, std::move(code), limits);
 }
 
 }  // namespace runtime

@@ -7,17 +7,18 @@
 
 #include "code/code_image.h"
 #include "core/run_limits.h"
-#include "platform/platform.h"
+#include "platform/desktop.h"
+#include "platform/system.h"
 
 namespace runtime {
 
 // Runs the program whose code lies in the file ownPath from codeOffset on; command is the text
 // the program was started with. Returns the exit code.
-int runProgram(platform::Platform& platform, const std::string& command, const std::string& ownPath,
-               std::uint32_t codeOffset);
+int runProgram(platform::System& system, platform::Desktop& desktop, const std::string& command,
+               const std::string& ownPath, std::uint32_t codeOffset);
 
 // The same with the code already in memory (unit tests, and the fuzzers with limits).
-int runCode(platform::Platform& platform, const std::string& command, const std::string& ownPath,
-            std::unique_ptr<CodeImage> code, const interp::RunLimits& limits = {});
+int runCode(platform::System& system, platform::Desktop& desktop, const std::string& command,
+            const std::string& ownPath, std::unique_ptr<CodeImage> code, const interp::RunLimits& limits = {});
 
 }  // namespace runtime

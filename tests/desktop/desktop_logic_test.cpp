@@ -3,11 +3,11 @@
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
+#include "platform/console/front_end.h"
+#include "platform/desktop.h"
 #include "platform/gtk/desktop_text.h"
 #include "platform/gtk/key_map.h"
 #include "platform/line_breaks.h"
-#include "platform/platform.h"
-#include "platform/posix/front_end.h"
 
 namespace {
 

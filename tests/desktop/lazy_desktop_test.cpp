@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
-#include "platform/posix/lazy_desktop.h"
+#include "platform/console/lazy_desktop.h"
 
 namespace {
 
@@ -12,16 +12,16 @@ using velmish_test::FakePlatform;
 
 // A terminal and a desktop, both fakes; the loader hands out the desktop, or none.
 struct LazyDesktopTest : ::testing::Test {
-    std::unique_ptr<platform::Platform> consoleOwner;  // taken over as the desktop would
+    std::unique_ptr<platform::Desktop> consoleOwner;  // taken over as the desktop would
     FakePlatform* console = new FakePlatform;
     FakePlatform* desktop = new FakePlatform;
     bool desktopLoads = true;
     int loads = 0;
-    platform::LazyDesktop lazy{std::unique_ptr<platform::Platform>(console), [this](platform::Platform* system) {
+    platform::LazyDesktop lazy{std::unique_ptr<platform::Desktop>(console), [this](platform::Desktop* terminal) {
                                    ++loads;
-                                   if (!desktopLoads) return static_cast<platform::Platform*>(nullptr);
-                                   consoleOwner.reset(system);
-                                   return static_cast<platform::Platform*>(desktop);
+                                   if (!desktopLoads) return static_cast<platform::Desktop*>(nullptr);
+                                   consoleOwner.reset(terminal);
+                                   return static_cast<platform::Desktop*>(desktop);
                                }};
     struct Events : platform::DebuggerEvents {
         void stepPressed() override {}
@@ -37,7 +37,7 @@ struct LazyDesktopTest : ::testing::Test {
 };
 
 TEST_F(LazyDesktopTest, SettingsWaitForTheFirstWindowAndReachItInOrder) {
-    EXPECT_EQ(lazy.currentDirectory(), console->directory);
+    lazy.mciCommand("open a.wav");
     lazy.setButtonCaption(DialogButton::inputOk, "OK");
     lazy.setButtonCaption(DialogButton::inputCancel, "Cancel");
     lazy.setButtonCaption(DialogButton::inputOk, "Yes");
@@ -62,13 +62,13 @@ TEST_F(LazyDesktopTest, SettingsWaitForTheFirstWindowAndReachItInOrder) {
     EXPECT_EQ(desktop->debuggerEvents, &events);
     EXPECT_EQ(desktop->debuggerCalls, std::vector<std::string>{"buttons step=1 trace=0"});
 
-    // From now on the desktop has everything but the system, which stays the terminal's.
+    // From now on the desktop has everything but MCI, which stays the terminal's.
     lazy.setButtonCaption(DialogButton::listOk, "Pick");
     lazy.inputBox("title", "prompt", "");
-    lazy.currentDirectory();
+    lazy.mciCommand("close all");
     EXPECT_EQ(desktop->captions[DialogButton::listOk], "Pick");
     EXPECT_EQ(desktop->dialogs.size(), 1u);
-    EXPECT_EQ(console->calls.back(), "currentDirectory");
+    EXPECT_EQ(console->mciCommands, (std::vector<std::string>{"open a.wav", "close all"}));
     EXPECT_EQ(loads, 1);
 }
 

@@ -1,5 +1,7 @@
-// The fake platform of the unit tests.
+// The fake system and desktop of the unit tests.
 #include "fake_platform.h"
+
+#include <ctime>
 
 #include "platform/message_box_buttons.h"
 
@@ -47,6 +49,7 @@ FakePlatform::FakePlatform(SystemAccess access) {
         nativeFiles_ = platform::createNativeFileSystem();
         nativeEnvironment_ = platform::createNativeEnvironment();
         nativePrograms_ = platform::createNativePrograms();
+        recordedEnvironment_.readFrom(*nativeEnvironment_);
     }
 }
 
@@ -54,9 +57,7 @@ platform::FileSystem& FakePlatform::files() {
     return nativeFiles_ ? *nativeFiles_ : static_cast<platform::FileSystem&>(memoryFiles);
 }
 
-platform::Environment& FakePlatform::processEnvironment() {
-    return nativeEnvironment_ ? *nativeEnvironment_ : static_cast<platform::Environment&>(memoryEnvironment);
-}
+platform::Environment& FakePlatform::processEnvironment() { return recordedEnvironment_; }
 
 platform::Programs& FakePlatform::programs() {
     return nativePrograms_ ? *nativePrograms_ : static_cast<platform::Programs&>(recordedPrograms);
@@ -77,10 +78,12 @@ std::string FakePlatform::currentDirectory() {
     return directory;
 }
 
-std::string FakePlatform::environmentVariable(const std::string& name) {
-    calls.push_back("env " + name);
-    auto found = environment.find(name);
-    return found == environment.end() ? std::string() : found->second;
+platform::LocalTime FakePlatform::localTime() {
+    if (clock) return *clock;
+    std::time_t now = std::time(nullptr);
+    std::tm local = *std::localtime(&now);
+    return platform::LocalTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                               local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 int FakePlatform::messageBox(const std::string& text, const std::string& caption, unsigned style) {
@@ -119,7 +122,7 @@ RunResult resultOf(const FakePlatform& fake, int exitCode) {
 }
 
 RunResult runScript(FakePlatform& fake, const std::string& text, const interp::LaunchArgs& args) {
-    int code = interp::runScriptSource(fake, args, interp::ScriptSource::fromText(text));
+    int code = interp::runScriptSource(fake, fake, args, interp::ScriptSource::fromText(text));
     return resultOf(fake, code);
 }
 

@@ -1,7 +1,8 @@
-// An in-process platform for the unit tests: records every box and every setting the
+// An in-process system and desktop for the unit tests: records every box and every setting the
 // interpreter hands to the desktop, and answers message boxes from a queue. Files, folders, the
 // environment, programs and waits are in memory and recorded (memory_system.h), unless a test
-// asks for the machine's own.
+// asks for the machine's own; the clock is the machine's unless a test sets it. One object is
+// both, so that one record (calls) keeps the order of system queries and desktop settings.
 #pragma once
 
 #include <deque>
@@ -14,7 +15,8 @@
 
 #include "interp/startup.h"
 #include "memory_system.h"
-#include "platform/platform.h"
+#include "platform/desktop.h"
+#include "platform/system.h"
 
 namespace velmish_test {
 
@@ -43,7 +45,26 @@ struct Box {
 // (for the tests of the native backends and of commands on real files).
 enum class SystemAccess { inMemory, native };
 
-class FakePlatform : public platform::Platform {
+// An environment whose reads are recorded as "env NAME" (the start-up tests check which variables
+// a program reads); changes pass unrecorded.
+class RecordedEnvironment : public platform::Environment {
+  public:
+    RecordedEnvironment(std::vector<std::string>& calls, platform::Environment& inner)
+        : calls_(calls), inner_(&inner) {}
+    void readFrom(platform::Environment& inner) { inner_ = &inner; }
+
+    std::optional<std::string> value(const std::string& name) override {
+        calls_.push_back("env " + name);
+        return inner_->value(name);
+    }
+    bool put(const std::string& assignment) override { return inner_->put(assignment); }
+
+  private:
+    std::vector<std::string>& calls_;
+    platform::Environment* inner_;
+};
+
+class FakePlatform : public platform::System, public platform::Desktop {
   public:
     explicit FakePlatform(SystemAccess access = SystemAccess::inMemory);
 
@@ -52,6 +73,7 @@ class FakePlatform : public platform::Platform {
     std::optional<platform::WindowsVersion> version = platform::WindowsVersion{2, 5, 1, 2600};
     std::string directory = "/home/tester/scripts";  // also the in-memory current directory
     std::map<std::string, std::string> environment;  // also what LETENV changes in memory
+    std::optional<platform::LocalTime> clock;        // the date and time; unset: the machine's clock
     std::deque<int> answers;                         // answers for message boxes; empty: the first button of the style
     // Called after a message box has been recorded and before it returns its answer.
     std::function<void(const Box&)> onMessageBox;
@@ -106,7 +128,7 @@ class FakePlatform : public platform::Platform {
     std::optional<std::string> userName() override;
     std::optional<platform::WindowsVersion> windowsVersion() override;
     std::string currentDirectory() override;
-    std::string environmentVariable(const std::string& name) override;
+    platform::LocalTime localTime() override;
     int messageBox(const std::string& text, const std::string& caption, unsigned style) override;
     void errorBox(const std::string& text, const std::string& caption, unsigned style) override;
     void setButtonCaption(platform::DialogButton button, const std::string& caption) override;
@@ -139,6 +161,7 @@ class FakePlatform : public platform::Platform {
     std::unique_ptr<platform::FileSystem> nativeFiles_;
     std::unique_ptr<platform::Environment> nativeEnvironment_;
     std::unique_ptr<platform::Programs> nativePrograms_;
+    RecordedEnvironment recordedEnvironment_{calls, memoryEnvironment};
 
   public:
     void setClipboardText(const std::string& text) override;

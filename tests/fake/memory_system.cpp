@@ -375,6 +375,16 @@ std::unique_ptr<platform::FileSearch> MemoryFileSystem::startSearch(const std::s
     return search;
 }
 
+bool MemoryFileSystem::removeFile(const std::string& name) { return files_.erase(resolve(name)) == 1; }
+
+std::string MemoryFileSystem::writeProgramFile(const std::string& name, std::string_view bytes) {
+    std::string path = resolve(name);
+    if (isFolder(path)) return "Is a directory";
+    if (!isFolder(parentOf(path))) return "cannot create a temporary file beside it: No such file or directory";
+    newFile(path).bytes = std::string(bytes);
+    return {};
+}
+
 std::optional<std::string> MemoryEnvironment::value(const std::string& name) {
     auto found = variables_.find(name);
     if (found == variables_.end()) return std::nullopt;

@@ -45,6 +45,12 @@ class MemoryFileSystem : public platform::FileSystem {
     bool makeDirectory(const std::string& name) override;
     bool removeDirectory(const std::string& name) override;
     std::unique_ptr<platform::FileSearch> startSearch(const std::string& pattern, std::string& firstName) override;
+    bool removeFile(const std::string& name) override;
+    // Memory streams have no refusals of their own to leave out: openStream's.
+    platform::Stream openFile(const std::string& name, const char* mode) override { return openStream(name, mode); }
+    // The whole file at once, as the real ones put it in place: nothing of it when the folder is
+    // missing or the name is a folder.
+    std::string writeProgramFile(const std::string& name, std::string_view bytes) override;
 
   private:
     struct File {

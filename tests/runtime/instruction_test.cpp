@@ -50,7 +50,7 @@ class DecodeInstruction : public ::testing::Test {
     Instruction decode(std::string_view line) { return runtime::decodeInstruction(line, vars); }
 
     FakePlatform fake;
-    interp::VariableTable vars{fake, interp::NameScheme::indexNames};
+    interp::VariableTable vars{fake, fake, interp::NameScheme::indexNames};
 };
 
 using Strings = std::vector<std::string>;

@@ -224,7 +224,7 @@ const std::string kImage(300, 'M');  // stands for the runtime's own executable 
 TEST_F(ProgramFile, CodeIsReadFromTheOffset) {
     write(kImage + program({"R027'from file'", "R027[3]", "R009"}));
     FakePlatform fake;
-    int exitCode = runtime::runProgram(fake, "args", path.string(), static_cast<std::uint32_t>(kImage.size()));
+    int exitCode = runtime::runProgram(fake, fake, "args", path.string(), static_cast<std::uint32_t>(kImage.size()));
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(fake.messageTexts(), (Shown{"from file", path.string()}));
 }
@@ -232,13 +232,13 @@ TEST_F(ProgramFile, CodeIsReadFromTheOffset) {
 TEST_F(ProgramFile, NothingBehindTheOffsetEndsAtOnce) {
     write(kImage);
     FakePlatform fake;
-    EXPECT_EQ(runtime::runProgram(fake, "", path.string(), static_cast<std::uint32_t>(kImage.size())), 0);
+    EXPECT_EQ(runtime::runProgram(fake, fake, "", path.string(), static_cast<std::uint32_t>(kImage.size())), 0);
     EXPECT_TRUE(fake.boxes.empty());
 }
 
 TEST_F(ProgramFile, MissingFileShowsErrorInFile) {
     FakePlatform fake;
-    EXPECT_EQ(runtime::runProgram(fake, "", path.string(), 300), 1);
+    EXPECT_EQ(runtime::runProgram(fake, fake, "", path.string(), 300), 1);
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, "Error in file");
     EXPECT_EQ(fake.boxes[0].caption, "VL4");
@@ -252,7 +252,7 @@ TEST_F(ProgramFile, CodeIsReadOnceAtStart) {
           program({"R001[31]'0'", "RLBLtop", "RF01[31][31]+'1'", "R027'round '#[31]", "R0IF[31]<'3'R004top", "R009"}));
     FakePlatform fake;
     fake.onMessageBox = [this](const Box&) { write(kImage + program({"RLBLtop", "R027'replaced'", "R009"})); };
-    int exitCode = runtime::runProgram(fake, "", path.string(), static_cast<std::uint32_t>(kImage.size()));
+    int exitCode = runtime::runProgram(fake, fake, "", path.string(), static_cast<std::uint32_t>(kImage.size()));
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(fake.messageTexts(), (Shown{"round 1", "round 2", "round 3"}));
 }

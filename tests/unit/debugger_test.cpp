@@ -306,8 +306,8 @@ TEST(DebuggerButtons, HaltEndsAtOnceWithExitCodeZero) {
 
 TEST(DebuggerButtons, StepEndsTraceMode) {
     FakePlatform fake;
-    interp::VariableTable vars(fake, interp::NameScheme::scriptNames);
-    commands::Debugger debugger(vars, fake);
+    interp::VariableTable vars(fake, fake, interp::NameScheme::scriptNames);
+    commands::Debugger debugger(vars, fake, fake);
     debugger.debugMode("trace", [] { return std::string("LINE"); });
     EXPECT_TRUE(debugger.active());
     EXPECT_TRUE(debugger.traceMode());

@@ -22,9 +22,9 @@ using commands::FileFunctions;
 class FileCommandTest : public ::testing::Test {
   protected:
     FakePlatform fake{SystemAccess::native};
-    interp::VariableTable vars{fake, interp::NameScheme::scriptNames};
+    interp::VariableTable vars{fake, fake, interp::NameScheme::scriptNames};
     commands::Session session;
-    commands::Context ctx{vars, fake, session};
+    commands::Context ctx{vars, fake, fake, session};
     fs::path dir;
     fs::path startDirectory = fs::current_path();
 

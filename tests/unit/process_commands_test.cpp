@@ -35,9 +35,9 @@ Keys shifted(int key) { return Keys{down(kShift)} + press(key) + Keys{up(kShift)
 class ProcessCommandTest : public ::testing::Test {
   protected:
     FakePlatform fake{SystemAccess::native};
-    interp::VariableTable vars{fake, interp::NameScheme::scriptNames};
+    interp::VariableTable vars{fake, fake, interp::NameScheme::scriptNames};
     commands::Session session;
-    commands::Context ctx{vars, fake, session};
+    commands::Context ctx{vars, fake, fake, session};
 
     void SetUp() override { fake.windowTitles = {"Editor"}; }
 

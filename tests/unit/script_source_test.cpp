@@ -44,7 +44,8 @@ class ScriptFileTest : public ::testing::Test {
         auto source = interp::ScriptSource::openFile(path.string());
         EXPECT_NE(source, nullptr);
         if (!source) return RunResult{-100, {}, {}, {}};
-        int code = interp::runScriptSource(fake, interp::LaunchArgs{path.string(), std::nullopt}, std::move(source));
+        int code =
+            interp::runScriptSource(fake, fake, interp::LaunchArgs{path.string(), std::nullopt}, std::move(source));
         return resultOf(fake, code);
     }
 
@@ -61,7 +62,7 @@ class ScriptFileTest : public ::testing::Test {
 TEST_F(ScriptFileTest, RunsAFileByItsPath) {
     write(crlf({"ECHO [ownname]", "HALT 7"}));
     FakePlatform fake;
-    int code = interp::runScript(fake, interp::LaunchArgs{path.string(), std::nullopt});
+    int code = interp::runScript(fake, fake, interp::LaunchArgs{path.string(), std::nullopt});
     EXPECT_EQ(code, 7);
     EXPECT_EQ(fake.messageTexts(), Lines{path.string()});
 }

@@ -210,7 +210,7 @@ TEST(SystemVariables, ScriptCanChangeThem) {
 
 TEST(StartupFailures, EmptyPathShowsTheBanner) {
     FakePlatform fake;
-    int code = interp::runScript(fake, LaunchArgs{"", std::nullopt});
+    int code = interp::runScript(fake, fake, LaunchArgs{"", std::nullopt});
     EXPECT_EQ(code, 1);
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].caption, "ERROR: No input file.");
@@ -223,7 +223,7 @@ TEST(StartupFailures, EmptyPathShowsTheBanner) {
 
 TEST(StartupFailures, MissingFileIsReported) {
     FakePlatform fake;
-    int code = interp::runScript(fake, LaunchArgs{"/nonexistent/dir/script.vl", "x"});
+    int code = interp::runScript(fake, fake, LaunchArgs{"/nonexistent/dir/script.vl", "x"});
     EXPECT_EQ(code, 1);
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, "File does not exists.");
@@ -234,7 +234,7 @@ TEST(StartupFailures, MissingFileIsReported) {
 
 TEST(StartupFailures, OverlongPathIsRefusedLikeAMissingFile) {
     FakePlatform fake;
-    EXPECT_EQ(interp::runScript(fake, LaunchArgs{std::string(3000, 'a') + ".vl", std::nullopt}), 1);
+    EXPECT_EQ(interp::runScript(fake, fake, LaunchArgs{std::string(3000, 'a') + ".vl", std::nullopt}), 1);
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, "File does not exists.");
 }

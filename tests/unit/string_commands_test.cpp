@@ -16,9 +16,9 @@ using Lines = std::vector<std::string>;
 class TextCommandTest : public ::testing::Test {
   protected:
     FakePlatform fake;
-    interp::VariableTable vars{fake, interp::NameScheme::scriptNames};
+    interp::VariableTable vars{fake, fake, interp::NameScheme::scriptNames};
     commands::Session session;
-    commands::Context ctx{vars, fake, session};
+    commands::Context ctx{vars, fake, fake, session};
 
     std::string calc(const std::string& first, const std::vector<std::pair<char, std::string>>& steps = {}) {
         commands::Calculation calculation(first);

@@ -16,7 +16,7 @@ using platform::DialogButton;
 class VariableTableTest : public ::testing::Test {
   protected:
     FakePlatform fake;
-    VariableTable vars{fake, NameScheme::scriptNames};
+    VariableTable vars{fake, fake, NameScheme::scriptNames};
 };
 
 TEST_F(VariableTableTest, MissingNameReadsEmpty) {
@@ -179,7 +179,7 @@ TEST_F(VariableTableTest, HandlesDoNotCreateAndStayValidWhileTheTableGrows) {
 
 TEST(VariableTableIndexNames, SystemVariablesAreNamedByIndex) {
     FakePlatform fake;
-    VariableTable vars(fake, NameScheme::indexNames);
+    VariableTable vars(fake, fake, NameScheme::indexNames);
     EXPECT_EQ(vars.nameOf(interp::SystemVariable::IBox_Ok), "13");
     vars.set("13", "Go");
     EXPECT_EQ(fake.captions[DialogButton::inputOk], "Go");

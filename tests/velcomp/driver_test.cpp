@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "compiler/velcomp_driver.h"
+#include "platform/file_system.h"
 
 namespace velcomp_test {
 namespace {
@@ -58,7 +59,8 @@ struct FakeSystem {
     }
 
     int run(std::vector<std::string> args, const HostConventions& host = compiler::kPosixConventions) {
-        return compiler::runVelcomp(args, system(), host);
+        auto files = platform::createNativeFileSystem();
+        return compiler::runVelcomp(args, system(), *files, host);
     }
     // What was printed after the banner.
     std::string afterBanner() const {

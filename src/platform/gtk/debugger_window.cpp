@@ -2,7 +2,7 @@
 // buttons. Its buttons work whenever GTK handles events; what they ask of the debugger waits for
 // the script thread to wait (whenScriptWaits).
 #include "platform/gtk/desktop_text.h"
-#include "platform/gtk/gtk_platform.h"
+#include "platform/gtk/gtk_desktop.h"
 
 namespace platform::gtk {
 
@@ -13,7 +13,7 @@ constexpr int kDebuggerHeight = 160;
 // The watch list shows a few variables before it scrolls.
 constexpr int kWatchListHeight = 100;
 
-GtkWidget* button(const char* label, void (*clicked)(GtkPlatform*), GtkPlatform* self) {
+GtkWidget* button(const char* label, void (*clicked)(GtkDesktop*), GtkDesktop* self) {
     GtkWidget* widget = gtk_button_new_with_mnemonic(label);
     g_signal_connect_swapped(widget, "clicked", G_CALLBACK(clicked), self);
     return widget;
@@ -32,14 +32,14 @@ void focusSoon(GtkWidget* widget) {
 
 }  // namespace
 
-void GtkPlatform::buildDebugger() {
+void GtkDesktop::buildDebugger() {
     debugger_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     gtk_window_set_title(GTK_WINDOW(debugger_), "Velmish Debug :: Step Mode");
     // The Windows size, where GNOME's spacing leaves room for it.
     gtk_window_set_default_size(GTK_WINDOW(debugger_), kDebuggerWidth, kDebuggerHeight);
     gtk_container_set_border_width(GTK_CONTAINER(debugger_), kGroupSpacing);
     // The close box halts the program, as Halt does; the window itself stays.
-    g_signal_connect_swapped(debugger_, "delete-event", G_CALLBACK(+[](GtkPlatform* self) -> gboolean {
+    g_signal_connect_swapped(debugger_, "delete-event", G_CALLBACK(+[](GtkDesktop* self) -> gboolean {
                                  self->onHalt();
                                  return TRUE;
                              }),
@@ -59,7 +59,7 @@ void GtkPlatform::buildDebugger() {
     gtk_window_set_focus(GTK_WINDOW(debugger_), stepButton_);
 }
 
-GtkWidget* GtkPlatform::buildWatchList() {
+GtkWidget* GtkDesktop::buildWatchList() {
     watchStore_ = gtk_list_store_new(1, G_TYPE_STRING);
     watchView_ = gtk_tree_view_new_with_model(GTK_TREE_MODEL(watchStore_));
     g_object_unref(watchStore_);
@@ -74,10 +74,10 @@ GtkWidget* GtkPlatform::buildWatchList() {
     gtk_tree_selection_set_select_function(
         selection,
         [](GtkTreeSelection*, GtkTreeModel*, GtkTreePath*, gboolean selected, gpointer self) -> gboolean {
-            return static_cast<GtkPlatform*>(self)->mayChangeWatch(selected);
+            return static_cast<GtkDesktop*>(self)->mayChangeWatch(selected);
         },
         this, nullptr);
-    g_signal_connect_swapped(selection, "changed", G_CALLBACK(+[](GtkPlatform* self) { self->onWatchSelected(); }),
+    g_signal_connect_swapped(selection, "changed", G_CALLBACK(+[](GtkDesktop* self) { self->onWatchSelected(); }),
                              this);
     GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
     gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroller), GTK_SHADOW_IN);
@@ -86,17 +86,17 @@ GtkWidget* GtkPlatform::buildWatchList() {
     return scroller;
 }
 
-GtkWidget* GtkPlatform::buildDebuggerButtons() {
+GtkWidget* GtkDesktop::buildDebuggerButtons() {
     stepButton_ = button(
-        "_Step", [](GtkPlatform* self) { self->onStep(); }, this);
+        "_Step", [](GtkDesktop* self) { self->onStep(); }, this);
     // Step is the Windows window's default button.
     gtk_style_context_add_class(gtk_widget_get_style_context(stepButton_), GTK_STYLE_CLASS_SUGGESTED_ACTION);
     traceButton_ = button(
-        "_Trace", [](GtkPlatform* self) { self->onTrace(); }, this);
+        "_Trace", [](GtkDesktop* self) { self->onTrace(); }, this);
     setButton_ = button(
-        "S_et", [](GtkPlatform* self) { self->onSet(); }, this);
+        "S_et", [](GtkDesktop* self) { self->onSet(); }, this);
     GtkWidget* haltButton = button(
-        "_Halt", [](GtkPlatform* self) { self->onHalt(); }, this);
+        "_Halt", [](GtkDesktop* self) { self->onHalt(); }, this);
     valueEntry_ = gtk_entry_new();
     gtk_entry_set_width_chars(GTK_ENTRY(valueEntry_), 12);
 
@@ -109,7 +109,7 @@ GtkWidget* GtkPlatform::buildDebuggerButtons() {
     return row;
 }
 
-void GtkPlatform::fillWatchList(const std::vector<std::string>& entries) {
+void GtkDesktop::fillWatchList(const std::vector<std::string>& entries) {
     // The rows go, and with them the user's choice; GTK's moves of the cursor select nothing.
     refillingWatches_ = true;
     gtk_list_store_clear(watchStore_);
@@ -121,7 +121,7 @@ void GtkPlatform::fillWatchList(const std::vector<std::string>& entries) {
     refillingWatches_ = false;
 }
 
-int GtkPlatform::selectedWatch() const {
+int GtkDesktop::selectedWatch() const {
     GtkTreeModel* model = nullptr;
     GtkTreeIter row;
     if (!gtk_tree_selection_get_selected(gtk_tree_view_get_selection(GTK_TREE_VIEW(watchView_)), &model, &row)) {
@@ -133,12 +133,12 @@ int GtkPlatform::selectedWatch() const {
     return index;
 }
 
-bool GtkPlatform::mayChangeWatch(bool selected) {
+bool GtkDesktop::mayChangeWatch(bool selected) {
     if (selected) return true;  // a row may always lose its selection
     return !refillingWatches_ && (keepingChoice_ || userChoosesWatch());
 }
 
-bool GtkPlatform::userChoosesWatch() const {
+bool GtkDesktop::userChoosesWatch() const {
     GdkEvent* event = gtk_get_current_event();
     if (!event) return false;
     bool chooses = false;
@@ -162,11 +162,11 @@ bool GtkPlatform::userChoosesWatch() const {
 
 // ---- What the debugger asks of its window ------------------------------------------------------
 
-void GtkPlatform::setDebuggerEvents(DebuggerEvents* events) {
+void GtkDesktop::setDebuggerEvents(DebuggerEvents* events) {
     onGtk([&] { debuggerEvents_ = events; });
 }
 
-void GtkPlatform::showDebugger(const DebuggerView& view) {
+void GtkDesktop::showDebugger(const DebuggerView& view) {
     onGtk([&] {
         if (!debugger_) return;
         gtk_entry_set_text(GTK_ENTRY(lineDisplay_), displayText(view.line).c_str());
@@ -177,7 +177,7 @@ void GtkPlatform::showDebugger(const DebuggerView& view) {
     });
 }
 
-void GtkPlatform::enableDebuggerButtons(bool step, bool trace) {
+void GtkDesktop::enableDebuggerButtons(bool step, bool trace) {
     onGtk([&] {
         if (!debugger_) return;
         gtk_widget_set_sensitive(stepButton_, step);
@@ -185,13 +185,13 @@ void GtkPlatform::enableDebuggerButtons(bool step, bool trace) {
     });
 }
 
-void GtkPlatform::hideDebugger() {
+void GtkDesktop::hideDebugger() {
     onGtk([&] {
         if (debugger_) gtk_widget_hide(debugger_);
     });
 }
 
-DebuggerStep GtkPlatform::debuggerStep(bool wait) {
+DebuggerStep GtkDesktop::debuggerStep(bool wait) {
     if (wait && !haltPressed_) {
         onGtk([&] {
             if (!debugger_) return;
@@ -210,7 +210,7 @@ DebuggerStep GtkPlatform::debuggerStep(bool wait) {
 
 // ---- The user's actions ------------------------------------------------------------------------
 
-void GtkPlatform::onStep() {
+void GtkDesktop::onStep() {
     whenScriptWaits([this] {
         if (debuggerEvents_) debuggerEvents_->stepPressed();
         gtk_widget_set_sensitive(traceButton_, TRUE);
@@ -218,7 +218,7 @@ void GtkPlatform::onStep() {
     });
 }
 
-void GtkPlatform::onTrace() {
+void GtkDesktop::onTrace() {
     whenScriptWaits([this] {
         if (debuggerEvents_) debuggerEvents_->tracePressed();
         gtk_widget_set_sensitive(stepButton_, TRUE);
@@ -227,7 +227,7 @@ void GtkPlatform::onTrace() {
     });
 }
 
-void GtkPlatform::onSet() {
+void GtkDesktop::onSet() {
     int index = selectedWatch();
     std::string value = gtk_entry_get_text(GTK_ENTRY(valueEntry_));
     whenScriptWaits([this, index, value] {
@@ -246,7 +246,7 @@ void GtkPlatform::onSet() {
     });
 }
 
-void GtkPlatform::onWatchSelected() {
+void GtkDesktop::onWatchSelected() {
     // Set choosing the row again puts no value into the field it has just emptied.
     if (keepingChoice_) return;
     int index = selectedWatch();
@@ -260,7 +260,7 @@ void GtkPlatform::onWatchSelected() {
     });
 }
 
-void GtkPlatform::onHalt() {
+void GtkDesktop::onHalt() {
     // Noted here and acted on before the next command; a dialog up now ends at once, so the
     // program ends without the user closing it first.
     haltPressed_ = true;

@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "platform/gtk/desktop_text.h"
-#include "platform/gtk/gtk_platform.h"
+#include "platform/gtk/gtk_desktop.h"
 #include "platform/gtk/key_map.h"
 
 namespace platform::gtk {
@@ -117,7 +117,7 @@ KeySym keysymForCharacter(char character) {
 
 }  // namespace
 
-bool GtkPlatform::activateWindow(const std::string& title) {
+bool GtkDesktop::activateWindow(const std::string& title) {
     bool found = false;
     onGtk([&] {
         Display* display = xtestDisplay();
@@ -134,7 +134,7 @@ bool GtkPlatform::activateWindow(const std::string& title) {
     return found;
 }
 
-bool GtkPlatform::fakeKey(unsigned keycode, bool down) {
+bool GtkDesktop::fakeKey(unsigned keycode, bool down) {
     Display* display = xtestDisplay();
     if (!display || keycode == 0) return false;
     XTestFakeKeyEvent(display, keycode, down ? True : False, CurrentTime);
@@ -147,7 +147,7 @@ bool GtkPlatform::fakeKey(unsigned keycode, bool down) {
     return true;
 }
 
-void GtkPlatform::keyEvent(int virtualKey, bool up) {
+void GtkDesktop::keyEvent(int virtualKey, bool up) {
     onGtk([&] {
         Display* display = xtestDisplay();
         KeySym keysym = keysymForVirtualKey(virtualKey);
@@ -156,7 +156,7 @@ void GtkPlatform::keyEvent(int virtualKey, bool up) {
     });
 }
 
-int GtkPlatform::keyForCharacter(char character) {
+int GtkDesktop::keyForCharacter(char character) {
     int key = -1;
     onGtk([&] {
         Display* display = xtestDisplay();
@@ -183,13 +183,13 @@ int GtkPlatform::keyForCharacter(char character) {
     return key;
 }
 
-void GtkPlatform::releaseKeysNow() {
+void GtkDesktop::releaseKeysNow() {
     std::set<unsigned> down = keysDown_;
     for (unsigned keycode : down) fakeKey(keycode, false);
     keysDown_.clear();
 }
 
-void GtkPlatform::releaseKeys() {
+void GtkDesktop::releaseKeys() {
     onGtk([this] { releaseKeysNow(); });
 }
 
@@ -200,7 +200,7 @@ void GtkPlatform::releaseKeys() {
 // terminal.
 static bool desktopClipboardExists() { return gdk_display_get_default_seat(gdk_display_get_default()) != nullptr; }
 
-std::string GtkPlatform::clipboardText() {
+std::string GtkDesktop::clipboardText() {
     std::string text;
     bool desktop = true;
     onGtk([&] {
@@ -211,10 +211,10 @@ std::string GtkPlatform::clipboardText() {
             g_free(held);
         }
     });
-    return desktop ? text : system_->clipboardText();
+    return desktop ? text : console_->clipboardText();
 }
 
-void GtkPlatform::setClipboardText(const std::string& text) {
+void GtkDesktop::setClipboardText(const std::string& text) {
     bool desktop = true;
     onGtk([&] {
         desktop = desktopClipboardExists();
@@ -225,12 +225,12 @@ void GtkPlatform::setClipboardText(const std::string& text) {
         gtk_clipboard_set_can_store(clipboard, nullptr, 0);
         clipboardSet_ = true;
     });
-    if (!desktop) system_->setClipboardText(text);
+    if (!desktop) console_->setClipboardText(text);
 }
 
 // ---- Documents and addresses ------------------------------------------------------------------
 
-int GtkPlatform::openDocument(const std::string& target) {
+int GtkDesktop::openDocument(const std::string& target) {
     int result = kNoAssociation;
     onGtk([&] {
         // "scheme:..." is an address; a one-letter scheme would be a drive letter, so it is none.

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/text_encoding.h"
-#include "platform/platform.h"
+#include "platform/desktop.h"
 
 namespace platform::gtk {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "platform/gtk/desktop_text.h"
-#include "platform/gtk/gtk_platform.h"
+#include "platform/gtk/gtk_desktop.h"
 #include "platform/line_breaks.h"
 
 namespace platform::gtk {
@@ -167,12 +167,12 @@ void addFilters(GtkFileChooser* chooser, const std::string& filter) {
 
 }  // namespace
 
-void GtkPlatform::setButtonCaption(DialogButton button, const std::string& caption) {
+void GtkDesktop::setButtonCaption(DialogButton button, const std::string& caption) {
     onGtk([&] { buttonCaptions_[static_cast<int>(button)] = caption; });
 }
 
-std::optional<std::string> GtkPlatform::inputBox(const std::string& title, const std::string& prompt,
-                                                 const std::string& initialText) {
+std::optional<std::string> GtkDesktop::inputBox(const std::string& title, const std::string& prompt,
+                                                const std::string& initialText) {
     std::optional<std::string> answer;
     onGtk([&] {
         GtkWidget* dialog = newDialog(title);
@@ -202,8 +202,8 @@ std::optional<std::string> GtkPlatform::inputBox(const std::string& title, const
     return answer;
 }
 
-std::optional<std::string> GtkPlatform::editBox(const std::string& title, const std::string& text, bool readOnly,
-                                                int width, int height) {
+std::optional<std::string> GtkDesktop::editBox(const std::string& title, const std::string& text, bool readOnly,
+                                               int width, int height) {
     std::optional<std::string> answer;
     onGtk([&] {
         GtkWidget* dialog = newDialog(title);
@@ -233,8 +233,8 @@ std::optional<std::string> GtkPlatform::editBox(const std::string& title, const 
     return answer;
 }
 
-std::optional<std::string> GtkPlatform::listBox(const std::string& title, const std::vector<std::string>& entries,
-                                                int width, int height) {
+std::optional<std::string> GtkDesktop::listBox(const std::string& title, const std::vector<std::string>& entries,
+                                               int width, int height) {
     std::optional<std::string> answer;
     onGtk([&] {
         GtkWidget* dialog = newDialog(title);
@@ -279,7 +279,7 @@ std::optional<std::string> GtkPlatform::listBox(const std::string& title, const 
     return answer;
 }
 
-std::optional<std::string> GtkPlatform::fileDialog(const FileDialogRequest& request) {
+std::optional<std::string> GtkDesktop::fileDialog(const FileDialogRequest& request) {
     std::optional<std::string> answer;
     onGtk([&] {
         GtkFileChooserAction action = request.save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN;
@@ -303,7 +303,7 @@ std::optional<std::string> GtkPlatform::fileDialog(const FileDialogRequest& requ
     return answer;
 }
 
-FolderChoice GtkPlatform::folderBox(const std::string& title, const std::string& startFolder) {
+FolderChoice GtkDesktop::folderBox(const std::string& title, const std::string& startFolder) {
     FolderChoice choice;
     onGtk([&] {
         GtkWidget* dialog =
@@ -326,7 +326,7 @@ FolderChoice GtkPlatform::folderBox(const std::string& title, const std::string&
 
 // ---- The info box ---------------------------------------------------------------------------------
 
-void GtkPlatform::buildInfoBox() {
+void GtkDesktop::buildInfoBox() {
     // Undecorated and above the other windows, like the Windows pop-up; the title is the one
     // xdotool and window lists show.
     infoBox_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
@@ -347,7 +347,7 @@ void GtkPlatform::buildInfoBox() {
     gtk_widget_show_all(frame);
 }
 
-void GtkPlatform::placeInfoBox(const std::string& text, int width, int height) {
+void GtkDesktop::placeInfoBox(const std::string& text, int width, int height) {
     onGtk([&] {
         gtk_label_set_text(GTK_LABEL(infoLabel_), displayText(text).c_str());
         gtk_widget_set_size_request(infoBox_, width, height);
@@ -363,7 +363,7 @@ void GtkPlatform::placeInfoBox(const std::string& text, int width, int height) {
     });
 }
 
-void GtkPlatform::setInfoBoxVisible(bool visible) {
+void GtkDesktop::setInfoBoxVisible(bool visible) {
     onGtk([&] {
         if (visible) {
             gtk_widget_show(infoBox_);

@@ -1,11 +1,11 @@
 // Clipboard text (CF_TEXT).
 #include <cstring>
 
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_desktop.h"
 
 namespace platform {
 
-std::string Win32Platform::clipboardText() {
+std::string Win32Desktop::clipboardText() {
     if (!OpenClipboard(nullptr)) return {};
     std::string text;
     if (HANDLE data = GetClipboardData(CF_TEXT)) {
@@ -18,7 +18,7 @@ std::string Win32Platform::clipboardText() {
     return text;
 }
 
-void Win32Platform::setClipboardText(const std::string& text) {
+void Win32Desktop::setClipboardText(const std::string& text) {
     if (!OpenClipboard(nullptr)) return;
     EmptyClipboard();
     if (HGLOBAL memory = GlobalAlloc(GMEM_SHARE, text.size() + 1)) {

@@ -1,7 +1,7 @@
 // The debugger window: the next script line, the watch list and the Step, Trace, Set and Halt
 // buttons. It shares the dialog windows' class and window procedure.
 
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_desktop.h"
 
 namespace platform {
 
@@ -11,7 +11,7 @@ constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
 }  // namespace
 
-void Win32Platform::createDebuggerWindow() {
+void Win32Desktop::createDebuggerWindow() {
     debugger_ = createTopWindow(0, WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 0, 348, 160);
     // Positions come from the layout below, which WM_SIZE repeats whenever the window is resized.
     watchList_ = createControl(debugger_, "listbox", "", kWatchList, WS_EX_CLIENTEDGE,
@@ -30,7 +30,7 @@ void Win32Platform::createDebuggerWindow() {
     layoutDebugger(client.right, client.bottom);
 }
 
-void Win32Platform::layoutDebugger(int width, int height) {
+void Win32Desktop::layoutDebugger(int width, int height) {
     MoveWindow(watchList_, 0, 0, width - 1, height - 50, TRUE);
     MoveWindow(lineDisplay_, 0, height - 47, width - 1, 21, TRUE);
     MoveWindow(stepButton_, 0, height - 22, 50, 22, TRUE);
@@ -40,7 +40,7 @@ void Win32Platform::layoutDebugger(int width, int height) {
     MoveWindow(haltButton_, width - 61, height - 22, 60, 22, TRUE);
 }
 
-void Win32Platform::fillWatchList(const std::vector<std::string>& entries) {
+void Win32Desktop::fillWatchList(const std::vector<std::string>& entries) {
     SendMessageA(watchList_, LB_RESETCONTENT, 0, 0);
     for (const std::string& entry : entries) {
         SendMessageA(watchList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
@@ -49,9 +49,9 @@ void Win32Platform::fillWatchList(const std::vector<std::string>& entries) {
 
 // ---- What the debugger asks of its window ------------------------------------------------------
 
-void Win32Platform::setDebuggerEvents(DebuggerEvents* events) { debuggerEvents_ = events; }
+void Win32Desktop::setDebuggerEvents(DebuggerEvents* events) { debuggerEvents_ = events; }
 
-void Win32Platform::showDebugger(const DebuggerView& view) {
+void Win32Desktop::showDebugger(const DebuggerView& view) {
     if (!debugger_) return;
     setText(lineDisplay_, view.line);
     setText(debugger_, view.traceMode ? "Velmish Debug :: Trace Mode" : "Velmish Debug :: Step Mode");
@@ -60,17 +60,17 @@ void Win32Platform::showDebugger(const DebuggerView& view) {
     UpdateWindow(debugger_);
 }
 
-void Win32Platform::enableDebuggerButtons(bool step, bool trace) {
+void Win32Desktop::enableDebuggerButtons(bool step, bool trace) {
     if (!debugger_) return;
     EnableWindow(stepButton_, step);
     EnableWindow(traceButton_, trace);
 }
 
-void Win32Platform::hideDebugger() {
+void Win32Desktop::hideDebugger() {
     if (debugger_) ShowWindow(debugger_, SW_HIDE);
 }
 
-DebuggerStep Win32Platform::debuggerStep(bool wait) {
+DebuggerStep Win32Desktop::debuggerStep(bool wait) {
     if (debugger_ && wait && !haltPressed_) {
         dialogDone_ = false;
         SetFocus(stepButton_);
@@ -81,7 +81,7 @@ DebuggerStep Win32Platform::debuggerStep(bool wait) {
 
 // ---- The user's actions ------------------------------------------------------------------------
 
-void Win32Platform::onDebuggerCommand(int id, int code) {
+void Win32Desktop::onDebuggerCommand(int id, int code) {
     if (id == kWatchList) {
         if (code == LBN_SELCHANGE) onWatchSelection();
         return;
@@ -98,20 +98,20 @@ void Win32Platform::onDebuggerCommand(int id, int code) {
     }
 }
 
-void Win32Platform::onStep() {
+void Win32Desktop::onStep() {
     if (debuggerEvents_) debuggerEvents_->stepPressed();
     EnableWindow(traceButton_, TRUE);
     dialogDone_ = true;
 }
 
-void Win32Platform::onTrace() {
+void Win32Desktop::onTrace() {
     if (debuggerEvents_) debuggerEvents_->tracePressed();
     EnableWindow(stepButton_, TRUE);
     EnableWindow(traceButton_, FALSE);
     dialogDone_ = true;
 }
 
-void Win32Platform::onSet() {
+void Win32Desktop::onSet() {
     auto index = static_cast<int>(SendMessageA(watchList_, LB_GETCURSEL, 0, 0));
     if (index != LB_ERR && debuggerEvents_) {
         // The assignment goes through the variable table, so its write hooks act.
@@ -123,7 +123,7 @@ void Win32Platform::onSet() {
     SetFocus(stepButton_);
 }
 
-void Win32Platform::onWatchSelection() {
+void Win32Desktop::onWatchSelection() {
     auto index = static_cast<int>(SendMessageA(watchList_, LB_GETCURSEL, 0, 0));
     if (index == LB_ERR || !debuggerEvents_) {
         setText(valueEntry_, "");
@@ -135,7 +135,7 @@ void Win32Platform::onWatchSelection() {
     SetFocus(valueEntry_);
 }
 
-void Win32Platform::onHalt() {
+void Win32Desktop::onHalt() {
     // Noted here and ended by the command loop before the next command: nothing leaves the
     // window procedure early. The quit message ends whatever modal loop runs now (a message box
     // of the script, a dialog, the step wait) at once, so the program ends without waiting for

@@ -1,7 +1,7 @@
 // The window class shared by the interpreter's dialog windows: the hidden windows made at start-up,
 // their window procedure, the modal loop and the settings scripts change through system variables.
 #include "platform/program_icon.h"
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_desktop.h"
 
 namespace platform {
 
@@ -25,7 +25,7 @@ void setText(HWND window, const std::string& text) {
     SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-bool Win32Platform::registerDialogClass() {
+bool Win32Desktop::registerDialogClass() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -40,7 +40,7 @@ bool Win32Platform::registerDialogClass() {
     return RegisterClassExA(&windowClass) != 0;
 }
 
-bool Win32Platform::visualThemesActive() {
+bool Win32Desktop::visualThemesActive() {
     // UxTheme.dll is missing on older systems, so it is looked up at run time.
     HMODULE uxTheme = LoadLibraryA("UxTheme.dll");
     if (!uxTheme) return false;
@@ -52,14 +52,14 @@ bool Win32Platform::visualThemesActive() {
 
 // ---- Creation -------------------------------------------------------------------------------
 
-HWND Win32Platform::createTopWindow(DWORD exStyle, DWORD style, int x, int y, int width, int height) {
+HWND Win32Desktop::createTopWindow(DWORD exStyle, DWORD style, int x, int y, int width, int height) {
     // The object travels with the creation parameters, so the procedure knows it from WM_NCCREATE on.
     return CreateWindowExA(exStyle, dialogClassName_.c_str(), "", style, x, y, width, height, nullptr, nullptr,
                            GetModuleHandleA(nullptr), this);
 }
 
-HWND Win32Platform::createControl(HWND parent, const char* className, const char* text, int id, DWORD exStyle,
-                                  DWORD style, int x, int y, int width, int height) {
+HWND Win32Desktop::createControl(HWND parent, const char* className, const char* text, int id, DWORD exStyle,
+                                 DWORD style, int x, int y, int width, int height) {
     HWND control =
         CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
@@ -67,7 +67,7 @@ HWND Win32Platform::createControl(HWND parent, const char* className, const char
     return control;
 }
 
-void Win32Platform::createDialogWindows(int themeOffset) {
+void Win32Desktop::createDialogWindows(int themeOffset) {
     themeOffset_ = themeOffset;
     const int cx = GetSystemMetrics(SM_CXSCREEN);
     const int cy = GetSystemMetrics(SM_CYSCREEN);
@@ -113,7 +113,7 @@ void Win32Platform::createDialogWindows(int themeOffset) {
 
 // ---- Settings from system variables ------------------------------------------------------------
 
-HWND Win32Platform::buttonWindow(DialogButton button) const {
+HWND Win32Desktop::buttonWindow(DialogButton button) const {
     switch (button) {
         case DialogButton::inputOk: return inputOk_;
         case DialogButton::inputCancel: return inputCancel_;
@@ -124,19 +124,19 @@ HWND Win32Platform::buttonWindow(DialogButton button) const {
     return nullptr;
 }
 
-void Win32Platform::setButtonCaption(DialogButton button, const std::string& caption) {
+void Win32Desktop::setButtonCaption(DialogButton button, const std::string& caption) {
     auto index = static_cast<int>(button);
     buttonCaptions_[index] = caption;
     buttonCaptionSet_[index] = true;
     if (HWND window = buttonWindow(button)) setText(window, caption);
 }
 
-void Win32Platform::setInfoBoxVisible(bool visible) {
+void Win32Desktop::setInfoBoxVisible(bool visible) {
     infoBoxVisible_ = visible;
     if (infoBox_) applyInfoBoxVisibility();
 }
 
-void Win32Platform::applyInfoBoxVisibility() {
+void Win32Desktop::applyInfoBoxVisibility() {
     if (infoBoxVisible_) {
         ShowWindow(infoBox_, SW_SHOW);
     } else {
@@ -149,17 +149,17 @@ void Win32Platform::applyInfoBoxVisibility() {
 
 // ---- The window procedure ----------------------------------------------------------------------
 
-LRESULT CALLBACK Win32Platform::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32Desktop::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
-    auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Win32Desktop*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
     return self->handleMessage(window, message, wParam, lParam);
 }
 
-LRESULT Win32Platform::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Desktop::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE: onSize(window, LOWORD(lParam), HIWORD(lParam)); return 0;
         case WM_COMMAND: onCommand(window, LOWORD(wParam), HIWORD(wParam)); return 0;
@@ -174,7 +174,7 @@ LRESULT Win32Platform::handleMessage(HWND window, UINT message, WPARAM wParam, L
     }
 }
 
-void Win32Platform::onSize(HWND window, int width, int height) {
+void Win32Desktop::onSize(HWND window, int width, int height) {
     // WM_SIZE during creation comes before the handles are stored and matches none of them.
     if (window == editBox_) {
         MoveWindow(editText_, 0, 0, width, height - 35, TRUE);
@@ -191,7 +191,7 @@ void Win32Platform::onSize(HWND window, int width, int height) {
     }
 }
 
-void Win32Platform::onCommand(HWND window, int id, int code) {
+void Win32Desktop::onCommand(HWND window, int id, int code) {
     if (window == debugger_) {
         onDebuggerCommand(id, code);
         return;
@@ -216,7 +216,7 @@ void Win32Platform::onCommand(HWND window, int id, int code) {
 
 // ---- The modal loop -----------------------------------------------------------------------------
 
-void Win32Platform::runModalLoop(HWND dialog) {
+void Win32Desktop::runModalLoop(HWND dialog) {
     MSG message;
     while (!dialogDone_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
         if (!IsDialogMessageA(dialog, &message)) {
@@ -226,7 +226,7 @@ void Win32Platform::runModalLoop(HWND dialog) {
     }
 }
 
-bool Win32Platform::runDialog(HWND dialog, HWND focus) {
+bool Win32Desktop::runDialog(HWND dialog, HWND focus) {
     ShowWindow(dialog, SW_SHOW);
     SetFocus(focus);
     runModalLoop(dialog);
@@ -234,7 +234,7 @@ bool Win32Platform::runDialog(HWND dialog, HWND focus) {
     return dialogResult_ == 0;
 }
 
-void Win32Platform::endDialog(HWND dialog) {
+void Win32Desktop::endDialog(HWND dialog) {
     ShowWindow(dialog, SW_HIDE);
     dialogResult_ = -1;
 }

@@ -2,7 +2,7 @@
 // the system's file dialogs and folder browser, and the info box.
 #include <shlobj.h>
 
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_desktop.h"
 
 namespace platform {
 
@@ -51,8 +51,8 @@ int CALLBACK browseCallback(HWND window, UINT message, LPARAM, LPARAM startFolde
 
 }  // namespace
 
-std::optional<std::string> Win32Platform::inputBox(const std::string& title, const std::string& prompt,
-                                                   const std::string& initialText) {
+std::optional<std::string> Win32Desktop::inputBox(const std::string& title, const std::string& prompt,
+                                                  const std::string& initialText) {
     dialogDone_ = false;
     setText(inputPrompt_, prompt);
     setText(inputBox_, title);
@@ -65,8 +65,8 @@ std::optional<std::string> Win32Platform::inputBox(const std::string& title, con
     return answer;
 }
 
-std::optional<std::string> Win32Platform::editBox(const std::string& title, const std::string& text, bool readOnly,
-                                                  int width, int height) {
+std::optional<std::string> Win32Desktop::editBox(const std::string& title, const std::string& text, bool readOnly,
+                                                 int width, int height) {
     dialogDone_ = false;
     setText(editBox_, title);
     setText(editText_, text);
@@ -78,8 +78,8 @@ std::optional<std::string> Win32Platform::editBox(const std::string& title, cons
     return answer;
 }
 
-std::optional<std::string> Win32Platform::listBox(const std::string& title, const std::vector<std::string>& entries,
-                                                  int width, int height) {
+std::optional<std::string> Win32Desktop::listBox(const std::string& title, const std::vector<std::string>& entries,
+                                                 int width, int height) {
     dialogDone_ = false;
     SendMessageA(listList_, LB_RESETCONTENT, 0, 0);
     setText(listBox_, title);
@@ -103,7 +103,7 @@ std::optional<std::string> Win32Platform::listBox(const std::string& title, cons
     return answer;
 }
 
-std::optional<std::string> Win32Platform::fileDialog(const FileDialogRequest& request) {
+std::optional<std::string> Win32Desktop::fileDialog(const FileDialogRequest& request) {
     std::vector<char> files(request.multiSelect ? kMultiFileBuffer : kSingleFileBuffer, '\0');
     std::string filter = filterList(request.filter);
     OPENFILENAMEA dialog{};
@@ -122,7 +122,7 @@ std::optional<std::string> Win32Platform::fileDialog(const FileDialogRequest& re
     return chosenFiles(files, request.multiSelect);
 }
 
-FolderChoice Win32Platform::folderBox(const std::string& title, const std::string& startFolder) {
+FolderChoice Win32Desktop::folderBox(const std::string& title, const std::string& startFolder) {
     HRESULT comStarted = CoInitialize(nullptr);
     FolderChoice choice;
     IMalloc* shellAllocator = nullptr;
@@ -154,7 +154,7 @@ FolderChoice Win32Platform::folderBox(const std::string& title, const std::strin
     return choice;
 }
 
-void Win32Platform::placeInfoBox(const std::string& text, int width, int height) {
+void Win32Desktop::placeInfoBox(const std::string& text, int width, int height) {
     centre(infoBox_, width, height, 0);
     MoveWindow(infoText_, 0, 3, width, height, TRUE);
     setText(infoText_, text);

@@ -9,6 +9,7 @@
 
 #include <vector>
 
+#include "platform/program_file.h"
 #include "platform/win32/file_copy.h"
 #include "platform/win32/file_write.h"
 
@@ -93,6 +94,9 @@ class Win32FileSystem final : public FileSystem {
     bool makeDirectory(const std::string& path) override;
     bool removeDirectory(const std::string& path) override;
     std::unique_ptr<FileSearch> startSearch(const std::string& pattern, std::string& firstName) override;
+    bool removeFile(const std::string& path) override;
+    Stream openFile(const std::string& name, const char* mode) override;
+    std::string writeProgramFile(const std::string& path, std::string_view bytes) override;
 };
 
 }  // namespace
@@ -163,6 +167,16 @@ std::unique_ptr<FileSearch> Win32FileSystem::startSearch(const std::string& patt
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
     firstName = found.cFileName;
     return std::make_unique<Win32FileSearch>(handle);
+}
+
+bool Win32FileSystem::removeFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+Stream Win32FileSystem::openFile(const std::string& name, const char* mode) {
+    return Stream(std::fopen(name.c_str(), mode));
+}
+
+std::string Win32FileSystem::writeProgramFile(const std::string& path, std::string_view bytes) {
+    return writeThroughTemporary(path, bytes);
 }
 
 Stream Win32FileSystem::openStream(const std::string& name, const char* mode) {

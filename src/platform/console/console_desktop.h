@@ -60,31 +60,19 @@
 #pragma once
 
 #include <iosfwd>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/environment.h"
-#include "platform/file_system.h"
+#include "platform/console/media_loader.h"
+#include "platform/desktop.h"
 #include "platform/mci/mci_devices.h"
-#include "platform/platform.h"
-#include "platform/posix/media_loader.h"
-#include "platform/process.h"
 
 namespace platform {
 
-class ConsolePlatform : public Platform {
+class ConsoleDesktop : public Desktop {
   public:
-    ConsolePlatform(std::istream& in, std::ostream& out, std::ostream& err);
-
-    FileSystem& files() override { return *files_; }
-    Environment& processEnvironment() override { return *environment_; }
-    Programs& programs() override { return *programs_; }
-
-    std::optional<std::string> userName() override;
-    std::optional<WindowsVersion> windowsVersion() override { return std::nullopt; }
-    std::string currentDirectory() override;
-    std::string environmentVariable(const std::string& name) override;
+    ConsoleDesktop(std::istream& in, std::ostream& out, std::ostream& err);
 
     int messageBox(const std::string& text, const std::string& caption, unsigned style) override;
     void errorBox(const std::string& text, const std::string& caption, unsigned style) override;
@@ -118,9 +106,9 @@ class ConsolePlatform : public Platform {
     void setClipboardText(const std::string& text) override { clipboard_ = text; }
 
   private:
-    std::unique_ptr<FileSystem> files_ = createNativeFileSystem();
-    std::unique_ptr<Environment> environment_ = createNativeEnvironment();
-    std::unique_ptr<Programs> programs_ = createNativePrograms();
+    // What the dialogs and the debugger write before the lines below their first.
+    static constexpr const char* kIndent = "  ";
+
     std::istream& in_;
     std::ostream& out_;
     std::ostream& err_;

@@ -2,12 +2,12 @@
 #include <istream>
 #include <ostream>
 
+#include "platform/console/console_desktop.h"
 #include "platform/message_box_buttons.h"
-#include "platform/posix/console_platform.h"
 
 namespace platform {
 
-ConsolePlatform::ConsolePlatform(std::istream& in, std::ostream& out, std::ostream& err)
+ConsoleDesktop::ConsoleDesktop(std::istream& in, std::ostream& out, std::ostream& err)
     : in_(in), out_(out), err_(err) {}
 
 namespace {
@@ -25,7 +25,7 @@ std::string promptFor(const std::vector<BoxButton>& buttons) {
 
 // The terminal's text is the box itself. A box whose text cannot be written (standard output
 // closed or on a full disk) is like a Windows box that cannot be drawn: the script goes on.
-int ConsolePlatform::messageBox(const std::string& text, const std::string& caption, unsigned style) {
+int ConsoleDesktop::messageBox(const std::string& text, const std::string& caption, unsigned style) {
     out_ << '[' << caption << "] " << text << '\n';
     std::vector<BoxButton> buttons = boxButtons(style);
     if (buttons.size() <= 1) {
@@ -44,7 +44,7 @@ int ConsolePlatform::messageBox(const std::string& text, const std::string& capt
     }
 }
 
-void ConsolePlatform::errorBox(const std::string& text, const std::string& caption, unsigned) {
+void ConsoleDesktop::errorBox(const std::string& text, const std::string& caption, unsigned) {
     out_.flush();
     err_ << '[' << caption << "] " << text << '\n';
     err_.flush();

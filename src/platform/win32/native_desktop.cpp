@@ -1,7 +1,7 @@
-// The Win32 desktop is the native platform on Windows.
-#include "platform/native_platform.h"
+// The Win32 desktop is the native desktop on Windows.
+#include "platform/native_desktop.h"
 
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_desktop.h"
 
 namespace platform {
 
@@ -13,11 +13,12 @@ constexpr int kThemeOffset = 10;
 
 }  // namespace
 
-std::unique_ptr<Platform> createNativePlatform(Program program) {
-    auto desktop = std::make_unique<Win32Platform>(program == Program::interpreter ? "Velmish 4" : "VL4RTL");
-    if (!desktop->registerDialogClass()) return nullptr;
+DesktopStart createNativeDesktop(Program program) {
+    auto desktop = std::make_unique<Win32Desktop>(program == Program::interpreter ? "Velmish 4" : "VL4RTL");
+    // Without the window class the program ends at once, quietly, with exit code 0.
+    if (!desktop->registerDialogClass()) return DesktopStart{};
     desktop->createDialogWindows(desktop->visualThemesActive() ? kThemeOffset : 0);
-    return desktop;
+    return DesktopStart{std::move(desktop), 0, {}};
 }
 
 std::optional<std::string> rawCommandLine() {

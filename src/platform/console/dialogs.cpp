@@ -1,15 +1,13 @@
-// The dialogs and the debugger in the terminal: each writes its block on the output and reads
-// its answer from the input (the formats are listed in console_platform.h).
+// The dialogs in the terminal: each writes its block on the output and reads its answer from the
+// input (the formats are listed in console_desktop.h).
 #include <istream>
 #include <ostream>
 
-#include "platform/posix/console_platform.h"
+#include "platform/console/console_desktop.h"
 
 namespace platform {
 
 namespace {
-
-constexpr const char* kIndent = "  ";
 
 // A caption without its accelerator marks: "&Ok" shows "Ok", "&&" shows "&".
 std::string withoutMarks(const std::string& caption) {
@@ -51,26 +49,9 @@ size_t entryNumber(const std::string& line) {
     return number;
 }
 
-bool equalsIgnoringCase(const std::string& text, const char* word) {
-    size_t i = 0;
-    for (; i < text.size() && word[i]; ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != word[i]) return false;
-    }
-    return i == text.size() && !word[i];
-}
-
-std::string trimmed(const std::string& text) {
-    size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 }  // namespace
 
-std::optional<std::string> ConsolePlatform::readLine() {
+std::optional<std::string> ConsoleDesktop::readLine() {
     out_.flush();
     std::string line;
     if (!std::getline(in_, line)) return std::nullopt;
@@ -78,12 +59,12 @@ std::optional<std::string> ConsolePlatform::readLine() {
     return line;
 }
 
-std::string ConsolePlatform::captionText(DialogButton button) const {
+std::string ConsoleDesktop::captionText(DialogButton button) const {
     return withoutMarks(buttonCaptions_[static_cast<int>(button)]);
 }
 
-std::optional<std::string> ConsolePlatform::inputBox(const std::string& title, const std::string& prompt,
-                                                     const std::string& initialText) {
+std::optional<std::string> ConsoleDesktop::inputBox(const std::string& title, const std::string& prompt,
+                                                    const std::string& initialText) {
     out_ << '[' << title << "] " << prompt << '\n';
     if (!initialText.empty()) out_ << kIndent << "default: " << initialText << '\n';
     out_ << '(' << captionText(DialogButton::inputOk) << '/' << captionText(DialogButton::inputCancel) << ")> ";
@@ -92,8 +73,8 @@ std::optional<std::string> ConsolePlatform::inputBox(const std::string& title, c
     return answer->empty() ? initialText : *answer;
 }
 
-std::optional<std::string> ConsolePlatform::editBox(const std::string& title, const std::string& text, bool readOnly,
-                                                    int, int) {
+std::optional<std::string> ConsoleDesktop::editBox(const std::string& title, const std::string& text, bool readOnly,
+                                                   int, int) {
     out_ << '[' << title << "]\n";
     for (const std::string& line : linesOf(text)) out_ << kIndent << '|' << line << '\n';
     out_ << '(' << captionText(DialogButton::editOk) << '/' << captionText(DialogButton::editCancel)
@@ -115,8 +96,8 @@ std::optional<std::string> ConsolePlatform::editBox(const std::string& title, co
     }
 }
 
-std::optional<std::string> ConsolePlatform::listBox(const std::string& title, const std::vector<std::string>& entries,
-                                                    int, int) {
+std::optional<std::string> ConsoleDesktop::listBox(const std::string& title, const std::vector<std::string>& entries,
+                                                   int, int) {
     out_ << '[' << title << "]\n";
     for (size_t i = 0; i < entries.size(); ++i) out_ << kIndent << i + 1 << ": " << entries[i] << '\n';
     for (;;) {
@@ -134,7 +115,7 @@ std::optional<std::string> ConsolePlatform::listBox(const std::string& title, co
     }
 }
 
-std::optional<std::string> ConsolePlatform::fileDialog(const FileDialogRequest& request) {
+std::optional<std::string> ConsoleDesktop::fileDialog(const FileDialogRequest& request) {
     out_ << '[' << request.title << "] " << (request.save ? "save " : "open ")
          << (request.multiSelect ? "files" : "a file") << '\n';
     out_ << kIndent << "filter: " << request.filter << '\n';
@@ -145,7 +126,7 @@ std::optional<std::string> ConsolePlatform::fileDialog(const FileDialogRequest& 
     return line;
 }
 
-FolderChoice ConsolePlatform::folderBox(const std::string& title, const std::string& startFolder) {
+FolderChoice ConsoleDesktop::folderBox(const std::string& title, const std::string& startFolder) {
     out_ << '[' << title << "] choose a folder\n";
     out_ << kIndent << "start: " << startFolder << '\n';
     out_ << "(folder)> ";
@@ -154,57 +135,6 @@ FolderChoice ConsolePlatform::folderBox(const std::string& title, const std::str
     return FolderChoice{FolderChoice::Outcome::chosen, line->empty() ? startFolder : *line};
 }
 
-void ConsolePlatform::placeInfoBox(const std::string& text, int, int) { infoBoxText_ = text; }
-
-void ConsolePlatform::setDebuggerEvents(DebuggerEvents* events) { debuggerEvents_ = events; }
-
-void ConsolePlatform::writeWatches(const std::vector<std::string>& watches) {
-    for (const std::string& entry : watches) out_ << kIndent << entry << '\n';
-}
-
-void ConsolePlatform::showDebugger(const DebuggerView& view) {
-    out_ << "[Velmish Debug :: " << (view.traceMode ? "Trace Mode] " : "Step Mode] ") << view.line << '\n';
-    writeWatches(view.watches);
-    out_.flush();
-}
-
-void ConsolePlatform::enableDebuggerButtons(bool, bool) {}
-
-void ConsolePlatform::hideDebugger() {}
-
-DebuggerStep ConsolePlatform::debuggerStep(bool wait) {
-    if (!debuggerEvents_ || !wait) return DebuggerStep::go;
-    for (;;) {
-        out_ << "(Enter Step, t Trace, h Halt, set NAME=VALUE)> ";
-        std::optional<std::string> line = readLine();
-        if (!line) {
-            debuggerEvents_->tracePressed();
-            return DebuggerStep::go;
-        }
-        std::string answer = trimmed(*line);
-        if (answer.empty()) {
-            debuggerEvents_->stepPressed();
-            return DebuggerStep::go;
-        }
-        if (equalsIgnoringCase(answer, "t")) {
-            debuggerEvents_->tracePressed();
-            return DebuggerStep::go;
-        }
-        if (equalsIgnoringCase(answer, "h")) {
-            out_.flush();
-            return DebuggerStep::halt;
-        }
-        size_t equals = answer.find('=');
-        if (answer.size() > 4 && equalsIgnoringCase(answer.substr(0, 4), "set ") && equals != std::string::npos) {
-            std::string name = trimmed(answer.substr(4, equals - 4));
-            if (name.size() >= 2 && name.front() == '[' && name.back() == ']') name = name.substr(1, name.size() - 2);
-            // A variable has a name; "set =VALUE" is asked again.
-            if (name.empty()) continue;
-            // The value is taken as typed after the "=", blanks included.
-            std::string value = line->substr(line->find('=') + 1);
-            writeWatches(debuggerEvents_->setNamed(name, value));
-        }
-    }
-}
+void ConsoleDesktop::placeInfoBox(const std::string& text, int, int) { infoBoxText_ = text; }
 
 }  // namespace platform

@@ -1,6 +1,6 @@
-// The native platform on POSIX systems: windows through the desktop module when there is a
+// The native desktop on POSIX systems: windows through the desktop module when there is a
 // display and the module loads, else the terminal.
-#include "platform/native_platform.h"
+#include "platform/native_desktop.h"
 
 #include <dlfcn.h>
 #include <signal.h>
@@ -9,20 +9,20 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "platform/console/console_desktop.h"
+#include "platform/console/front_end.h"
+#include "platform/console/lazy_desktop.h"
 #include "platform/desktop_module.h"
-#include "platform/posix/console_platform.h"
-#include "platform/posix/front_end.h"
-#include "platform/posix/lazy_desktop.h"
 #include "platform/process.h"
 
 namespace platform {
 
 namespace {
 
-// Loads the first desktop module found and builds the windows around system; nullptr when there
-// is no module or it cannot open the display (what failed goes to why). The module stays loaded
-// for the life of the process: GTK cannot be unloaded.
-Platform* loadDesktop(Platform* system, Program program, std::string& why) {
+// Loads the first desktop module found and builds the windows around the terminal front end;
+// nullptr when there is no module or it cannot open the display (what failed goes to why). The
+// module stays loaded for the life of the process: GTK cannot be unloaded.
+Desktop* loadDesktop(Desktop* console, Program program, std::string& why) {
     why = "no desktop module " + std::string(kDesktopModuleFile) + " was found";
     for (const std::string& path : desktopModuleCandidates(ownDirectory(), installedModuleDir())) {
         void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -36,7 +36,7 @@ Platform* loadDesktop(Platform* system, Program program, std::string& why) {
             why = path + " is no desktop module";
             continue;
         }
-        Platform* desktop = create(kDesktopModuleVersion, system, program == Program::interpreter ? 0 : 1);
+        Desktop* desktop = create(kDesktopModuleVersion, console, program == Program::interpreter ? 0 : 1);
         if (desktop) return desktop;
         why = "the desktop module could not open the display";
         return nullptr;
@@ -66,32 +66,30 @@ bool displayNamed() {
 
 }  // namespace
 
-std::unique_ptr<Platform> createNativePlatform(Program program) {
+DesktopStart createNativeDesktop(Program program) {
     std::ios::sync_with_stdio(false);
     catchFileSizeLimit();
-    auto console = std::make_unique<ConsolePlatform>(std::cin, std::cout, std::cerr);
+    auto console = std::make_unique<ConsoleDesktop>(std::cin, std::cout, std::cerr);
     FrontEnd frontEnd = chooseFrontEnd(std::getenv("VL_UI"), displayNamed());
-    if (frontEnd == FrontEnd::console) return console;
+    if (frontEnd == FrontEnd::console) return DesktopStart{std::move(console), 0, {}};
     // Loading the desktop module and opening the display take far longer than a short script
     // runs: they wait for the first window. Only VL_UI=desktop asks at once, to refuse a start
     // without windows.
     if (frontEnd == FrontEnd::desktopIfPossible) {
-        return std::make_unique<LazyDesktop>(std::move(console), [program](Platform* system) {
+        auto lazy = std::make_unique<LazyDesktop>(std::move(console), [program](Desktop* terminal) {
             std::string why;
-            return loadDesktop(system, program, why);
+            return loadDesktop(terminal, program, why);
         });
+        return DesktopStart{std::move(lazy), 0, {}};
     }
     std::string why;
-    if (Platform* desktop = loadDesktop(console.get(), program, why)) {
-        console.release();  // the desktop owns it now
-        return std::unique_ptr<Platform>(desktop);
+    if (Desktop* desktop = loadDesktop(console.get(), program, why)) {
+        (void)console.release();  // the desktop owns it now
+        return DesktopStart{std::unique_ptr<Desktop>(desktop), 0, {}};
     }
-    if (frontEnd == FrontEnd::desktopRequired) {
-        std::cerr << "VL_UI=desktop, but no windows can be shown: "
-                  << (displayNamed() ? why : "neither DISPLAY nor WAYLAND_DISPLAY is set") << '\n';
-        std::exit(1);
-    }
-    return console;
+    std::string refusal = "VL_UI=desktop, but no windows can be shown: ";
+    refusal += displayNamed() ? why : "neither DISPLAY nor WAYLAND_DISPLAY is set";
+    return DesktopStart{nullptr, 1, refusal};
 }
 
 std::optional<std::string> rawCommandLine() { return std::nullopt; }

@@ -1,18 +1,18 @@
 // The desktop loaded at the first window.
-#include "platform/posix/lazy_desktop.h"
+#include "platform/console/lazy_desktop.h"
 
 namespace platform {
 
-LazyDesktop::LazyDesktop(std::unique_ptr<Platform> console, Loader load)
+LazyDesktop::LazyDesktop(std::unique_ptr<Desktop> console, Loader load)
     : owned_(std::move(console)), console_(owned_.get()), load_(std::move(load)) {}
 
-Platform& LazyDesktop::windows() {
+Desktop& LazyDesktop::windows() {
     if (desktop_) return *desktop_;
     if (tried_) return *console_;
     tried_ = true;
-    Platform* desktop = load_(console_);
+    Desktop* desktop = load_(console_);
     if (!desktop) return *console_;
-    // The desktop owns the terminal platform now, and serves the system from it.
+    // The desktop owns the terminal front end now, and hands MCI to it.
     (void)owned_.release();
     desktop_.reset(desktop);
     for (const auto& [button, caption] : captions_) desktop_->setButtonCaption(button, caption);

@@ -1,8 +1,8 @@
-// The platform layer: everything the interpreter asks of the desktop and the system.
+// The desktop: everything a user sees or answers, and what reaches other windows.
 //
-// Each action is one call that takes its options and returns an outcome, so the Win32 backend,
-// the POSIX console backend and the unit tests' fake can each implement it in a few lines.
-// Platform errors are translated into these return values at the backend's edge.
+// Each action is one call that takes its options and returns an outcome, so the Win32 windows,
+// the terminal front end, the GTK module and the unit tests' fake can each implement it in a few
+// lines. Platform errors are translated into these return values at the backend's edge.
 #pragma once
 
 #include <cstdio>
@@ -11,10 +11,6 @@
 #include <vector>
 
 namespace platform {
-
-class Environment;
-class FileSystem;
-class Programs;
 
 // Message box styles, with the values of the Win32 MB_ flags (scripts pass them as numbers).
 namespace style {
@@ -53,7 +49,6 @@ inline constexpr int kContinue = 11;
 // The dialog buttons whose captions scripts can change.
 enum class DialogButton { inputOk, inputCancel, editOk, editCancel, listOk };
 
-// What the system reports about its version (GetVersionExA's fields).
 // What the file dialogs are asked (OPENBOX, SAVEBOX).
 struct FileDialogRequest {
     bool save = false;  // the save dialog rather than the open dialog
@@ -99,28 +94,9 @@ class DebuggerEvents {
     virtual std::string watchedValue(int index) = 0;
 };
 
-struct WindowsVersion {
-    unsigned platformId;  // 1 for the 9x family, 2 for the NT family
-    unsigned major;
-    unsigned minor;
-    unsigned build;  // low 16 bits of the build number
-};
-
-class Platform {
+class Desktop {
   public:
-    virtual ~Platform() = default;
-
-    // The system without a user interface: files and folders, the environment, other programs
-    // and waits. Commands reach the system only through these.
-    virtual FileSystem& files() = 0;
-    virtual Environment& processEnvironment() = 0;
-    virtual Programs& programs() = 0;
-
-    // System information; nullopt when the system call fails.
-    virtual std::optional<std::string> userName() = 0;
-    virtual std::optional<WindowsVersion> windowsVersion() = 0;
-    virtual std::string currentDirectory() = 0;
-    virtual std::string environmentVariable(const std::string& name) = 0;
+    virtual ~Desktop() = default;
 
     // A modal message box without owner; returns the answer value of the button chosen.
     virtual int messageBox(const std::string& text, const std::string& caption, unsigned style) = 0;

@@ -1,5 +1,5 @@
 // The choice between the terminal and windows.
-#include "platform/posix/front_end.h"
+#include "platform/console/front_end.h"
 
 #include <algorithm>
 

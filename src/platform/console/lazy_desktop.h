@@ -1,6 +1,6 @@
 // The desktop loaded at the first window: a program that shows no window never loads GTK.
 //
-// Until a call needs windows, the terminal platform answers, and the settings that reach windows
+// Until a call needs windows, the terminal front end answers, and the settings that reach windows
 // before any is shown (button captions, the hidden info box, the debugger's buttons and events)
 // are kept and handed to the desktop when it comes. A desktop that cannot be loaded then leaves
 // the terminal answering, for good, as at start-up.
@@ -13,29 +13,22 @@
 #include <utility>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/desktop.h"
 
 namespace platform {
 
-class LazyDesktop final : public Platform {
+class LazyDesktop final : public Desktop {
   public:
-    // Builds the desktop around the system platform it is given, which it then owns; nullptr, with
-    // the system platform still the caller's, when there is none.
-    using Loader = std::function<Platform*(Platform* system)>;
+    // Builds the desktop around the terminal front end it is given, which it then owns (and hands
+    // MCI to); nullptr, with the terminal still the caller's, when there is none.
+    using Loader = std::function<Desktop*(Desktop* console)>;
 
-    LazyDesktop(std::unique_ptr<Platform> console, Loader load);
+    LazyDesktop(std::unique_ptr<Desktop> console, Loader load);
 
     // Whether the desktop has been loaded.
     bool loaded() const { return desktop_ != nullptr; }
 
-    // The system: the terminal platform's, which the desktop hands on as well.
-    FileSystem& files() override { return console_->files(); }
-    Environment& processEnvironment() override { return console_->processEnvironment(); }
-    Programs& programs() override { return console_->programs(); }
-    std::optional<std::string> userName() override { return console_->userName(); }
-    std::optional<WindowsVersion> windowsVersion() override { return console_->windowsVersion(); }
-    std::string currentDirectory() override { return console_->currentDirectory(); }
-    std::string environmentVariable(const std::string& name) override { return console_->environmentVariable(name); }
+    // MCI: the terminal front end's devices, which the desktop hands on as well.
     unsigned mciCommand(const std::string& command) override { return console_->mciCommand(command); }
 
     // Settings kept for the windows to come.
@@ -70,11 +63,11 @@ class LazyDesktop final : public Platform {
   private:
     // The desktop, loaded now if this is the first call that needs it; the terminal when it cannot
     // be loaded.
-    Platform& windows();
+    Desktop& windows();
 
-    std::unique_ptr<Platform> owned_;  // the terminal, until the desktop takes it over
-    Platform* console_;                // the terminal platform, wherever it is owned
-    std::unique_ptr<Platform> desktop_;
+    std::unique_ptr<Desktop> owned_;  // the terminal, until the desktop takes it over
+    Desktop* console_;                // the terminal front end, wherever it is owned
+    std::unique_ptr<Desktop> desktop_;
     Loader load_;
     bool tried_ = false;  // the desktop was asked for once; it is never asked again
 

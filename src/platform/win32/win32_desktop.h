@@ -1,17 +1,14 @@
-// The Win32 desktop: message boxes, the dialog windows and the debugger window, the clipboard and
-// system facts; files, the environment and programs through the native system classes.
+// The Win32 desktop: message boxes, the dialog windows and the debugger window, keys for other
+// windows, MCI, documents and the clipboard.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/environment.h"
-#include "platform/file_system.h"
-#include "platform/platform.h"
-#include "platform/process.h"
+#include "platform/desktop.h"
 
 namespace platform {
 
@@ -20,26 +17,17 @@ std::string windowText(HWND window);
 // Sets a window's title or a control's text (WM_SETTEXT).
 void setText(HWND window, const std::string& text);
 
-class Win32Platform : public Platform {
+class Win32Desktop : public Desktop {
   public:
     // dialogClassName: "Velmish 4" in the interpreter, "VL4RTL" in compiled programs.
-    explicit Win32Platform(std::string dialogClassName) : dialogClassName_(std::move(dialogClassName)) {}
+    explicit Win32Desktop(std::string dialogClassName) : dialogClassName_(std::move(dialogClassName)) {}
 
-    // Start-up (createNativePlatform): the window class shared by the dialog windows, the
+    // Start-up (createNativeDesktop): the window class shared by the dialog windows, the
     // visual-theme check and the hidden dialog windows, which grow by themeOffset pixels where
     // themes draw thicker frames.
     bool registerDialogClass();
     bool visualThemesActive();
     void createDialogWindows(int themeOffset);
-
-    FileSystem& files() override { return *files_; }
-    Environment& processEnvironment() override { return *environment_; }
-    Programs& programs() override { return *programs_; }
-
-    std::optional<std::string> userName() override;
-    std::optional<WindowsVersion> windowsVersion() override;
-    std::string currentDirectory() override;
-    std::string environmentVariable(const std::string& name) override;
 
     int messageBox(const std::string& text, const std::string& caption, unsigned style) override;
     void errorBox(const std::string& text, const std::string& caption, unsigned style) override;
@@ -91,7 +79,7 @@ class Win32Platform : public Platform {
         kSet = 17,
     };
 
-    // The window class's procedure: finds the Win32Platform the window belongs to (stored at
+    // The window class's procedure: finds the Win32Desktop the window belongs to (stored at
     // creation) and hands the message to it.
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -122,10 +110,6 @@ class Win32Platform : public Platform {
     void endDialog(HWND dialog);
     HWND buttonWindow(DialogButton button) const;
     void applyInfoBoxVisibility();
-
-    std::unique_ptr<FileSystem> files_ = createNativeFileSystem();
-    std::unique_ptr<Environment> environment_ = createNativeEnvironment();
-    std::unique_ptr<Programs> programs_ = createNativePrograms();
 
     std::string dialogClassName_;
     int themeOffset_ = 0;

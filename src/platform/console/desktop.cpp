@@ -3,7 +3,7 @@
 // xdg-open.
 #include <sys/stat.h>
 
-#include "platform/posix/console_platform.h"
+#include "platform/console/console_desktop.h"
 #include "platform/posix/program_start.h"
 
 namespace platform {
@@ -31,17 +31,17 @@ bool isAddress(const std::string& target) {
 
 }  // namespace
 
-bool ConsolePlatform::activateWindow(const std::string&) { return false; }
+bool ConsoleDesktop::activateWindow(const std::string&) { return false; }
 
-void ConsolePlatform::keyEvent(int, bool) {}
+void ConsoleDesktop::keyEvent(int, bool) {}
 
-int ConsolePlatform::keyForCharacter(char) { return -1; }
+int ConsoleDesktop::keyForCharacter(char) { return -1; }
 
-unsigned ConsolePlatform::mciCommand(const std::string& command) { return mci_.run(command); }
+unsigned ConsoleDesktop::mciCommand(const std::string& command) { return mci_.run(command); }
 
 // xdg-open is looked up along the PATH the process has at the time of the call, so a script can
 // change it with LETENV; it is started without waiting.
-int ConsolePlatform::openDocument(const std::string& target) {
+int ConsoleDesktop::openDocument(const std::string& target) {
     struct stat info;
     if (!isAddress(target) && ::stat(target.c_str(), &info) != 0) return kFileNotFound;
     std::optional<std::string> opener = posix::findProgram("xdg-open");

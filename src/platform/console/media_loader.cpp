@@ -1,9 +1,9 @@
 // Loading the media module with dlopen, from the places the desktop module is looked for.
-#include "platform/posix/media_loader.h"
+#include "platform/console/media_loader.h"
 
 #include <dlfcn.h>
 
-#include "platform/posix/front_end.h"
+#include "platform/console/front_end.h"
 #include "platform/process.h"
 
 namespace platform {

@@ -4,8 +4,8 @@
 // GTK runs on a thread of its own that owns the main loop, so the info box and the debugger
 // window are redrawn while the script runs on (during WAIT and started programs too). Every call
 // that touches a window is handed to that thread and waited for (onGtk); the script thread never
-// calls GTK itself. Files, the environment, programs and system facts stay with the platform the
-// module was given.
+// calls GTK itself. MCI, and the clipboard where the display has none, stay with the terminal
+// front end the module was given.
 #pragma once
 
 #include <gtk/gtk.h>
@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/desktop.h"
 
 namespace platform::gtk {
 
@@ -36,23 +36,15 @@ constexpr const char* kReadOnlyClass = "velmish-read-only";
 // theme shows a suggested action; GTK marks a default button only once a key has been pressed.
 void markDefault(GtkDialog* dialog, int response);
 
-class GtkPlatform : public Platform {
+class GtkDesktop : public Desktop {
   public:
     // program: 0 the interpreter (with the debugger window), 1 a compiled program.
-    GtkPlatform(std::unique_ptr<Platform> system, int program);
-    ~GtkPlatform() override;
+    GtkDesktop(std::unique_ptr<Desktop> console, int program);
+    ~GtkDesktop() override;
     // Starts the GTK thread; false when GTK cannot open the display (the thread is gone then).
     bool start();
-    // Gives the system platform back when start failed.
-    Platform* releaseSystem() { return system_.release(); }
-
-    FileSystem& files() override { return system_->files(); }
-    Environment& processEnvironment() override { return system_->processEnvironment(); }
-    Programs& programs() override { return system_->programs(); }
-    std::optional<std::string> userName() override { return system_->userName(); }
-    std::optional<WindowsVersion> windowsVersion() override { return system_->windowsVersion(); }
-    std::string currentDirectory() override { return system_->currentDirectory(); }
-    std::string environmentVariable(const std::string& name) override { return system_->environmentVariable(name); }
+    // Gives the terminal front end back when start failed.
+    Desktop* releaseConsole() { return console_.release(); }
 
     int messageBox(const std::string& text, const std::string& caption, unsigned style) override;
     void errorBox(const std::string& text, const std::string& caption, unsigned style) override;
@@ -80,7 +72,7 @@ class GtkPlatform : public Platform {
     void keyEvent(int virtualKey, bool up) override;
     int keyForCharacter(char character) override;
     void releaseKeys() override;
-    unsigned mciCommand(const std::string& command) override { return system_->mciCommand(command); }
+    unsigned mciCommand(const std::string& command) override { return console_->mciCommand(command); }
     int openDocument(const std::string& target) override;
 
     std::string clipboardText() override;
@@ -113,7 +105,7 @@ class GtkPlatform : public Platform {
     bool fakeKey(unsigned keycode, bool down);
     void releaseKeysNow();
 
-    std::unique_ptr<Platform> system_;
+    std::unique_ptr<Desktop> console_;  // the terminal front end: MCI, and the clipboard without a seat
     int program_;
     std::thread thread_;
     bool started_ = false;
