@@ -12,6 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     limits.commands = 4000;
     limits.valueLength = 1 << 16;
     runtime::runCode(fake, fake, "args", "/opt/programs/prog.exe",
-                     runtime::CodeImage::fromBytes(velmish_fuzz::bytesOf(data, size)), limits);
+                     code::CodeImage::fromBytes(velmish_fuzz::bytesOf(data, size)), limits);
     return 0;
 }

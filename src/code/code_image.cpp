@@ -5,7 +5,7 @@
 
 #include "code/opcodes.h"
 
-namespace runtime {
+namespace code {
 
 std::unique_ptr<CodeImage> CodeImage::readFile(const std::string& path, std::uint32_t offset) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -30,16 +30,16 @@ std::unique_ptr<CodeImage> CodeImage::fromBytes(std::string code) {
 }
 
 bool CodeImage::endsWithEndMarker() const {
-    return !lines_.empty() && lines_.back() == compiler::kEndMarker &&
+    return !lines_.empty() && lines_.back() == code::kEndMarker &&
            bytes_.size() == static_cast<size_t>(lines_.back().data() - bytes_.data()) + lines_.back().size() + 1;
 }
 
 void CodeImage::split() {
     std::string_view rest = bytes_;
-    for (size_t end; (end = rest.find(compiler::kLineTerminator)) != std::string_view::npos;) {
+    for (size_t end; (end = rest.find(code::kLineTerminator)) != std::string_view::npos;) {
         lines_.push_back(rest.substr(0, end));
         rest.remove_prefix(end + 1);
     }
 }
 
-}  // namespace runtime
+}  // namespace code

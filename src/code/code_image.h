@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace runtime {
+namespace code {
 
 class CodeImage {
   public:
@@ -33,4 +33,4 @@ class CodeImage {
     std::vector<std::string_view> lines_;
 };
 
-}  // namespace runtime
+}  // namespace code

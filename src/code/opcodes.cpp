@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <iterator>
 
-namespace compiler {
+namespace code {
 
 namespace {
 
@@ -48,4 +48,4 @@ std::optional<Opcode> opcodeOf(std::string_view codeLine) {
 
 std::string_view opcodeText(Opcode opcode) { return kTexts[static_cast<int>(opcode)]; }
 
-}  // namespace compiler
+}  // namespace code

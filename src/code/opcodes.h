@@ -10,7 +10,7 @@
 #include "core/command_list.h"
 #include "core/product.h"
 
-namespace compiler {
+namespace code {
 
 // The code's own lines, which no keyword writes: X(opcode), each with its operands.
 #define VELMISH_CODE_LINES(X)                                                              \
@@ -47,4 +47,4 @@ inline constexpr char kLineTerminator = '\x01';
 inline constexpr std::string_view kHeaderLine = "RRLR'" VELMISH_LANGUAGE_VERSION "'";
 inline constexpr std::string_view kEndMarker = "R009";
 
-}  // namespace compiler
+}  // namespace code

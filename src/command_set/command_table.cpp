@@ -14,9 +14,9 @@ bool writesCode(const CommandRow& row) { return row.kind != K::remark && row.whe
 
 }  // namespace
 
-const CommandRow* commandRowOf(compiler::Opcode opcode) {
-    static const std::array<const CommandRow*, compiler::kOpcodeCount> byOpcode = [] {
-        std::array<const CommandRow*, compiler::kOpcodeCount> built{};
+const CommandRow* commandRowOf(code::Opcode opcode) {
+    static const std::array<const CommandRow*, code::kOpcodeCount> byOpcode = [] {
+        std::array<const CommandRow*, code::kOpcodeCount> built{};
         for (const CommandRow& row : kCommandRows) {
             const CommandRow*& slot = built[static_cast<size_t>(row.opcode)];
             if (!slot && writesCode(row)) slot = &row;

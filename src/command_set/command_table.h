@@ -88,17 +88,17 @@ class Form {
 struct CommandRow {
     interp::Keyword keyword;
     CommandKind kind;
-    compiler::Opcode opcode;  // the code line's opcode; not used by rows without code
-    Form form;                // plain, flow and debugger rows, and the conditions of IF, ELSEIF and UNTIL
+    code::Opcode opcode;  // the code line's opcode; not used by rows without code
+    Form form;            // plain, flow and debugger rows, and the conditions of IF, ELSEIF and UNTIL
     WhenCompiled whenCompiled = WhenCompiled::same;
 };
 
 // The rows, in keyword order.
 inline constexpr CommandRow kCommandRows[] = {
 #define VELMISH_ROW(keyword, kind, opcode, form, compiled) \
-    {interp::Keyword::keyword, CommandKind::kind, compiler::Opcode::opcode, Form(form), WhenCompiled::compiled},
+    {interp::Keyword::keyword, CommandKind::kind, code::Opcode::opcode, Form(form), WhenCompiled::compiled},
 #define VELMISH_ROW_WITHOUT_CODE(keyword, kind, form) \
-    {interp::Keyword::keyword, CommandKind::kind, compiler::Opcode::R009, Form(form), WhenCompiled::noCode},
+    {interp::Keyword::keyword, CommandKind::kind, code::Opcode::R009, Form(form), WhenCompiled::noCode},
     VELMISH_COMMANDS(VELMISH_ROW, VELMISH_ROW, VELMISH_ROW_WITHOUT_CODE)
 #undef VELMISH_ROW_WITHOUT_CODE
 #undef VELMISH_ROW
@@ -109,6 +109,6 @@ constexpr const CommandRow& commandRow(interp::Keyword keyword) { return kComman
 
 // The first row whose code has this opcode (ECHO for ECHO and ECHOLN); nullptr for the opcodes
 // no keyword writes (the header, labels, one-line IFs).
-const CommandRow* commandRowOf(compiler::Opcode opcode);
+const CommandRow* commandRowOf(code::Opcode opcode);
 
 }  // namespace command_set

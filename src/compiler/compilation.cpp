@@ -11,7 +11,7 @@ namespace {
 
 void appendCodeLine(std::string& code, std::string_view content) {
     code += content;
-    code += kLineTerminator;
+    code += code::kLineTerminator;
 }
 
 // Translates every command of the script; END is a command like any other (the halt
@@ -37,10 +37,10 @@ Compilation compileScript(std::unique_ptr<interp::ScriptSource> source) {
     LabelTables labels;
     Translator translator(reader, variables, labels);
     Compilation result;
-    appendCodeLine(result.code, kHeaderLine);
+    appendCodeLine(result.code, code::kHeaderLine);
     try {
         translateAll(translator, result.code);
-        appendCodeLine(result.code, kEndMarker);
+        appendCodeLine(result.code, code::kEndMarker);
         result.lineCounter = translator.lineCounter();
         if (auto missing = labels.firstUndefined()) {
             throw CompileError{kLabelNotFound, missing->name, missing->lineCounter};

@@ -117,8 +117,8 @@ Translator::Status Translator::translateLabelLine(std::string& line) {
     std::string name(cursor_.readRestOfLine());
     // The terminator byte would split the code line. A label line without a name stops the
     // interpreter with an error, so it must not compile into a program that runs on.
-    if (name.find(kLineTerminator) != std::string::npos || interp::trimBlanks(name).empty()) fail(kParseError);
-    line += opcodeText(Opcode::RLBL);
+    if (name.find(code::kLineTerminator) != std::string::npos || interp::trimBlanks(name).empty()) fail(kParseError);
+    line += code::opcodeText(code::Opcode::RLBL);
     line += name;
     if (!labels_.define(name)) fail(kDoubleLabel, name);
     return Status::written;
@@ -154,7 +154,7 @@ void Translator::translateCommand(const command_set::CommandRow& row, std::strin
         case CommandKind::plain:
         case CommandKind::flow:
         case CommandKind::debugger:
-            line += opcodeText(row.opcode);
+            line += code::opcodeText(row.opcode);
             translateOperands(row.form, line);
             break;
         case CommandKind::declare: translateDeclare(line); break;
@@ -163,12 +163,12 @@ void Translator::translateCommand(const command_set::CommandRow& row, std::strin
         case CommandKind::elseIf: translateElseIf(line); break;
         case CommandKind::elseBranch:
             requireOpenBlock();
-            line += opcodeText(Opcode::RXEL);
+            line += code::opcodeText(code::Opcode::RXEL);
             break;
         case CommandKind::endIf:
             requireOpenBlock();
             --ifDepth_;
-            line += opcodeText(Opcode::RXEI);
+            line += code::opcodeText(code::Opcode::RXEI);
             break;
         case CommandKind::remark: break;  // written no code, above
     }
@@ -180,12 +180,12 @@ std::optional<std::string> Translator::translateIf(std::string& line) {
     std::string test = condition();
     int c = cursor_.readSeparator();
     if (c == kLineEnd) {
-        line += opcodeText(Opcode::RXIF);
+        line += code::opcodeText(code::Opcode::RXIF);
         line += test;
         ++ifDepth_;
         return std::nullopt;
     }
-    line += opcodeText(Opcode::R0IF);
+    line += code::opcodeText(code::Opcode::R0IF);
     line += test;
     return cursor_.readKeywordAfter(static_cast<char>(c));
 }
@@ -198,22 +198,22 @@ void Translator::translateOperands(const command_set::Form& form, std::string& l
 
 // DEC [a], [b], ...: one variable reference per name.
 void Translator::translateDeclare(std::string& line) {
-    line += opcodeText(Opcode::R000);
+    line += code::opcodeText(code::Opcode::R000);
     Source source(*this);
     forms::readNames(source, [&](std::string_view name) { writeVariableReference(name, line); });
 }
 
-void Translator::translateJump(Opcode opcode, std::string& line) {
+void Translator::translateJump(code::Opcode opcode, std::string& line) {
     std::string label(cursor_.readRestOfLine());
-    if (label.empty() || label.find(kLineTerminator) != std::string::npos) fail(kParseError);
+    if (label.empty() || label.find(code::kLineTerminator) != std::string::npos) fail(kParseError);
     labels_.reference(label, cursor_.lineCounter());
-    line += opcodeText(opcode);
+    line += code::opcodeText(opcode);
     line += label;
 }
 
 void Translator::translateElseIf(std::string& line) {
     requireOpenBlock();
-    line += opcodeText(Opcode::RXIE);
+    line += code::opcodeText(code::Opcode::RXIE);
     line += condition();
 }
 
@@ -239,7 +239,7 @@ void Translator::writeVariableReference(std::string_view name, std::string& code
 void Translator::writeLiteral(std::string_view text, std::string& code) {
     // The code format has no escapes: the terminator byte would split the code line, and a
     // single quote would end the literal early (only unquoted text can hold one).
-    if (text.find(kLineTerminator) != std::string_view::npos || text.find('\'') != std::string_view::npos) {
+    if (text.find(code::kLineTerminator) != std::string_view::npos || text.find('\'') != std::string_view::npos) {
         fail(kParseError);
     }
     code += '\'';

@@ -44,7 +44,7 @@ class Translator {
     std::optional<std::string> translateIf(std::string& line);
     void translateOperands(const command_set::Form& form, std::string& line);
     void translateDeclare(std::string& line);
-    void translateJump(Opcode opcode, std::string& line);
+    void translateJump(code::Opcode opcode, std::string& line);
     void translateElseIf(std::string& line);
     void skipRestOfLine();
     void requireOpenBlock();

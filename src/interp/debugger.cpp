@@ -5,7 +5,7 @@
 #include "core/text.h"
 #include "platform/environment.h"
 
-namespace commands {
+namespace interp {
 
 Debugger::Debugger(interp::VariableTable& vars, platform::System& system, platform::Desktop& desktop)
     : vars_(vars), system_(system), desktop_(desktop) {
@@ -131,4 +131,4 @@ std::string upcomingScriptLine(const std::string& script, size_t offset) {
     return {};
 }
 
-}  // namespace commands
+}  // namespace interp

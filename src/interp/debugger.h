@@ -12,7 +12,7 @@
 #include "platform/desktop.h"
 #include "platform/system.h"
 
-namespace commands {
+namespace interp {
 
 class Debugger : public platform::DebuggerEvents {
   public:
@@ -72,4 +72,4 @@ class Debugger : public platform::DebuggerEvents {
 // lines shorter than two characters passed over.
 std::string upcomingScriptLine(const std::string& script, size_t offset);
 
-}  // namespace commands
+}  // namespace interp

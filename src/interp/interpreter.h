@@ -40,7 +40,7 @@ struct Interpreter {
     commands::Context context{vars, system, desktop, session};  // what the command library's meanings work with
     unsigned fileChangesSeen = 0;                               // session.fileChanges at the last restart
     std::uint64_t commandsLeft = UINT64_MAX;                    // the run ends quietly when none are left
-    commands::Debugger debugger{vars, system, desktop};
+    Debugger debugger{vars, system, desktop};
     const std::string* currentKeyword_ = internKeyword({});
 };
 

@@ -59,9 +59,7 @@ int runOpenScript(platform::System& system, platform::Desktop& desktop, const La
 
 }  // namespace
 
-std::string upcomingLine(const Interpreter& in) {
-    return commands::upcomingScriptLine(in.reader.text(), in.reader.offset());
-}
+std::string upcomingLine(const Interpreter& in) { return upcomingScriptLine(in.reader.text(), in.reader.offset()); }
 
 std::string bannerText() {
     return std::string("Velmish v" VELMISH_LANGUAGE_VERSION " Interpreter ") + kInterpreterVersion +

@@ -13,11 +13,11 @@
 
 namespace runtime {
 
-using compiler::Opcode;
+using code::Opcode;
 using interp::ScriptExit;
 
 Executor::Executor(platform::System& system, platform::Desktop& desktop, interp::VariableTable& vars,
-                   std::unique_ptr<CodeImage> code, std::uint64_t commandLimit)
+                   std::unique_ptr<code::CodeImage> code, std::uint64_t commandLimit)
     : system_(system), desktop_(desktop), vars_(vars), code_(std::move(code)), commandsLeft_(commandLimit) {
     lineCount_ = code_->lineCount();
     decoded_.resize(static_cast<size_t>(lineCount_));

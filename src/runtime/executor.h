@@ -32,7 +32,7 @@ class Executor {
     // After commandLimit code lines read (run, or passed over by a search) the program ends quietly
     // with exit code 0.
     Executor(platform::System& system, platform::Desktop& desktop, interp::VariableTable& vars,
-             std::unique_ptr<CodeImage> code, std::uint64_t commandLimit = UINT64_MAX);
+             std::unique_ptr<code::CodeImage> code, std::uint64_t commandLimit = UINT64_MAX);
 
     // Runs the code from its first line to its end; returns the exit code.
     int run();
@@ -72,7 +72,7 @@ class Executor {
     interp::VariableTable& vars_;
     commands::Session session_;  // state the commands keep between uses
     commands::Context context_{vars_, system_, desktop_, session_};
-    std::unique_ptr<CodeImage> code_;
+    std::unique_ptr<code::CodeImage> code_;
     // Decoded lines are kept only where the code has been read before a restart: a line read
     // once (most of a long program without jumps back) is decoded into fresh_, which the next
     // such line replaces, and is kept after all if a restart follows while it runs.

@@ -4,7 +4,7 @@
 
 namespace runtime {
 
-using compiler::Opcode;
+using code::Opcode;
 
 void Executor::runCommand(const Instruction& instruction) { instruction.handler(context_, instruction.arguments); }
 

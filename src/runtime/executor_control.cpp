@@ -10,7 +10,7 @@
 
 namespace runtime {
 
-using compiler::Opcode;
+using code::Opcode;
 
 void Executor::scanLineForLoops(const Instruction& instruction) {
     if (instruction.opcode == Opcode::RRPT) push(repeatStack_, lineCounter_);

@@ -9,8 +9,8 @@
 
 namespace runtime {
 
+using code::Opcode;
 using command_set::CommandKind;
-using compiler::Opcode;
 using interp::ValueShape;
 using interp::VariableTable;
 
@@ -158,7 +158,7 @@ void decodeInstruction(std::string_view codeLine, VariableTable& vars, Instructi
     // over is dropped at the end.
     size_t values = 0;
     bool conditionRead = false;
-    instruction.opcode = compiler::opcodeOf(codeLine);
+    instruction.opcode = code::opcodeOf(codeLine);
     const command_set::CommandRow* row = instruction.opcode ? command_set::commandRowOf(*instruction.opcode) : nullptr;
     if (!instruction.opcode || *instruction.opcode == Opcode::RLBL || (row && row->kind == CommandKind::jump)) {
         // A label line or a jump: the rest of the line is the label.
@@ -175,7 +175,7 @@ void decodeInstruction(std::string_view codeLine, VariableTable& vars, Instructi
             cursor.readCondition(instruction.condition);
             conditionRead = true;
             std::string_view rest = cursor.rest();
-            while (compiler::opcodeOf(rest) == Opcode::R0IF) {
+            while (code::opcodeOf(rest) == Opcode::R0IF) {
                 OperandCursor nested(rest, 5, vars);
                 nested.readCondition(instruction.nestedConditions.emplace_back());
                 rest = nested.rest();

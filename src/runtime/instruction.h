@@ -33,7 +33,7 @@ struct JumpTarget {
 };
 
 struct Instruction {
-    std::optional<compiler::Opcode> opcode;              // nullopt: matches nothing, ignored
+    std::optional<code::Opcode> opcode;                  // nullopt: matches nothing, ignored
     std::string label;                                   // RLBL, R004, R005
     std::vector<interp::VariableTable::Handle> targets;  // the [v] operands (R000: all of them)
     std::vector<interp::ValueShape> values;              // the V operands in order

@@ -12,7 +12,8 @@ namespace {
 constexpr const char* kDamagedProgramText = "The program is damaged: its code is incomplete.";
 
 int startAndRun(platform::System& system, platform::Desktop& desktop, const std::string& command,
-                const std::string& ownPath, std::unique_ptr<CodeImage> code, const interp::RunLimits& limits = {}) {
+                const std::string& ownPath, std::unique_ptr<code::CodeImage> code,
+                const interp::RunLimits& limits = {}) {
     interp::VariableTable vars(system, desktop, interp::NameScheme::indexNames);
     vars.valueLimit = limits.valueLength;
     interp::createSystemVariables(vars, system, interp::Runner::compiled, interp::StartFacts{command, ownPath});
@@ -24,7 +25,7 @@ int startAndRun(platform::System& system, platform::Desktop& desktop, const std:
 
 int runProgram(platform::System& system, platform::Desktop& desktop, const std::string& command,
                const std::string& ownPath, std::uint32_t codeOffset) {
-    auto code = CodeImage::readFile(ownPath, codeOffset);
+    auto code = code::CodeImage::readFile(ownPath, codeOffset);
     if (!code) {
         desktop.errorBox("Error in file", "VL4", platform::style::kIconError);
         return 1;
@@ -38,7 +39,7 @@ int runProgram(platform::System& system, platform::Desktop& desktop, const std::
 }
 
 int runCode(platform::System& system, platform::Desktop& desktop, const std::string& command,
-            const std::string& ownPath, std::unique_ptr<CodeImage> code, const interp::RunLimits& limits) {
+            const std::string& ownPath, std::unique_ptr<code::CodeImage> code, const interp::RunLimits& limits) {
     return startAndRun(system, desktop, command, ownPath, std::move(code), limits);
 }
 

@@ -19,6 +19,6 @@ int runProgram(platform::System& system, platform::Desktop& desktop, const std::
 
 // The same with the code already in memory (unit tests, and the fuzzers with limits).
 int runCode(platform::System& system, platform::Desktop& desktop, const std::string& command,
-            const std::string& ownPath, std::unique_ptr<CodeImage> code, const interp::RunLimits& limits = {});
+            const std::string& ownPath, std::unique_ptr<code::CodeImage> code, const interp::RunLimits& limits = {});
 
 }  // namespace runtime

@@ -21,7 +21,7 @@ CodeRun runBytes(FakePlatform& fake, std::string code, const std::string& comman
             if (fake.boxes.size() > 1000) throw std::runtime_error("the program does not stop showing boxes");
         };
     }
-    int exitCode = runtime::runCode(fake, fake, command, ownPath, runtime::CodeImage::fromBytes(std::move(code)));
+    int exitCode = runtime::runCode(fake, fake, command, ownPath, code::CodeImage::fromBytes(std::move(code)));
     return CodeRun{exitCode, fake.messageTexts(), fake.boxes};
 }
 

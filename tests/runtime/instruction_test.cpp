@@ -9,7 +9,7 @@
 namespace velrun_test {
 namespace {
 
-using compiler::Opcode;
+using code::Opcode;
 using runtime::Instruction;
 
 // A value written back in the code's own notation: 'text' for a literal, [index] for a variable

@@ -307,7 +307,7 @@ TEST(DebuggerButtons, HaltEndsAtOnceWithExitCodeZero) {
 TEST(DebuggerButtons, StepEndsTraceMode) {
     FakePlatform fake;
     interp::VariableTable vars(fake, fake, interp::NameScheme::scriptNames);
-    commands::Debugger debugger(vars, fake, fake);
+    interp::Debugger debugger(vars, fake, fake);
     debugger.debugMode("trace", [] { return std::string("LINE"); });
     EXPECT_TRUE(debugger.active());
     EXPECT_TRUE(debugger.traceMode());
@@ -323,13 +323,13 @@ TEST(DebuggerButtons, StepEndsTraceMode) {
 // ---- the next line ----
 
 TEST(UpcomingLine, SkipsShortLinesAndTrimsBlanks) {
-    EXPECT_EQ(commands::upcomingScriptLine("ECHO 'a'\r\nECHO 'b'", 0), "ECHO 'a'");
-    EXPECT_EQ(commands::upcomingScriptLine("ECHO 'a'\r\nECHO 'b'", 8), "ECHO 'b'");
-    EXPECT_EQ(commands::upcomingScriptLine("ECHO 'a'\nx\n \n  ab  \n", 8), "ab");
-    EXPECT_EQ(commands::upcomingScriptLine("\r\n\r\n", 0), "");
-    EXPECT_EQ(commands::upcomingScriptLine("x", 0), "");
-    EXPECT_EQ(commands::upcomingScriptLine("", 0), "");
-    EXPECT_EQ(commands::upcomingScriptLine("abc", 5), "");
+    EXPECT_EQ(interp::upcomingScriptLine("ECHO 'a'\r\nECHO 'b'", 0), "ECHO 'a'");
+    EXPECT_EQ(interp::upcomingScriptLine("ECHO 'a'\r\nECHO 'b'", 8), "ECHO 'b'");
+    EXPECT_EQ(interp::upcomingScriptLine("ECHO 'a'\nx\n \n  ab  \n", 8), "ab");
+    EXPECT_EQ(interp::upcomingScriptLine("\r\n\r\n", 0), "");
+    EXPECT_EQ(interp::upcomingScriptLine("x", 0), "");
+    EXPECT_EQ(interp::upcomingScriptLine("", 0), "");
+    EXPECT_EQ(interp::upcomingScriptLine("abc", 5), "");
 }
 
 }  // namespace
