@@ -55,13 +55,4 @@ std::vector<FileFilter> fileFilters(const std::string& filter) {
     return filters;
 }
 
-std::string commonDialogFilter(std::string_view filter) {
-    std::string list(filter);
-    for (char& c : list) {
-        if (c == '|') c = '\0';
-    }
-    list.append(2, '\0');
-    return list;
-}
-
 }  // namespace interp

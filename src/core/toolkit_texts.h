@@ -4,8 +4,9 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "platform/dialog_filter.h"
 
 namespace interp {
 
@@ -22,8 +23,7 @@ struct FileFilter {
 // pattern, and empty descriptions or patterns, are left out.
 std::vector<FileFilter> fileFilters(const std::string& filter);
 
-// "description|pattern|description|pattern" as the list of zero-terminated strings the Win32
-// file dialogs take, ended by an empty string.
-std::string commonDialogFilter(std::string_view filter);
+// The filter as the Win32 file dialogs take it, converted where the script's dialogs convert it.
+using platform::commonDialogFilter;
 
 }  // namespace interp

@@ -2,6 +2,7 @@
 // the system's file dialogs and folder browser, and the info box.
 #include <shlobj.h>
 
+#include "platform/dialog_filter.h"
 #include "platform/win32/win32_desktop.h"
 
 namespace platform {
@@ -19,17 +20,6 @@ constexpr size_t kFolderPathBuffer = 520;
 void centre(HWND window, int width, int height, int offset) {
     MoveWindow(window, GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2,
                GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2 + offset, width, height, TRUE);
-}
-
-// "description|pattern|description|pattern" as the list of zero-terminated strings the file
-// dialogs take, ended by an empty string.
-std::string filterList(const std::string& filter) {
-    std::string list = filter;
-    for (char& c : list) {
-        if (c == '|') c = '\0';
-    }
-    list.append(2, '\0');
-    return list;
 }
 
 // The dialog's answer: a single path as it is; with multi-selection the folder and the names, each
@@ -105,7 +95,7 @@ std::optional<std::string> Win32Desktop::listBox(const std::string& title, const
 
 std::optional<std::string> Win32Desktop::fileDialog(const FileDialogRequest& request) {
     std::vector<char> files(request.multiSelect ? kMultiFileBuffer : kSingleFileBuffer, '\0');
-    std::string filter = filterList(request.filter);
+    std::string filter = commonDialogFilter(request.filter);
     OPENFILENAMEA dialog{};
     // The record as Windows 95 and NT 4 know it, without the fields later versions added.
     dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
