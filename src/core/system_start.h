@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/system_variables.h"
 #include "core/variable_table.h"
 #include "platform/system.h"
 
@@ -30,7 +31,8 @@ struct StartValue {
 };
 
 struct SystemVariableStart {
-    std::string_view name;  // as scripts write it
+    std::optional<SystemVariable> variable;  // the indexed ones
+    std::string_view unindexedName;          // the others, by the name scripts write
     StartValue interpreter;
     StartValue compiled;
 };
@@ -39,8 +41,8 @@ enum class Runner { interpreter, compiled };
 
 // What a program knows about how it was started.
 struct StartFacts {
-    std::optional<std::string> commandLine;
-    std::string ownName;
+    std::optional<std::string_view> commandLine;
+    std::string_view ownName;
 };
 
 // Creates the system variables in the table's order, with the values of runner's column (their
