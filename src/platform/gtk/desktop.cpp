@@ -198,7 +198,9 @@ void GtkDesktop::releaseKeys() {
 // The desktop clipboard belongs to a seat (a keyboard and pointer); a Wayland session can have none,
 // and GTK's clipboard then fails outright. The text then stays within the program, as in the
 // terminal.
-static bool desktopClipboardExists() { return gdk_display_get_default_seat(gdk_display_get_default()) != nullptr; }
+namespace {
+bool desktopClipboardExists() { return gdk_display_get_default_seat(gdk_display_get_default()) != nullptr; }
+}  // namespace
 
 std::string GtkDesktop::clipboardText() {
     std::string text;
