@@ -20,8 +20,8 @@ class ScriptMenuFrontEnd {
 
     // Starts a program without waiting and without a shell; false when it could not start.
     virtual bool startProgram(const ProgramStart& start) = 0;
-    // Sets or, with no value, removes a variable of the editor's environment, which the programs
-    // it starts afterwards inherit.
+    // Sets or, with no value, removes a variable of the environment the programs the editor starts
+    // afterwards get.
     virtual void setEnvironment(const std::string& name, const std::optional<std::string>& value) = 0;
     // The compile dialog TChooseIcon, modal; true when closed with Compile.
     virtual bool showCompileDialog() = 0;

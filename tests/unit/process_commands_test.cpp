@@ -9,7 +9,13 @@
 #include "commands/process_commands.h"
 #include "fake_platform.h"
 #ifndef _WIN32
+#include <atomic>
+#include <thread>
+
+#include "platform/environment.h"
 #include "platform/posix/program_start.h"
+
+extern char** environ;
 #endif
 
 namespace velmish_test {
@@ -326,6 +332,47 @@ TEST(CommandLineWords, BackslashesAndQuotes) {
     EXPECT_EQ(splitCommandLine("\"a\\\\\" b"), Words({"a\\", "b"}));
     EXPECT_EQ(splitCommandLine("\"say \"\"hi\"\"\""), Words({"say \"hi\""}));
     EXPECT_EQ(splitCommandLine("end\\"), Words({"end\\"}));
+}
+
+// Other threads read the environment while a script changes it: the GTK desktop's thread, where
+// Xlib and cairo look up variables as they draw.
+TEST(NativeEnvironment, AnArrayAReaderHoldsStaysReadableAsVariablesAreAdded) {
+    std::unique_ptr<platform::Environment> environment = platform::createNativeEnvironment();
+    ASSERT_TRUE(environment->put("VELMISH_HELD_0=first"));
+    char** held = environ;
+    std::vector<std::string> before;
+    for (char** entry = held; *entry; ++entry) before.push_back(*entry);
+    for (int i = 1; i <= 300; ++i) ASSERT_TRUE(environment->put("VELMISH_HELD_" + std::to_string(i) + "=value"));
+    for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(std::string(held[i]), before[i]);
+    for (int i = 300; i >= 0; --i) ASSERT_TRUE(environment->put("VELMISH_HELD_" + std::to_string(i) + "="));
+    EXPECT_EQ(std::getenv("VELMISH_HELD_7"), nullptr);
+}
+
+TEST(NativeEnvironment, ReadersOnAnotherThreadFindWhatNoChangeTouched) {
+    std::unique_ptr<platform::Environment> environment = platform::createNativeEnvironment();
+    ASSERT_TRUE(environment->put("VELMISH_STEADY=here"));
+    std::atomic<bool> done{false};
+    std::atomic<int> misses{0};
+    std::thread reader([&] {
+        while (!done) {
+            const char* value = std::getenv("VELMISH_STEADY");
+            if (!value || std::string(value) != "here") ++misses;
+        }
+    });
+    for (int round = 0; round < 20; ++round) {
+        for (int i = 0; i < 100; ++i)
+            environment->put("VELMISH_BUSY_" + std::to_string(i) + "=" + std::to_string(round));
+        for (int i = 0; i < 100; i += 2) environment->put("VELMISH_BUSY_" + std::to_string(i) + "=");
+    }
+    done = true;
+    reader.join();
+    EXPECT_EQ(misses, 0);
+    for (int i = 1; i < 100; i += 2) {
+        EXPECT_EQ(std::getenv(("VELMISH_BUSY_" + std::to_string(i)).c_str()), std::string("19"));
+        environment->put("VELMISH_BUSY_" + std::to_string(i) + "=");
+    }
+    EXPECT_EQ(std::getenv("VELMISH_BUSY_1"), nullptr);
+    EXPECT_STREQ(std::getenv("VELMISH_STEADY"), "here");
 }
 
 TEST(ProgramSearch, LooksAlongPathAtTheTimeOfTheCall) {

@@ -346,13 +346,9 @@ void MainWindow::goToLine(size_t line, const std::string& statusText) {
     gtk_widget_grab_focus(editor_.view());
 }
 
-// The programs the editor starts afterwards inherit its environment.
+// The programs the editor starts afterwards get the setting.
 void MainWindow::setEnvironment(const std::string& name, const std::optional<std::string>& value) {
-    if (value) {
-        g_setenv(name.c_str(), value->c_str(), TRUE);
-    } else {
-        g_unsetenv(name.c_str());
-    }
+    programs_.setEnvironment(name, value);
 }
 
 bool MainWindow::showCompileDialog() {

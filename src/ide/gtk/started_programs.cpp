@@ -5,15 +5,24 @@
 
 namespace ide::gtk {
 
+// velint writes its script errors as error lines too, which the editor reads to show the line.
+StartedPrograms::StartedPrograms(std::function<void(ErrorLine)> onError)
+    : onError_(std::move(onError)), environment_(g_environ_setenv(g_get_environ(), "VL_DIAGNOSTICS", "1", TRUE)) {}
+
 StartedPrograms::~StartedPrograms() {
     for (auto& program : programs_) {
         g_source_remove(program->watch);
         g_io_channel_unref(program->errors);
     }
+    g_strfreev(environment_);
 }
 
-// Standard input and output stay the editor's; the environment is the editor's, where the
-// debugger settings were set. The child is reaped by GLib when it ends.
+void StartedPrograms::setEnvironment(const std::string& name, const std::optional<std::string>& value) {
+    environment_ = value ? g_environ_setenv(environment_, name.c_str(), value->c_str(), TRUE)
+                         : g_environ_unsetenv(environment_, name.c_str());
+}
+
+// Standard input and output stay the editor's. The child is reaped by GLib when it ends.
 bool StartedPrograms::start(const ProgramStart& start) {
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(start.program.c_str()));
@@ -23,7 +32,7 @@ bool StartedPrograms::start(const ProgramStart& start) {
     int errorPipe = -1;
     GError* error = nullptr;
     auto flags = static_cast<GSpawnFlags>(G_SPAWN_DO_NOT_REAP_CHILD);
-    if (!g_spawn_async_with_pipes(nullptr, argv.data(), nullptr, flags, nullptr, nullptr, &pid, nullptr, nullptr,
+    if (!g_spawn_async_with_pipes(nullptr, argv.data(), environment_, flags, nullptr, nullptr, &pid, nullptr, nullptr,
                                   &errorPipe, &error)) {
         g_error_free(error);
         return false;

@@ -48,8 +48,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     g_set_application_name("Velmish");
-    // velint writes its script errors as error lines too, which the editor reads to show the line.
-    g_setenv("VL_DIAGNOSTICS", "1", TRUE);
     ide::gtk::MainWindow window(locateFolders());
     window.show(argc > 1 ? fullPath(argv[1]) : "");
     gtk_main();
