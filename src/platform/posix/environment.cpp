@@ -14,6 +14,7 @@
 #include <mutex>
 #include <new>
 #include <set>
+#include <type_traits>
 #include <vector>
 
 extern char** environ;
@@ -34,7 +35,8 @@ struct Arrays {
     std::mutex writers;
     // Every "NAME=value" text ever put, once each, as the C library's setenv keeps them.
     std::set<std::string> texts;
-    // Every array made here; the last one is `environ` unless somebody else replaced it since.
+    // Every array made here, so that they stay reachable though never freed; the last one is
+    // `environ` unless somebody else replaced it since.
     std::vector<char**> made;
     size_t capacity = 0;
 };
@@ -44,7 +46,11 @@ Arrays& arrays() {
     return *kept;
 }
 
-void publish(char** slot, char* entry) { __atomic_store_n(slot, entry, __ATOMIC_RELEASE); }
+// One store a reader on another thread sees whole, after the stores before it.
+template <typename T>
+void publish(T* slot, std::type_identity_t<T> value) {
+    __atomic_store_n(slot, value, __ATOMIC_RELEASE);
+}
 
 size_t countEntries(char** entries) {
     size_t count = 0;
@@ -81,7 +87,7 @@ void addEntry(Arrays& kept, char** entries, size_t count, char* entry) {
     grown[count + 1] = nullptr;
     kept.made.push_back(grown);
     kept.capacity = capacity;
-    __atomic_store_n(&environ, grown, __ATOMIC_RELEASE);
+    publish(&environ, grown);
 }
 
 // Sets name to value, or removes it when value is nullopt.
@@ -121,8 +127,8 @@ bool PosixEnvironment::put(const std::string& assignment) {
     size_t equals = assignment.find('=');
     if (equals == std::string::npos || equals == 0) return false;
     std::string name = assignment.substr(0, equals);
-    std::string value = assignment.substr(equals + 1);
     if (name.find('\0') != std::string::npos) return false;
+    std::string value = assignment.substr(equals + 1);
     try {
         // A value ends at a NUL byte, as a C string does; only an empty one removes the variable.
         setVariable(name, value.empty() ? std::nullopt : std::optional<std::string>(value.c_str()));
